@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace ope {
+
+// One printed page; positions in twips from the printable origin, each text
+// placed by the top-left corner of its line.
+struct Pagina {
+    struct Testo {
+        double x;
+        double y;
+        QString font;
+        double punti;
+        bool grassetto;
+        QString testo;
+    };
+    struct Immagine {
+        double x;
+        double y;
+        QImage immagine;
+    };
+    std::vector<Testo> testi;
+    std::vector<Immagine> immagini;
+};
+
+// Everything the program takes from the platform. An empty member is filled
+// with the real platform by Programma, so a test sets only what it replaces.
+struct Ambiente {
+    std::function<double()> orologio;                // seconds since midnight, with fractions
+    QString nomeEseguibile;                          // base name of the running executable
+    std::function<QStringList()> fontStampante;      // the printer's fonts, in the printer's own order
+    std::function<bool(const Pagina&)> stampa;       // sends one finished page; false when printing failed
+    std::function<void(const QString&)> avviso;      // message box with an OK button only
+    std::function<QString()> dataBreve;              // today's date in the system's short form
+};
+
+// The real platform, member by member, for whatever the caller left empty.
+Ambiente completaAmbiente(Ambiente dato);
+
+} // namespace ope

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ambiente.h"
+#include "session/generatore.h"
+#include "session/sessione.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace ope {
+
+// Owns the session record, the generator and the life of every window.
+// Windows are loaded on demand, unloaded (closed and deleted) by themselves or
+// by chiudiTutto; no window calls another's logic, only these entry points.
+class Programma {
+public:
+    explicit Programma(Ambiente ambiente = {});
+    ~Programma();
+    Programma(const Programma&) = delete;
+    Programma& operator=(const Programma&) = delete;
+
+    void avvia();   // loads and shows frmInizio
+
+    Sessione& sessione() { return dati; }
+    Generatore& generatore() { return caso; }
+    const Ambiente& ambiente() const { return piattaforma; }
+
+    // Loading (if needed) and showing each window; modeless unless noted.
+    void mostraInizio();
+    void apriOperativo();
+    void apriStampaEsercizio();
+    void apriAttestato();
+    void apriStampaSchede();
+    void apriValutazione();   // modal
+    void apriOperazioni();    // modal
+    void apriEsempi();        // modal
+    void apriAutore();        // modal
+
+    // The loaded window of that name, or null.
+    QWidget* finestra(const QString& nome) const;
+
+    // Unloads every window; the program ends once none is left.
+    void chiudiTutto();
+    bool terminato() const { return finito; }
+
+private:
+    template <class F>
+    F* carica(QPointer<QWidget>& posto);
+    void mostraModale(QWidget* w);
+
+    Ambiente piattaforma;
+    Sessione dati;
+    Generatore caso;
+    bool finito = false;
+    bool chiusuraInCorso = false;
+
+    QPointer<QWidget> inizio;
+    QPointer<QWidget> operativo;
+    QPointer<QWidget> stampaEsercizio;
+    QPointer<QWidget> attestato;
+    QPointer<QWidget> stampaSchede;
+    QPointer<QWidget> valutazione;
+    QPointer<QWidget> operazioni;
+    QPointer<QWidget> esempi;
+    QPointer<QWidget> autore;
+};
+
+} // namespace ope

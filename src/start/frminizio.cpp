@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "start/frminizio.h"
+
+#include "programma.h"
+#include "start/tabelle.h"
+#include "ui/controlli.h"
+#include "ui/etichettacliccabile.h"
+#include "ui/pulsanteopzione.h"
+#include "ui/twips.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace ope {
+
+namespace {
+
+const QColor sfondoFinestra(255, 255, 192);
+const QColor rossoScuro(192, 0, 0);
+const QColor giallo(255, 255, 128);
+const QColor blu(0, 0, 192);
+const QColor rosso(255, 0, 0);
+const QColor sfondoPulsante(255, 224, 192);
+const QColor marrone(128, 64, 0);
+const QColor sfondoCredito(255, 192, 128);
+
+// Three places of the objective panel (each shared by two objectives) and four of the levels.
+constexpr double altoObiettivo[3] = {360, 1200, 2040};
+constexpr double altoLivello[4] = {330, 960, 1590, 2220};
+
+} // namespace
+
+FrmInizio::FrmInizio(Programma& p) : Finestra(QStringLiteral("frmInizio"), 11910, 8340), programma(p)
+{
+    Sessione& s = programma.sessione();
+    s.tipoOperazione = 2;
+    creaControlli();
+    registraProporzioni();
+
+    label1->setText(QStringLiteral("Obiettivo: "));
+    label3->setText(QStringLiteral("Livello: "));
+    label1->move(label7->width(), label1->y());
+    label3->move(label7->width(), label3->y());
+
+    const QString nome = programma.ambiente().nomeEseguibile;
+    s.nomeProgramma = nome;
+    setWindowTitle(nome);
+    lblNomeOperazione->setText(nome);
+    s.nomeEseguibile = nome;
+
+    frame2->setEnabled(false);
+    frame3->setEnabled(false);
+    leggiLivelli();
+}
+
+void FrmInizio::creaControlli()
+{
+    QWidget* a = area();
+    impostaSfondo(a, sfondoFinestra);
+
+    fraTitolo = nuovaCornice(a, QStringLiteral("fraTitolo"), QString(), 120, 60, 11670, 1500);
+    label6 = nuovaEtichetta(fraTitolo, QStringLiteral("Label6"), QStringLiteral("OPERAZIONI\nIN RIGA"),
+                            240, 300, 3600, 960);
+    label6->setFont(carattere(QStringLiteral("Arial"), 16, true));
+    impostaTesto(label6, rossoScuro);
+    lblNomeOperazione = nuovaEtichetta(fraTitolo, QStringLiteral("lblNomeOperazione"), QStringLiteral("OPE"),
+                                       3840, 120, 7620, 1260);
+    lblNomeOperazione->setFont(carattere(QStringLiteral("Arial"), 48, true));
+    lblNomeOperazione->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    impostaTesto(lblNomeOperazione, blu);
+
+    label7 = nuovaEtichetta(a, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"), 240, 1680, 2160, 420);
+    label7->setFont(carattere(QStringLiteral("Arial"), 12, true));
+    impostaTesto(label7, rossoScuro);
+    label1 = nuovaEtichetta(a, QStringLiteral("Label1"), QStringLiteral("Obiettivo"), 2400, 1680, 9390, 780);
+    label3 = nuovaEtichetta(a, QStringLiteral("Label3"), QStringLiteral("Livello"), 2400, 2520, 9390, 780);
+    for (QLabel* l : {label1, label3}) {
+        l->setFont(carattere(QStringLiteral("Arial"), 18, true));
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        impostaTesto(l, rossoScuro);
+        impostaSfondo(l, giallo);
+    }
+
+    const QString cambia[2] = {QStringLiteral("Cambia gli obiettivi"), QStringLiteral("Cambia i livelli")};
+    for (int i = 0; i < 2; ++i) {
+        lblCambiaOb[i] = new EtichettaCliccabile(nomeElemento(QStringLiteral("lblCambiaOb"), i), cambia[i], a);
+        lblCambiaOb[i]->setGeometry(rettangolo(240 + i * 6840, 3420, 3600, 360));
+        lblCambiaOb[i]->setFont(carattere(QStringLiteral("Arial"), 12, true));
+        impostaTesto(lblCambiaOb[i], blu);
+        impostaSfondo(lblCambiaOb[i], sfondoFinestra);
+        connect(lblCambiaOb[i], &EtichettaCliccabile::cliccata, this, [this, i] { cambiaObiettivi(i); });
+    }
+    lblCambiaOb[1]->setVisible(false);
+    lblCambiaOb[1]->setEnabled(false);
+
+    frame1 = nuovaCornice(a, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"), 240, 3780, 7080, 2940);
+    frame2 = nuovaCornice(a, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), 7500, 3780, 4170, 2940);
+    frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"), 240, 6840, 3360, 1020);
+    for (QGroupBox* f : {frame1, frame2, frame3}) {
+        f->setFont(carattere(QStringLiteral("Arial"), 10, true));
+        impostaSfondo(f, sfondoFinestra);
+        impostaTesto(f, rossoScuro);
+    }
+
+    const QFont fontOpzioni = carattere(QStringLiteral("Arial"), 13, true);
+    // Group 2 is made first, so that group 1 lies in front before the first switch.
+    for (int i : {3, 4, 5, 0, 1, 2}) {
+        const double alto = altoObiettivo[i % 3];
+        option1[i] = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
+                                   obiettivi()[i].didascalia, 150, alto, 6540, 720);
+        label9[i] = nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
+                                   6720, alto, 240, 720);
+        option1[i]->setFont(fontOpzioni);
+        connect(option1[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        option2[i] = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
+                                   livelli()[i].didascalia, 150, altoLivello[i], 3540, 540);
+        label10[i] = nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
+                                    3750, altoLivello[i], 240, 540);
+        option2[i]->setFont(fontOpzioni);
+        connect(option2[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
+    }
+    option3[0] = nuovoPulsante(frame3, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 180, 330, 3000, 540);
+    option3[1] = nuovoPulsante(a, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 3840, 7170, 2400, 540);
+    connect(option3[0], &PulsanteOpzione::premuto, this, [this] { avanti(); });
+    connect(option3[1], &PulsanteOpzione::premuto, this, [this] { programma.chiudiTutto(); });
+    for (PulsanteOpzione* o : option3)
+        o->setFont(fontOpzioni);
+
+    for (PulsanteOpzione* o : option1)
+        impostaSfondo(o, sfondoPulsante);
+    for (PulsanteOpzione* o : option2)
+        impostaSfondo(o, sfondoPulsante);
+    for (PulsanteOpzione* o : option3) {
+        impostaSfondo(o, sfondoPulsante);
+        impostaTesto(o, blu);
+    }
+    azzeraObiettivi();
+    azzeraLivelli();
+
+    label5 = nuovaEtichetta(a, QStringLiteral("Label5"), QStringLiteral("Il nuovo software di Quorin"),
+                            240, 7920, 11430, 360);
+    label5->setFont(carattere(QStringLiteral("Arial"), 10, true));
+    label5->setAlignment(Qt::AlignCenter);
+    impostaTesto(label5, marrone);
+    impostaSfondo(label5, sfondoCredito);
+}
+
+bool FrmInizio::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        formActivate();
+    return Finestra::event(e);
+}
+
+void FrmInizio::formActivate()
+{
+    azzeraObiettivi();
+    azzeraLivelli();
+    frame2->setEnabled(false);
+    frame3->setEnabled(false);
+}
+
+void FrmInizio::scarica()
+{
+    programma.chiudiTutto();
+}
+
+void FrmInizio::leggiLivelli()
+{
+    Sessione& s = programma.sessione();
+    impostazioni = leggiFileImpostazioni(fileImpostazioni(s.nomeProgramma), s.tipoOperazione);
+    s.tipoOperazione = impostazioni.tipoOperazione;
+}
+
+void FrmInizio::scriviLivelli()
+{
+    const Sessione& s = programma.sessione();
+    impostazioni.tipoOperazione = s.tipoOperazione;
+    scriviFileImpostazioni(fileImpostazioni(s.nomeProgramma), impostazioni);
+}
+
+void FrmInizio::azzeraObiettivi()
+{
+    for (int i = 0; i < 6; ++i) {
+        impostaTesto(option1[i], blu);
+        impostaSfondo(label9[i], sfondoFinestra);
+    }
+}
+
+void FrmInizio::azzeraLivelli()
+{
+    for (int i = 0; i < 4; ++i) {
+        impostaTesto(option2[i], blu);
+        impostaSfondo(label10[i], sfondoFinestra);
+    }
+}
+
+void FrmInizio::sceltaObiettivo(int i)
+{
+    azzeraObiettivi();
+    label9[i]->raise();
+    impostaSfondo(label9[i], rosso);
+    impostaTesto(option1[i], rosso);
+    Sessione& s = programma.sessione();
+    scegliObiettivo(s, i);
+    label1->setText(obiettivi()[i].prefisso + s.titoloObiettivo);
+    lblCambiaOb[1]->setEnabled(true);
+    frame2->setEnabled(true);
+}
+
+void FrmInizio::sceltaLivello(int i)
+{
+    azzeraLivelli();
+    Sessione& s = programma.sessione();
+    scegliLivello(s, i);
+    prefissoLivello = livelli()[i].prefisso;
+    label3->setText(prefissoLivello + s.descrizioneLivello);
+    frame3->setEnabled(true);
+    impostaSfondo(label10[i], rosso);
+    impostaTesto(option2[i], rosso);
+}
+
+void FrmInizio::cambiaObiettivi(int indice)
+{
+    if (indice == 0) {
+        azzeraObiettivi();
+        azzeraLivelli();
+        label1->setText(QStringLiteral("Obiettivo"));
+        label3->setText(QStringLiteral("Livello"));
+        frame2->setEnabled(false);
+        frame3->setEnabled(false);
+        std::int16_t& gruppo = impostazioni.gruppoObiettivi;
+        gruppo = gruppo + 1 > 2 ? 1 : gruppo + 1;
+        const int primo = gruppo == 1 ? 0 : 3;
+        lblNomeOperazione->setText(programma.sessione().nomeProgramma + QStringLiteral(".%1").arg(gruppo));
+        frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(gruppo));
+        for (int i = primo; i < primo + 3; ++i)
+            option1[i]->raise();
+    }
+    scriviLivelli();
+}
+
+void FrmInizio::avanti()
+{
+    scriviLivelli();
+    programma.apriOperativo();
+}
+
+} // namespace ope

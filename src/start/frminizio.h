@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "start/impostazioni.h"
+#include "ui/finestra.h"
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+
+namespace ope {
+
+class Programma;
+class EtichettaCliccabile;
+class PulsanteOpzione;
+
+// The start window: objective, then level, then "Avanti".
+class FrmInizio : public Finestra {
+    Q_OBJECT
+public:
+    explicit FrmInizio(Programma& programma);
+
+    std::int16_t gruppoObiettivi() const { return impostazioni.gruppoObiettivi; }
+
+protected:
+    bool event(QEvent* e) override;
+    void scarica() override;
+
+private:
+    void creaControlli();
+    void formActivate();
+    void leggiLivelli();
+    void scriviLivelli();
+    void azzeraObiettivi();
+    void azzeraLivelli();
+    void sceltaObiettivo(int i);
+    void sceltaLivello(int i);
+    void cambiaObiettivi(int indice);
+    void avanti();
+
+    Programma& programma;
+    Impostazioni impostazioni;
+    QString prefissoLivello;
+
+    QGroupBox* fraTitolo;
+    QLabel* label6;
+    QLabel* lblNomeOperazione;
+    QLabel* label7;
+    QLabel* label1;
+    QLabel* label3;
+    std::array<EtichettaCliccabile*, 2> lblCambiaOb;
+    QGroupBox* frame1;
+    QGroupBox* frame2;
+    QGroupBox* frame3;
+    std::array<PulsanteOpzione*, 6> option1;
+    std::array<QLabel*, 6> label9;
+    std::array<PulsanteOpzione*, 4> option2;
+    std::array<QLabel*, 4> label10;
+    std::array<PulsanteOpzione*, 2> option3;
+    QLabel* label5;
+};
+
+} // namespace ope

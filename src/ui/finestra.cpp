@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/finestra.h"
+
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+
+namespace ope {
+
+Finestra::Finestra(const QString& nome, double larghezzaTwips, double altezzaTwips)
+    : client(new QWidget(this)),
+      progetto(pixel(larghezzaTwips), pixel(altezzaTwips))
+{
+    setObjectName(nome);
+    client->setObjectName(nome + QStringLiteral(".area"));
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+    client->installEventFilter(this);
+    resize(progetto);
+}
+
+void Finestra::adattaAlProgetto()
+{
+    resize(progetto);
+    if (layout())
+        layout()->activate();
+    const int menu = height() - client->height();
+    resize(progetto.width(), progetto.height() + std::max(0, menu));
+}
+
+void Finestra::registraProporzioni()
+{
+    tabella.registraProporzioni(client, progetto);
+    scalabile = true;
+}
+
+bool Finestra::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == client && evento->type() == QEvent::Resize) {
+        if (scalabile)
+            tabella.applicaProporzioni(client->size());
+        ridimensionata();
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void Finestra::showEvent(QShowEvent* e)
+{
+    if (!giaMostrata) {
+        giaMostrata = true;
+        adattaAlProgetto();
+    }
+    QMainWindow::showEvent(e);
+}
+
+void Finestra::closeEvent(QCloseEvent* e)
+{
+    scarica();
+    emit scaricata();
+    QMainWindow::closeEvent(e);
+}
+
+} // namespace ope

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPushButton>
+
+namespace ope {
+
+// An option button used as a push button: it acts when a mouse button goes
+// down on it, never on release or from the keyboard, and keeps no selected state.
+class PulsanteOpzione : public QPushButton {
+    Q_OBJECT
+public:
+    PulsanteOpzione(const QString& nome, const QString& testo, QWidget* genitore);
+
+signals:
+    void premuto(Qt::MouseButton tasto);
+    void rilasciato();
+    void fuocoPreso();
+    void fuocoPerso();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+} // namespace ope

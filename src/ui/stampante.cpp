@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/stampante.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+
+namespace ope {
+
+namespace {
+
+// A device of 1440 dots per inch measures fonts directly in twips.
+const QImage& misuratore()
+{
+    static const QImage img = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        const int puntiPerMetro = qRound(1440 / 0.0254);
+        i.setDotsPerMeterX(puntiPerMetro);
+        i.setDotsPerMeterY(puntiPerMetro);
+        return i;
+    }();
+    return img;
+}
+
+QFontMetricsF metrica(const QString& famiglia, double punti, bool grassetto)
+{
+    QFont f(famiglia);
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return QFontMetricsF(f, &misuratore());
+}
+
+} // namespace
+
+Stampante::Stampante(std::function<bool(const Pagina&)> invia) : invio(std::move(invia)) {}
+
+void Stampante::stampa(const QString& testo, bool terminaRiga)
+{
+    foglio.testi.push_back({x, y, font, punti, grassetto, testo});
+    if (terminaRiga) {
+        x = 0;
+        y += altezzaRiga();
+    } else {
+        x += larghezzaTesto(testo);
+    }
+}
+
+void Stampante::fineRiga()
+{
+    x = 0;
+    y += altezzaRiga();
+}
+
+void Stampante::immagine(double left, double top, const QImage& img)
+{
+    foglio.immagini.push_back({left, top, img});
+}
+
+bool Stampante::fine()
+{
+    const bool riuscita = invio && invio(foglio);
+    foglio = {};
+    x = 0;
+    y = 0;
+    return riuscita;
+}
+
+double Stampante::altezzaRiga() const
+{
+    return metrica(font, punti, grassetto).height();
+}
+
+double Stampante::larghezzaTesto(const QString& testo) const
+{
+    return metrica(font, punti, grassetto).horizontalAdvance(testo);
+}
+
+QString scegliFontCourier(const QStringList& fontDellaStampante)
+{
+    for (const QString& nome : fontDellaStampante) {
+        if (nome == QLatin1String("Courier") || nome == QLatin1String("Courier New"))
+            return nome;
+    }
+    return {};
+}
+
+} // namespace ope

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "prova.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace ope::prova {
+
+Ambiente Piattaforma::ambiente(const QString& nome)
+{
+    Ambiente a;
+    a.orologio = [this] { return ora; };
+    a.nomeEseguibile = nome;
+    a.fontStampante = [this] { return font; };
+    a.stampa = [this](const Pagina& p) {
+        pagine.push_back(p);
+        return stampaRiesce;
+    };
+    a.avviso = [this](const QString& testo) { avvisi << testo; };
+    a.dataBreve = [this] { return data; };
+    return a;
+}
+
+void premi(QWidget* finestra, const QString& nome, Qt::MouseButton tasto)
+{
+    QWidget* w = controllo(finestra, nome);
+    QVERIFY2(w, qPrintable(QStringLiteral("no control named ") + nome));
+    QTest::mousePress(w, tasto);
+    QTest::mouseRelease(w, tasto);
+}
+
+void clicca(QWidget* finestra, const QString& nome)
+{
+    QWidget* w = controllo(finestra, nome);
+    QVERIFY2(w, qPrintable(QStringLiteral("no control named ") + nome));
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+bool inPrimoPiano(const QWidget* w)
+{
+    const QWidget* genitore = w->parentWidget();
+    if (!genitore)
+        return true;
+    const QPoint centro = w->geometry().center();
+    for (QObject* o : genitore->children()) {
+        // Later siblings are drawn above earlier ones.
+        auto* altro = qobject_cast<QWidget*>(o);
+        if (altro && altro != w && altro->isVisible() && altro->geometry().contains(centro)
+            && genitore->children().indexOf(o) > genitore->children().indexOf(const_cast<QWidget*>(w)))
+            return false;
+    }
+    return true;
+}
+
+struct CartellaDiLavoro::Dati {
+    QTemporaryDir cartella;
+    QString prima = QDir::currentPath();
+};
+
+CartellaDiLavoro::CartellaDiLavoro() : d(std::make_unique<Dati>())
+{
+    QDir::setCurrent(d->cartella.path());
+}
+
+CartellaDiLavoro::~CartellaDiLavoro()
+{
+    QDir::setCurrent(d->prima);
+}
+
+QString CartellaDiLavoro::percorso() const
+{
+    return d->cartella.path();
+}
+
+} // namespace ope::prova

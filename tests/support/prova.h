@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ambiente.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+namespace ope::prova {
+
+// A platform that tests drive: a settable clock, recorded pages and messages.
+struct Piattaforma {
+    double ora = 36000.0;          // 10:00:00
+    QStringList font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
+    bool stampaRiesce = true;
+    std::vector<Pagina> pagine;
+    QStringList avvisi;
+    QString data = QStringLiteral("08/12/26");
+
+    // An Ambiente that reads and writes this object; it must outlive the program.
+    Ambiente ambiente(const QString& nome = QStringLiteral("Sottrazioni"));
+};
+
+// The control of that objectName inside a window, or a test failure.
+template <class T = QWidget>
+T* controllo(QWidget* finestra, const QString& nome)
+{
+    return finestra ? finestra->findChild<T*>(nome) : nullptr;
+}
+
+// A mouse press (and release) on the centre of the named control.
+void premi(QWidget* finestra, const QString& nome, Qt::MouseButton tasto = Qt::LeftButton);
+void clicca(QWidget* finestra, const QString& nome);
+
+// True when the widget is the topmost of its siblings at its own centre.
+bool inPrimoPiano(const QWidget* w);
+
+// Makes the test process work in a fresh temporary directory, where the
+// settings file is written.
+class CartellaDiLavoro {
+public:
+    CartellaDiLavoro();
+    ~CartellaDiLavoro();
+    QString percorso() const;
+
+private:
+    struct Dati;
+    std::unique_ptr<Dati> d;
+};
+
+} // namespace ope::prova
