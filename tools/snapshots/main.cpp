@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Renders every window of the program in its main states into PNG files:
+//   snapshots [folder]      (default: ./snapshots)
+#include "scatti.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTest>
+#include <cstdio>
+
+namespace ope::scatti {
+
+Ambiente Scatti::ambiente()
+{
+    Ambiente a;
+    a.orologio = [this] { return ora; };
+    a.nomeEseguibile = QStringLiteral("Sottrazioni");
+    a.fontStampante = [] { return QStringList{QStringLiteral("Arial"), QStringLiteral("Courier New")}; };
+    a.stampa = [this](const Pagina& p) {
+        pagine.push_back(p);
+        return true;
+    };
+    a.avviso = [](const QString& testo) { std::fprintf(stderr, "avviso: %s\n", qPrintable(testo)); };
+    a.dataBreve = [] { return QStringLiteral("08/12/26"); };
+    return a;
+}
+
+void Scatti::salva(QWidget* finestra, const QString& nome)
+{
+    if (!finestra)
+        return;
+    QApplication::processEvents();
+    QApplication::processEvents();
+    salva(finestra->grab().toImage(), nome);
+}
+
+void Scatti::salva(const QImage& immagine, const QString& nome)
+{
+    const QString file = QDir(cartella).filePath(nome + QStringLiteral(".png"));
+    if (immagine.save(file))
+        std::printf("%s\n", qPrintable(file));
+    else
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+}
+
+} // namespace ope::scatti
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ope::scatti::Scatti s;
+    s.cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    QDir().mkpath(s.cartella);
+    // The settings file is written in the working directory: keep it out of the checkout.
+    QDir::setCurrent(QDir::tempPath());
+    s.cartella = QDir(s.cartella).isAbsolute() ? s.cartella : QDir(QString::fromLocal8Bit(qgetenv("PWD"))).filePath(s.cartella);
+    QDir().mkpath(s.cartella);
+
+    ope::scatti::scattiInizio(s);
+    return 0;
+}

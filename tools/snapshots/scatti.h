@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ambiente.h"
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace ope::scatti {
+
+// Where the pictures go, and a platform with a fixed clock whose printed
+// pages are kept for rendering.
+struct Scatti {
+    QString cartella;
+    double ora = 36000.0;
+    std::vector<Pagina> pagine;
+
+    Ambiente ambiente();
+    // Lets pending events run, then writes the window as <nome>.png.
+    void salva(QWidget* finestra, const QString& nome);
+    // Writes an image as <nome>.png.
+    void salva(const QImage& immagine, const QString& nome);
+};
+
+// One function per subsystem; each renders its windows in their main states.
+void scattiInizio(Scatti& s);
+
+} // namespace ope::scatti
