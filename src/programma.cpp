@@ -36,7 +36,6 @@ void Programma::mostraModale(QWidget* w)
     // Window modality without a nested event loop: nobody waits inside a dialog.
     w->setWindowModality(Qt::ApplicationModal);
     w->show();
-    w->raise();
     w->activateWindow();
 }
 
@@ -51,7 +50,6 @@ void Programma::mostraInizio()
         return;
     QWidget* w = carica<FrmInizio>(inizio);
     w->show();
-    w->raise();
     w->activateWindow();
 }
 

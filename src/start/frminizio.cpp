@@ -40,6 +40,7 @@ FrmInizio::FrmInizio(Programma& p) : Finestra(QStringLiteral("frmInizio"), 11910
 
     label1->setText(QStringLiteral("Obiettivo: "));
     label3->setText(QStringLiteral("Livello: "));
+    // The design already puts them there, so the first resize keeps them in place.
     label1->move(label7->width(), label1->y());
     label3->move(label7->width(), label3->y());
 
@@ -73,8 +74,8 @@ void FrmInizio::creaControlli()
     label7 = nuovaEtichetta(a, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"), 240, 1680, 2160, 420);
     label7->setFont(carattere(QStringLiteral("Arial"), 12, true));
     impostaTesto(label7, rossoScuro);
-    label1 = nuovaEtichetta(a, QStringLiteral("Label1"), QStringLiteral("Obiettivo"), 2400, 1680, 9390, 780);
-    label3 = nuovaEtichetta(a, QStringLiteral("Label3"), QStringLiteral("Livello"), 2400, 2520, 9390, 780);
+    label1 = nuovaEtichetta(a, QStringLiteral("Label1"), QStringLiteral("Obiettivo"), 2160, 1680, 9630, 780);
+    label3 = nuovaEtichetta(a, QStringLiteral("Label3"), QStringLiteral("Livello"), 2160, 2520, 9630, 780);
     for (QLabel* l : {label1, label3}) {
         l->setFont(carattere(QStringLiteral("Arial"), 18, true));
         l->setWordWrap(true);

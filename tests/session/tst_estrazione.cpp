@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/estrazione.h"
+#include "session/generatore.h"
+#include "session/sessione.h"
+
+#include <QTest>
+#include <set>
+
+using namespace ope;
+
+namespace {
+
+struct Livello {
+    int livello;
+    int minimo;
+    int massimo;
+};
+constexpr Livello livelli[] = {{1, 1, 30}, {2, 30, 60}, {3, 60, 99}, {4, 1, 99}};
+
+Sessione sessioneAlLivello(int i)
+{
+    Sessione s;
+    s.livello = static_cast<std::int16_t>(livelli[i].livello);
+    s.numeroMin = static_cast<std::int16_t>(livelli[i].minimo);
+    s.numeroMax = static_cast<std::int16_t>(livelli[i].massimo);
+    return s;
+}
+
+QString pad(int n)
+{
+    return n < 10 ? QStringLiteral(" ") : QString();
+}
+
+constexpr int estrazioni = 3000;
+
+} // namespace
+
+class TestEstrazione : public QObject {
+    Q_OBJECT
+private slots:
+    void livelli_data();
+    void sottrazione_data() { livelli_data(); }
+    void sottrazione();
+    void addizione_data() { livelli_data(); }
+    void addizione();
+    void moltiplicazioneEDivisione_data() { livelli_data(); }
+    void moltiplicazioneEDivisione();
+    void livelloSconosciutoLasciaLAddizione();
+    void generatoreUniforme();
+    void risemineConLoStessoOrologioNonRipetono();
+};
+
+void TestEstrazione::livelli_data()
+{
+    QTest::addColumn<int>("indice");
+    for (int i = 0; i < 4; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("level %1").arg(i + 1))) << i;
+}
+
+void TestEstrazione::sottrazione()
+{
+    QFETCH(int, indice);
+    Sessione s = sessioneAlLivello(indice);
+    Generatore g([] { return 1.0; });
+    std::set<std::pair<int, int>> coppie;
+    for (int k = 0; k < estrazioni; ++k) {
+        estraiSottrazione(s, g);
+        QVERIFY(s.numero1 > s.numero2);
+        QVERIFY(s.numero2 >= s.numeroMin && s.numero1 <= s.numeroMax);
+        QCOMPARE(s.spazioNumero1, pad(s.numero1));
+        QCOMPARE(s.spazioNumero2, pad(s.numero2));
+        QCOMPARE(s.spazioRisultato, pad(s.numero1 - s.numero2));
+        coppie.insert({s.numero1, s.numero2});
+    }
+    if (indice == 0)
+        QVERIFY(coppie.count({2, 1}) == 1);   // the smallest pair is reachable
+    QVERIFY(coppie.size() > 100);
+}
+
+void TestEstrazione::addizione()
+{
+    QFETCH(int, indice);
+    Sessione s = sessioneAlLivello(indice);
+    Generatore g([] { return 1.0; });
+    struct Limiti {
+        int addendoMin, addendoMax, sommaMin, sommaMax;
+    };
+    const Limiti atteso[] = {{1, 20, 2, 30}, {20, 49, 40, 60}, {20, 79, 60, 98}, {20, 78, 40, 98}};
+    const Limiti& l = atteso[indice];
+    for (int k = 0; k < estrazioni; ++k) {
+        estraiAddizione(s, g);
+        QVERIFY(s.numero1 >= l.addendoMin && s.numero1 <= l.addendoMax);
+        QVERIFY(s.numero2 >= l.addendoMin && s.numero2 <= l.addendoMax);
+        QCOMPARE(s.numero3, s.numero1 + s.numero2);
+        QVERIFY(s.numero3 >= l.sommaMin && s.numero3 <= l.sommaMax);
+        QCOMPARE(s.testoNumero1, QString::number(s.numero1));
+        QCOMPARE(s.testoNumero3, QString::number(s.numero3));
+    }
+}
+
+void TestEstrazione::moltiplicazioneEDivisione()
+{
+    QFETCH(int, indice);
+    Sessione s = sessioneAlLivello(indice);
+    Generatore g([] { return 1.0; });
+    for (auto estrai : {&estraiMoltiplicazione, &estraiDivisione}) {
+        std::set<int> prodotti;
+        for (int k = 0; k < estrazioni; ++k) {
+            estrai(s, g);
+            const int prodotto = s.numero1 * s.numero2;
+            QVERIFY(s.numero1 >= 2 && s.numero2 >= 2);
+            QVERIFY(prodotto <= s.numeroMax);
+            if (indice == 0)
+                QVERIFY(s.numero1 <= 15 && s.numero2 <= 15);
+            if (indice == 1 || indice == 2)
+                QVERIFY(prodotto >= s.numeroMin);   // a draw that ends, inside the level
+            QCOMPARE(s.spazioRisultato, pad(prodotto));
+            QCOMPARE(s.spazioNumero1, pad(s.numero1));
+            prodotti.insert(prodotto);
+        }
+        QVERIFY(prodotti.size() > 5);
+    }
+}
+
+void TestEstrazione::livelloSconosciutoLasciaLAddizione()
+{
+    Sessione s;
+    s.numero1 = 4;
+    s.numero2 = 5;
+    s.testoNumero1 = QStringLiteral("4");
+    Generatore g([] { return 1.0; });
+    estraiAddizione(s, g);
+    QCOMPARE(s.numero1, 4);
+    QCOMPARE(s.testoNumero1, QStringLiteral("4"));
+}
+
+void TestEstrazione::generatoreUniforme()
+{
+    Generatore g([] { return 1.0; });
+    int conti[10] = {};
+    for (int k = 0; k < 100000; ++k) {
+        const double r = g.rnd();
+        QVERIFY(r >= 0.0 && r < 1.0);
+        ++conti[g.intero(10)];
+    }
+    for (int c : conti)
+        QVERIFY2(c > 9000 && c < 11000, qPrintable(QString::number(c)));
+}
+
+void TestEstrazione::risemineConLoStessoOrologioNonRipetono()
+{
+    // The clock does not move: a reseed before every draw must not restart the sequence.
+    Generatore g([] { return 43200.0; });
+    std::set<double> visti;
+    for (int k = 0; k < 1000; ++k) {
+        g.semina();
+        visti.insert(g.rnd());
+    }
+    QCOMPARE(visti.size(), std::size_t(1000));
+
+    // Level 2 addition reseeds before every attempt; it must still end and vary.
+    Sessione s = sessioneAlLivello(1);
+    std::set<int> somme;
+    for (int k = 0; k < 200; ++k) {
+        estraiAddizione(s, g);
+        somme.insert(s.numero3);
+    }
+    QVERIFY(somme.size() > 10);
+}
+
+QTEST_GUILESS_MAIN(TestEstrazione)
+#include "tst_estrazione.moc"
