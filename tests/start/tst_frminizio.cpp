@@ -5,7 +5,9 @@
 #include "prova.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
@@ -49,6 +51,8 @@ private slots:
     void avantiSalva();
     void attivazioneAzzeraIPannelli();
     void esciChiudeTutto();
+    void fileOstili_data();
+    void fileOstili();
 
 private:
     QWidget* apri();
@@ -297,6 +301,54 @@ void TestFrmInizio::esciChiudeTutto()
     QVERIFY(programma->terminato());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!programma->finestra(QStringLiteral("frmInizio")));
+}
+
+void TestFrmInizio::fileOstili_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::newRow("directory") << QStringLiteral("directory");
+    QTest::newRow("unreadable") << QStringLiteral("unreadable");
+    QTest::newRow("enormous") << QStringLiteral("enormous");
+    QTest::newRow("read-only working directory") << QStringLiteral("read-only");
+}
+
+void TestFrmInizio::fileOstili()
+{
+    QFETCH(QString, caso);
+    const QString file = QStringLiteral("Sottrazioni.dat");
+    QByteArray prima = " 6  2  1 \r\n";
+    if (caso == QLatin1String("directory")) {
+        QVERIFY(QDir().mkdir(file));
+    } else {
+        if (caso == QLatin1String("enormous"))
+            prima += QByteArray(8 << 20, '7');
+        scriviFile(file, prima);
+        if (caso == QLatin1String("unreadable"))
+            QFile::setPermissions(file, QFileDevice::WriteOwner);
+        if (caso == QLatin1String("read-only"))
+            QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+
+    QVERIFY(apri());
+    prova::premi(inizio, QStringLiteral("Option1(0)"));
+    prova::premi(inizio, QStringLiteral("Option2(0)"));
+    prova::clicca(inizio, QStringLiteral("lblCambiaOb(0)"));
+    prova::premi(inizio, QStringLiteral("Option1(0)"));
+    prova::premi(inizio, QStringLiteral("Option2(0)"));
+    prova::premi(inizio, QStringLiteral("Option3(0)"));
+    QVERIFY(!programma->terminato());
+    QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    if (caso == QLatin1String("directory")) {
+        QVERIFY(QFileInfo(file).isDir());
+        return;
+    }
+    // Whole either way: the old file where it could not be replaced, a new one where it could.
+    const QByteArray dopo = contenuto(file);
+    const int tipo = programma->sessione().tipoOperazione;
+    const QByteArray nuovo = QStringLiteral(" %1  1  1 \r\n").arg(tipo).toLatin1();
+    QVERIFY2(dopo == prima || dopo == nuovo, dopo.left(40).constData());
 }
 
 QTEST_MAIN(TestFrmInizio)
