@@ -23,6 +23,8 @@ Programma::~Programma()
 template <class F>
 F* Programma::carica(QPointer<QWidget>& posto)
 {
+    if (finito)
+        return nullptr;
     if (!posto) {
         auto* f = new F(*this);
         f->setAttribute(Qt::WA_DeleteOnClose);
@@ -46,9 +48,9 @@ void Programma::avvia()
 
 void Programma::mostraInizio()
 {
-    if (finito)
-        return;
     QWidget* w = carica<FrmInizio>(inizio);
+    if (!w)
+        return;
     w->show();
     w->activateWindow();
 }
@@ -77,12 +79,13 @@ void Programma::chiudiTutto()
     if (chiusuraInCorso)
         return;
     chiusuraInCorso = true;
+    // Set first: a window's own unload must not load or show another one now.
+    finito = true;
     for (QPointer<QWidget>* posto : {&autore, &esempi, &operazioni, &valutazione, &attestato,
                                      &stampaEsercizio, &stampaSchede, &operativo, &inizio}) {
         if (*posto)
             (*posto)->close();
     }
-    finito = true;
     QCoreApplication::quit();
 }
 
