@@ -100,15 +100,93 @@ const Tavola& sottrazione()
     return tavola;
 }
 
+const Tavola& addizione()
+{
+    constexpr Termine n1{Voce::Numero1};
+    constexpr Termine n2{Voce::Numero2};
+    constexpr Termine s{Voce::Risultato};
+    // The last column of forms 8, 9, 11 and 12 lowers or raises the sum itself.
+    static const Tavola tavola{
+        "+", [](const Sessione& sessione) { return int{sessione.numero3}; }, &Sessione::spazioNumero3, true,
+        {{
+            numero(n1, n2, ultima, s, {n1, " + ", n2, " = .     r."}),
+            numero(n2, s, prima, n1, {"  . + ", n2, " = ", s, "   r."}),
+            numero(n1, s, centrale, n2, {n1, " +  .  = ", s, "   r."}),
+            numero(n1, n2, prima, s, {"  . = ", n1, " + ", n2, "   r."}),
+            numero(s, n2, centrale, n1, {s, " =  .  + ", n2, "   r."}),
+            numero(s, n2, ultima, n1, {s, " = ", n2, " +  . ", "   r."}),
+            segno(n1, n2, s, "=", {n1, " + ", n2, " . ", s, "   r."}),
+            segno(n1, n2, s, ">", {n1, " + ", n2, " . ", s, "   r."}, -1),
+            segno(n1, n2, s, "<", {n1, " + ", n2, " . ", s, "   r."}, +1),
+            segno(s, n1, n2, "=", {s, " . ", n1, " + ", n2, "   r."}),
+            segno(s, n1, n2, ">", {s, " . ", n1, " + ", n2, "   r."}, +1),
+            segno(s, n2, n1, "<", {s, " . ", n2, " + ", n1, "   r."}, -1),
+        }}};
+    return tavola;
+}
+
+int prodotto(const Sessione& s) { return s.numero1 * s.numero2; }
+
+const Tavola& moltiplicazione()
+{
+    constexpr Termine n1{Voce::Numero1};
+    constexpr Termine n2{Voce::Numero2};
+    constexpr Termine p{Voce::Risultato};
+    static const Tavola tavola{
+        "x", prodotto, &Sessione::spazioRisultato, false,
+        {{
+            numero(n1, n2, ultima, bianco(p), {n1, " x ", n2, " = . "}),
+            numero(n1, bianco(p), prima, n2, {" . x ", n1, " = ", bianco(p)}),
+            numero(n1, p, centrale, bianco(n2), {n1, " x  . = ", p}),
+            numero(p, n2, centrale, bianco(n1), {p, " =  . x ", n2}),
+            numero(p, n2, ultima, bianco(n1), {p, " = ", n2, " x . "}),
+            numero(n1, bianco(n2), prima, bianco(p), {" . = ", n1, " x ", bianco(n2)}),
+            segno(n1, n2, p, "=", {n1, " x ", n2, " . ", p}),
+            segno(n1, n2, meno(p), ">", {n1, " x ", n2, " . ", meno(p)}),
+            segno(meno(n1), n2, p, "<", {meno(n1), " x ", n2, " . ", p}),
+            segno(p, n1, n2, "=", {p, " . ", n1, " x ", n2}),
+            segno(piu(p), n2, n1, ">", {piu(p), " . ", n2, " x ", n1}),
+            segno(meno(p), n1, n2, "<", {meno(p), " . ", n1, " x ", n2}),
+        }}};
+    return tavola;
+}
+
+// The dividend is the product of the two drawn factors, so every division is exact.
+const Tavola& divisione()
+{
+    constexpr Termine n1{Voce::Numero1};
+    constexpr Termine n2{Voce::Numero2};
+    constexpr Termine p{Voce::Risultato};
+    static const Tavola tavola{
+        ":", prodotto, &Sessione::spazioRisultato, false,
+        {{
+            numero(p, n2, ultima, bianco(n1), {p, " : ", n2, " = . "}),
+            numero(n1, n2, prima, bianco(p), {" . : ", n1, " = ", n2}),
+            numero(p, n2, centrale, bianco(n1), {p, " :  . = ", n2}),
+            numero(p, n2, prima, bianco(n1), {" . = ", p, " : ", n2}),
+            numero(n1, n2, centrale, bianco(p), {n1, " =  . : ", n2}),
+            numero(n1, p, ultima, bianco(n2), {n1, " = ", p, " : . "}),
+            segno(p, n1, n2, "=", {p, " : ", n1, " . ", n2}),
+            segno(p, n1, meno(n2), ">", {p, " : ", n1, " . ", meno(n2)}),
+            segno(p, n1, piu(n2), "<", {p, " : ", n1, " . ", piu(n2)}),
+            segno(n1, p, n2, "=", {n1, " . ", p, " : ", n2}),
+            segno(piu(n1), p, n2, ">", {piu(n1), " . ", p, " : ", n2}),
+            segno(meno(n1), p, n2, "<", {meno(n1), " . ", p, " : ", n2}),
+        }}};
+    return tavola;
+}
+
 const Tavola& tavolaDi(Operazione operazione)
 {
     switch (operazione) {
+    case Operazione::Addizione:
+        return addizione();
     case Operazione::Sottrazione:
         break;
-    case Operazione::Addizione:
     case Operazione::Moltiplicazione:
+        return moltiplicazione();
     case Operazione::Divisione:
-        break;
+        return divisione();
     }
     return sottrazione();
 }

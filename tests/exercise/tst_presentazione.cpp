@@ -97,6 +97,52 @@ void TestPresentazione::formeNumeriche_data()
                                        << " 9" << " 6 = 15 - . ";
     QTest::newRow("sot 6: all one digit") << sot << 6 << 8 << 3 << "5" << "8" << "=" << "-" << ultima
                                           << " 3" << " 5 =  8 - . ";
+
+    // Addition: every number fills three characters, the answer has no blank.
+    QTest::newRow("add 1: 7 + 5") << add << 1 << 7 << 5 << "7" << "5" << "+" << "=" << ultima
+                                  << "12" << "  7 +   5 = .     r.";
+    QTest::newRow("add 1: two digits") << add << 1 << 23 << 45 << "23" << "45" << "+" << "=" << ultima
+                                       << "68" << " 23 +  45 = .     r.";
+    QTest::newRow("add 2") << add << 2 << 7 << 5 << "5" << "12" << "+" << "=" << prima
+                           << "7" << "  . +   5 =  12   r.";
+    QTest::newRow("add 3") << add << 3 << 7 << 5 << "7" << "12" << "+" << "=" << centrale
+                           << "5" << "  7 +  .  =  12   r.";
+    QTest::newRow("add 4") << add << 4 << 7 << 5 << "7" << "5" << "=" << "+" << prima
+                           << "12" << "  . =   7 +   5   r.";
+    QTest::newRow("add 5") << add << 5 << 7 << 5 << "12" << "5" << "=" << "+" << centrale
+                           << "7" << " 12 =  .  +   5   r.";
+    QTest::newRow("add 6") << add << 6 << 7 << 5 << "12" << "5" << "=" << "+" << ultima
+                           << "7" << " 12 =   5 +  .    r.";
+
+    // Multiplication: forms 2 and 6 show LblNumero2 with a blank and log it so.
+    QTest::newRow("mol 1") << mol << 1 << 3 << 4 << "3" << "4" << "x" << "=" << ultima
+                           << " 12" << " 3 x  4 = . ";
+    QTest::newRow("mol 2: no blank in the answer") << mol << 2 << 3 << 4 << "3" << " 12" << "x" << "=" << prima
+                                                   << "4" << " . x  3 =  12";
+    QTest::newRow("mol 2: product below 10") << mol << 2 << 2 << 3 << "2" << " 6" << "x" << "=" << prima
+                                             << "3" << " . x  2 =   6";
+    QTest::newRow("mol 3") << mol << 3 << 3 << 4 << "3" << "12" << "x" << "=" << centrale
+                           << " 4" << " 3 x  . = 12";
+    QTest::newRow("mol 4") << mol << 4 << 3 << 4 << "12" << "4" << "=" << "x" << centrale
+                           << " 3" << "12 =  . x  4";
+    QTest::newRow("mol 5") << mol << 5 << 3 << 4 << "12" << "4" << "=" << "x" << ultima
+                           << " 3" << "12 =  4 x . ";
+    QTest::newRow("mol 6") << mol << 6 << 3 << 4 << "3" << " 4" << "=" << "x" << prima
+                           << " 12" << " . =  3 x   4";
+
+    // Division: the dividend is the product of the two factors.
+    QTest::newRow("div 1") << dvs << 1 << 3 << 4 << "12" << "4" << ":" << "=" << ultima
+                           << " 3" << "12 :  4 = . ";
+    QTest::newRow("div 2") << dvs << 2 << 3 << 4 << "3" << "4" << ":" << "=" << prima
+                           << " 12" << " . :  3 =  4";
+    QTest::newRow("div 3") << dvs << 3 << 3 << 4 << "12" << "4" << ":" << "=" << centrale
+                           << " 3" << "12 :  . =  4";
+    QTest::newRow("div 4: ? = 12 : 4") << dvs << 4 << 3 << 4 << "12" << "4" << "=" << ":" << prima
+                                       << " 3" << " . = 12 :  4";
+    QTest::newRow("div 5") << dvs << 5 << 3 << 4 << "3" << "4" << "=" << ":" << centrale
+                           << " 12" << " 3 =  . :  4";
+    QTest::newRow("div 6") << dvs << 6 << 3 << 4 << "3" << "12" << "=" << ":" << ultima
+                           << " 4" << " 3 = 12 : . ";
 }
 
 void TestPresentazione::formeNumeriche()
@@ -150,6 +196,53 @@ void TestPresentazione::formeDeiSegni_data()
                             << " 5 . 15 -  9";
     QTest::newRow("sot 12: d = 1 shows 0") << sot << 12 << 10 << 9 << "0" << "10" << "9" << "-" << sinistra << "<"
                                            << " 0 . 10 -  9";
+
+    QTest::newRow("add 7") << add << 7 << 7 << 5 << "7" << "5" << "12" << "+" << destra << "="
+                           << "  7 +   5 .  12   r.";
+    QTest::newRow("add 8: sum lowered") << add << 8 << 7 << 5 << "7" << "5" << "11" << "+" << destra << ">"
+                                        << "  7 +   5 .  11   r.";
+    QTest::newRow("add 8: lowered sum padded anew") << add << 8 << 4 << 6 << "4" << "6" << "9" << "+" << destra
+                                                    << ">" << "  4 +   6 .   9   r.";
+    QTest::newRow("add 9: sum raised") << add << 9 << 7 << 5 << "7" << "5" << "13" << "+" << destra << "<"
+                                       << "  7 +   5 .  13   r.";
+    QTest::newRow("add 9: raised sum padded anew") << add << 9 << 4 << 5 << "4" << "5" << "10" << "+" << destra
+                                                   << "<" << "  4 +   5 .  10   r.";
+    QTest::newRow("add 10") << add << 10 << 7 << 5 << "12" << "7" << "5" << "+" << sinistra << "="
+                            << " 12 .   7 +   5   r.";
+    QTest::newRow("add 11") << add << 11 << 7 << 5 << "13" << "7" << "5" << "+" << sinistra << ">"
+                            << " 13 .   7 +   5   r.";
+    QTest::newRow("add 12: terms swapped") << add << 12 << 7 << 5 << "11" << "5" << "7" << "+" << sinistra << "<"
+                                           << " 11 .   5 +   7   r.";
+
+    QTest::newRow("mol 7") << mol << 7 << 3 << 4 << "3" << "4" << "12" << "x" << destra << "=" << " 3 x  4 . 12";
+    QTest::newRow("mol 8") << mol << 8 << 3 << 4 << "3" << "4" << "11" << "x" << destra << ">" << " 3 x  4 . 11";
+    QTest::newRow("mol 8: P - 1 keeps the pad of P") << mol << 8 << 2 << 5 << "2" << "5" << "9" << "x" << destra
+                                                     << ">" << " 2 x  5 . 9";
+    QTest::newRow("mol 9: numero1 10 shows 9") << mol << 9 << 10 << 2 << "9" << "2" << "20" << "x" << destra << "<"
+                                               << " 9 x  2 . 20";
+    QTest::newRow("mol 9: numero1 11 shows 10") << mol << 9 << 11 << 3 << "10" << "3" << "33" << "x" << destra
+                                                << "<" << "10 x  3 . 33";
+    QTest::newRow("mol 10") << mol << 10 << 3 << 4 << "12" << "3" << "4" << "x" << sinistra << "="
+                            << "12 .  3 x  4";
+    QTest::newRow("mol 11: factors swapped") << mol << 11 << 3 << 4 << "13" << "4" << "3" << "x" << sinistra << ">"
+                                             << "13 .  4 x  3";
+    QTest::newRow("mol 11: P + 1 keeps the pad of P") << mol << 11 << 3 << 3 << "10" << "3" << "3" << "x"
+                                                      << sinistra << ">" << " 10 .  3 x  3";
+    QTest::newRow("mol 12") << mol << 12 << 3 << 4 << "11" << "3" << "4" << "x" << sinistra << "<"
+                            << "11 .  3 x  4";
+
+    QTest::newRow("div 7") << dvs << 7 << 3 << 4 << "12" << "3" << "4" << ":" << destra << "=" << "12 :  3 .  4";
+    QTest::newRow("div 8") << dvs << 8 << 3 << 4 << "12" << "3" << "3" << ":" << destra << ">" << "12 :  3 .  3";
+    QTest::newRow("div 8: numero2 10 shows 9") << dvs << 8 << 3 << 10 << "30" << "3" << "9" << ":" << destra << ">"
+                                               << "30 :  3 .  9";
+    QTest::newRow("div 9: numero2 9 shows 10") << dvs << 9 << 2 << 9 << "18" << "2" << "10" << ":" << destra << "<"
+                                               << "18 :  2 . 10";
+    QTest::newRow("div 10") << dvs << 10 << 3 << 4 << "3" << "12" << "4" << ":" << sinistra << "="
+                            << " 3 . 12 :  4";
+    QTest::newRow("div 11: numero1 9 shows 10") << dvs << 11 << 9 << 3 << "10" << "27" << "3" << ":" << sinistra
+                                                << ">" << "10 . 27 :  3";
+    QTest::newRow("div 12: numero1 10 shows 9") << dvs << 12 << 10 << 2 << "9" << "20" << "2" << ":" << sinistra
+                                                << "<" << " 9 . 20 :  2";
 }
 
 void TestPresentazione::formeDeiSegni()
