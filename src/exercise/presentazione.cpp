@@ -182,18 +182,16 @@ const Tavola& tavolaDi(Operazione operazione)
     case Operazione::Addizione:
         return addizione();
     case Operazione::Sottrazione:
-        break;
+        return sottrazione();
     case Operazione::Moltiplicazione:
         return moltiplicazione();
     case Operazione::Divisione:
         return divisione();
     }
-    return sottrazione();
+    return sottrazione();   // the operation of this build
 }
 
-// A term's caption and its log text, pad included. A factor shown one more or
-// one less gets the pad of the shown value, kept in the session; a result
-// shown so keeps the pad of the true result.
+// A term's caption and its log text, pad included.
 struct Scritto {
     QString didascalia;
     QString log;
@@ -204,6 +202,8 @@ QString& spazioDelFattore(Sessione& s, Voce voce)
     return voce == Voce::Numero1 ? s.spazioNumero1 : s.spazioNumero2;
 }
 
+// A factor shown one more or one less gets the pad of the shown value, kept
+// in the session; a result shown so keeps the pad of the true result.
 Scritto scrivi(const Tavola& tavola, Sessione& s, Termine t)
 {
     int valore = 0;

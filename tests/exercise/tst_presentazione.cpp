@@ -60,6 +60,8 @@ private slots:
     void formeNumeriche();
     void formeDeiSegni_data();
     void formeDeiSegni();
+    void sessioneDopo_data();
+    void sessioneDopo();
     void formaFuoriCampo();
     void calcolaSpazi_data();
     void calcolaSpazi();
@@ -265,13 +267,72 @@ void TestPresentazione::formeDeiSegni()
     QTEST(p.testoLog, "log");
 }
 
+void TestPresentazione::sessioneDopo_data()
+{
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<int>("forma");
+    QTest::addColumn<int>("numero1");
+    QTest::addColumn<int>("numero2");
+    QTest::addColumn<int>("numero3");
+    QTest::addColumn<QString>("testoNumero3");
+    QTest::addColumn<QString>("spazioNumero1");
+    QTest::addColumn<QString>("spazioNumero2");
+    QTest::addColumn<QString>("spazioNumero3");
+    QTest::addColumn<QString>("spazioRisultato");
+
+    QTest::newRow("sot 8 changes nothing") << sot << 8 << 15 << 9 << 0 << "" << "" << " " << "" << " ";
+    QTest::newRow("sot 12 changes nothing") << sot << 12 << 10 << 9 << 0 << "" << "" << " " << "" << " ";
+    QTest::newRow("add 1: pads by length") << add << 1 << 7 << 15 << 22 << "22" << "  " << " " << " " << "";
+    QTest::newRow("add 7: sum kept") << add << 7 << 7 << 5 << 12 << "12" << "  " << "  " << " " << "";
+    QTest::newRow("add 8: sum one lower") << add << 8 << 7 << 5 << 11 << "11" << "  " << "  " << " " << "";
+    QTest::newRow("add 8: 10 becomes 9") << add << 8 << 4 << 6 << 9 << "9" << "  " << "  " << "  " << "";
+    QTest::newRow("add 9: sum one higher") << add << 9 << 7 << 5 << 13 << "13" << "  " << "  " << " " << "";
+    QTest::newRow("add 10: sum kept") << add << 10 << 7 << 5 << 12 << "12" << "  " << "  " << " " << "";
+    QTest::newRow("add 11: sum one higher") << add << 11 << 7 << 5 << 13 << "13" << "  " << "  " << " " << "";
+    QTest::newRow("add 12: sum one lower") << add << 12 << 7 << 5 << 11 << "11" << "  " << "  " << " " << "";
+    QTest::newRow("mol 8: product pad kept") << mol << 8 << 2 << 5 << 0 << "" << " " << " " << "" << "";
+    QTest::newRow("mol 9: pad of numero1 - 1") << mol << 9 << 10 << 2 << 0 << "" << " " << " " << "" << "";
+    QTest::newRow("div 8: pad of numero2 - 1") << dvs << 8 << 3 << 10 << 0 << "" << " " << " " << "" << "";
+    QTest::newRow("div 9: pad of numero2 + 1") << dvs << 9 << 2 << 9 << 0 << "" << " " << "" << "" << "";
+    QTest::newRow("div 11: pad of numero1 + 1") << dvs << 11 << 9 << 3 << 0 << "" << "" << " " << "" << "";
+    QTest::newRow("div 12: pad of numero1 - 1") << dvs << 12 << 10 << 2 << 0 << "" << " " << " " << "" << "";
+}
+
+// What a presentation leaves in the session: the operands are never touched,
+// only the addition sum and the pads some forms recompute.
+void TestPresentazione::sessioneDopo()
+{
+    QFETCH(int, operazione);
+    QFETCH(int, forma);
+    QFETCH(int, numero1);
+    QFETCH(int, numero2);
+    Sessione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
+    const QString testoNumero1 = s.testoNumero1;
+    const QString testoNumero2 = s.testoNumero2;
+
+    presenta(static_cast<Operazione>(operazione), forma, s);
+
+    QCOMPARE(int{s.numero1}, numero1);
+    QCOMPARE(int{s.numero2}, numero2);
+    QCOMPARE(s.testoNumero1, testoNumero1);
+    QCOMPARE(s.testoNumero2, testoNumero2);
+    QTEST(int{s.numero3}, "numero3");
+    QTEST(s.testoNumero3, "testoNumero3");
+    QTEST(s.spazioNumero1, "spazioNumero1");
+    QTEST(s.spazioNumero2, "spazioNumero2");
+    QTEST(s.spazioNumero3, "spazioNumero3");
+    QTEST(s.spazioRisultato, "spazioRisultato");
+}
+
 void TestPresentazione::formaFuoriCampo()
 {
-    Sessione s = disegnata(Operazione::Sottrazione, 15, 9);
+    Sessione s = disegnata(Operazione::Addizione, 7, 5);
     for (int forma : {0, 13, -1}) {
-        const Presentazione p = presenta(Operazione::Sottrazione, forma, s);
+        const Presentazione p = presenta(Operazione::Addizione, forma, s);
         QVERIFY(p.testoLog.isEmpty());
         QVERIFY(p.rispostaEsatta.isEmpty());
+        QCOMPARE(int{s.numero3}, 12);
+        QCOMPARE(s.spazioNumero1, QStringLiteral("?"));
     }
 }
 
