@@ -146,8 +146,8 @@ void FrmStampaSchede::creaControlli()
     cmdStampaDocenti = nuovoComando(frame4, QStringLiteral("CmdStampaDocenti"),
                                     QStringLiteral("STAMPA SCHEDA"), 120, 660, 3360, 330);
     cmdRicomincia = nuovoComando(a, QStringLiteral("CmdRicomincia"), QStringLiteral("CANCELLA SCHEDA"),
-                                 8280, 7950, 1740, 360);
-    command1 = nuovoComando(a, QStringLiteral("Command1"), QStringLiteral("ESCI"), 10140, 7950, 1740, 360);
+                                 8280, 7950, 2220, 360);
+    command1 = nuovoComando(a, QStringLiteral("Command1"), QStringLiteral("ESCI"), 10620, 7950, 1260, 360);
     cmdStampaAlunni->setVisible(false);
     cmdStampaDocenti->setVisible(false);
 
