@@ -81,7 +81,7 @@ void FrmStampaSchede::creaControlli()
     // Wider and taller than the single line the title had, so that level and
     // objective together are never cut off.
     label1 = nuovaEtichetta(a, QStringLiteral("Label1"), QString(), 90, 165, 11820, 840);
-    label1->setFont(carattere(QStringLiteral("Arial"), 12, true));
+    label1->setFont(carattere(QStringLiteral("Arial"), 12));
     label1->setWordWrap(true);
     impostaTesto(label1, blu);
 
