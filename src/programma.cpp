@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 
+#include "reports/frmstampaschede.h"
 #include "start/frminizio.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,14 @@ void Programma::mostraInizio()
 void Programma::apriOperativo() {}
 void Programma::apriStampaEsercizio() {}
 void Programma::apriAttestato() {}
-void Programma::apriStampaSchede() {}
+void Programma::apriStampaSchede()
+{
+    QWidget* w = carica<FrmStampaSchede>(stampaSchede);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
 void Programma::apriValutazione() {}
 void Programma::apriOperazioni() {}
 void Programma::apriEsempi() {}

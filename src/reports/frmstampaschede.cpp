@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reports/frmstampaschede.h"
+
+#include "programma.h"
+#include "reports/schede.h"
+#include "ui/controlli.h"
+#include "ui/etichettacliccabile.h"
+#include "ui/pulsanteopzione.h"
+#include "ui/twips.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace ope {
+
+namespace {
+
+const QColor sfondoFinestra(255, 255, 192);
+const QColor sfondoPulsante(255, 224, 192);
+const QColor rossoScuro(192, 0, 0);
+const QColor blu(0, 0, 255);
+const QColor bluScuro(0, 0, 192);
+const QColor gialloPallido(255, 255, 192);
+const QColor rosso(255, 0, 0);
+
+// The sheet on screen: three columns; lines 1-30 in ten rows from the first
+// top, lines 31-60 in ten rows from the second, column by column.
+constexpr double sinistraColonna[3] = {285, 4260, 8175};
+constexpr double altoMeta[2] = {1125, 3435};
+constexpr double passoRiga = 210;
+constexpr double larghezzaRiga = 3510;
+constexpr double altezzaRiga = 225;
+
+// Three places of the objective panel, each shared by two objectives, and four of the levels.
+constexpr double altoObiettivo[3] = {300, 900, 1500};
+constexpr double altoLivello[4] = {300, 780, 1260, 1740};
+
+QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString& testo,
+                          double left, double top, double width, double height)
+{
+    auto* c = new QPushButton(testo, genitore);
+    c->setObjectName(nome);
+    c->setGeometry(rettangolo(left, top, width, height));
+    c->setAutoDefault(false);
+    c->setFont(carattere(QStringLiteral("Arial"), 9, true));
+    impostaSfondo(c, sfondoPulsante);
+    impostaTesto(c, bluScuro);
+    return c;
+}
+
+} // namespace
+
+FrmStampaSchede::FrmStampaSchede(Programma& p)
+    : Finestra(QStringLiteral("FrmStampaSchede"), 12000, 8400), programma(p)
+{
+    setWindowTitle(QStringLiteral("SOTTRAZIONI"));
+    creaControlli();
+    pagina = 1;
+    registraProporzioni();
+
+    Sessione& s = programma.sessione();
+    label1->setText(s.titoloObiettivo);
+    s.operazioniPerScheda = righePerScheda;
+    s.tipoStampaScheda = 0;
+    for (int i = 1; i <= righePerScheda; ++i)
+        s.operazioniEseguite[i].clear();
+    costruisciScheda();
+
+    frame3->setEnabled(false);
+    frame4->setEnabled(false);
+    option1[0]->setFocus();
+}
+
+void FrmStampaSchede::creaControlli()
+{
+    QWidget* a = area();
+    impostaSfondo(a, sfondoFinestra);
+
+    // Wider and taller than the single line the title had, so that level and
+    // objective together are never cut off.
+    label1 = nuovaEtichetta(a, QStringLiteral("Label1"), QString(), 90, 165, 11820, 840);
+    label1->setFont(carattere(QStringLiteral("Arial"), 12));
+    label1->setWordWrap(true);
+    impostaTesto(label1, blu);
+
+    const QFont fontRighe = carattere(QStringLiteral("Courier New"), 9.75, true);
+    for (int i = 1; i <= righePerScheda; ++i) {
+        const int k = (i - 1) % 30;
+        const double alto = altoMeta[(i - 1) / 30] + passoRiga * (k % 10);
+        lblOp[i] = nuovaEtichetta(a, nomeElemento(QStringLiteral("LblOp"), i), QString(),
+                                  sinistraColonna[k / 10], alto, larghezzaRiga, altezzaRiga);
+        lblOp[i]->setFont(fontRighe);
+        impostaTesto(lblOp[i], rossoScuro);
+    }
+
+    lblCambiaObSchede = new EtichettaCliccabile(QStringLiteral("lblCambiaObSchede"),
+                                                QStringLiteral("Clicca per cambiare gli obiettivi"), a);
+    lblCambiaObSchede->setGeometry(rettangolo(120, 5640, 5520, 300));
+    lblCambiaObSchede->setFont(carattere(QStringLiteral("Arial"), 10, true));
+    impostaTesto(lblCambiaObSchede, bluScuro);
+    connect(lblCambiaObSchede, &EtichettaCliccabile::cliccata, this, [this] { cambiaObiettivi(); });
+
+    frame1 = nuovaCornice(a, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI 1"), 120, 5940, 5520, 2340);
+    frame2 = nuovaCornice(a, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), 5760, 5640, 2400, 2640);
+    frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("ALUNNI"), 8280, 5640, 3600, 1080);
+    frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QStringLiteral("DOCENTI"), 8280, 6780, 3600, 1080);
+    for (QGroupBox* f : {frame1, frame2, frame3, frame4}) {
+        f->setFont(carattere(QStringLiteral("Arial"), 10, true));
+        impostaSfondo(f, sfondoFinestra);
+        impostaTesto(f, rossoScuro);
+    }
+
+    const QFont fontOpzioni = carattere(QStringLiteral("Arial"), 10, true);
+    // Group 2 is made first, so that group 1 lies in front until the first switch.
+    for (int i : {3, 4, 5, 0, 1, 2}) {
+        const double alto = altoObiettivo[i % 3];
+        option1[i] = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
+                                   obiettiviScheda()[i].didascalia, 150, alto, 4980, 540);
+        label9[i] = nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
+                                   5190, alto, 180, 540);
+        option1[i]->setFont(fontOpzioni);
+        impostaSfondo(option1[i], sfondoPulsante);
+        connect(option1[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        option2[i] = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
+                                   livelliScheda()[i].didascalia, 150, altoLivello[i], 1860, 420);
+        label10[i] = nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
+                                    2070, altoLivello[i], 180, 420);
+        option2[i]->setFont(fontOpzioni);
+        impostaSfondo(option2[i], sfondoPulsante);
+        connect(option2[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
+    }
+    azzeraObiettivi();
+    azzeraLivelli();
+    frame2->setEnabled(false);
+
+    cmdSchedaAlunni = nuovoComando(frame3, QStringLiteral("CmdSchedaAlunni"),
+                                   QStringLiteral("VISUALIZZA SCHEDA ALUNNI"), 120, 270, 3360, 330);
+    cmdStampaAlunni = nuovoComando(frame3, QStringLiteral("CmdStampaAlunni"),
+                                   QStringLiteral("STAMPA SCHEDA "), 120, 660, 3360, 330);
+    cmdSchedaDocenti = nuovoComando(frame4, QStringLiteral("CmdSchedaDocenti"),
+                                    QStringLiteral("VISUALIZZA SCHEDA DOCENTI"), 120, 270, 3360, 330);
+    cmdStampaDocenti = nuovoComando(frame4, QStringLiteral("CmdStampaDocenti"),
+                                    QStringLiteral("STAMPA SCHEDA"), 120, 660, 3360, 330);
+    cmdRicomincia = nuovoComando(a, QStringLiteral("CmdRicomincia"), QStringLiteral("CANCELLA SCHEDA"),
+                                 8280, 7950, 2220, 360);
+    command1 = nuovoComando(a, QStringLiteral("Command1"), QStringLiteral("ESCI"), 10620, 7950, 1260, 360);
+    cmdStampaAlunni->setVisible(false);
+    cmdStampaDocenti->setVisible(false);
+
+    cmdSchedaAlunni->installEventFilter(this);
+    cmdSchedaDocenti->installEventFilter(this);
+    connect(cmdSchedaAlunni, &QPushButton::clicked, this, [this] { schedaAlunni(); });
+    connect(cmdSchedaDocenti, &QPushButton::clicked, this, [this] { schedaDocenti(); });
+    connect(cmdStampaAlunni, &QPushButton::clicked, this, [this] { stampa(1); });
+    connect(cmdStampaDocenti, &QPushButton::clicked, this, [this] { stampa(2); });
+    connect(cmdRicomincia, &QPushButton::clicked, this, [this] { cancellaScheda(); });
+    connect(command1, &QPushButton::clicked, this, [this] { close(); });
+}
+
+bool FrmStampaSchede::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // Reaching a sheet button by the keyboard offers its print as well.
+    if (evento->type() == QEvent::FocusIn && (oggetto == cmdSchedaAlunni || oggetto == cmdSchedaDocenti))
+        daiFuoco(static_cast<QPushButton*>(oggetto));
+    return Finestra::eventFilter(oggetto, evento);
+}
+
+void FrmStampaSchede::daiFuoco(QPushButton* scheda)
+{
+    // A sheet button that has the focus offers its print. The focus event
+    // alone would not do: an inactive window gets none.
+    if (!scheda->hasFocus())
+        scheda->setFocus();
+    (scheda == cmdSchedaAlunni ? cmdStampaAlunni : cmdStampaDocenti)->setVisible(true);
+}
+
+void FrmStampaSchede::scarica()
+{
+    programma.mostraInizio();
+}
+
+void FrmStampaSchede::azzeraObiettivi()
+{
+    for (int i = 0; i < 6; ++i) {
+        impostaTesto(option1[i], bluScuro);
+        impostaSfondo(label9[i], gialloPallido);
+    }
+}
+
+void FrmStampaSchede::azzeraLivelli()
+{
+    for (int i = 0; i < 4; ++i) {
+        impostaTesto(option2[i], bluScuro);
+        impostaSfondo(label10[i], gialloPallido);
+    }
+}
+
+void FrmStampaSchede::costruisciScheda()
+{
+    Sessione& s = programma.sessione();
+    for (int i = 1; i <= s.operazioniPerScheda; ++i)
+        generaRigaScheda(s, programma.generatore(), i);
+}
+
+void FrmStampaSchede::svuotaScheda()
+{
+    for (int i = 1; i <= righePerScheda; ++i)
+        lblOp[i]->clear();
+}
+
+void FrmStampaSchede::mostraScheda(const Sessione::Righe& righe)
+{
+    Sessione& s = programma.sessione();
+    for (int i = 1; i <= righePerScheda; ++i) {
+        lblOp[i]->setText(righe[i]);
+        s.operazioniEseguite[i] = righe[i];
+    }
+}
+
+void FrmStampaSchede::sceltaObiettivo(int i)
+{
+    azzeraObiettivi();
+    label9[i]->raise();
+    impostaSfondo(label9[i], rosso);
+    impostaTesto(option1[i], rosso);
+    Sessione& s = programma.sessione();
+    scegliObiettivoScheda(s, i);
+    label1->setText(s.titoloObiettivo);
+    frame2->setEnabled(true);
+    frame3->setEnabled(false);
+    frame4->setEnabled(false);
+}
+
+void FrmStampaSchede::sceltaLivello(int i)
+{
+    azzeraLivelli();
+    Sessione& s = programma.sessione();
+    scegliLivelloScheda(s, i);
+    frame3->setEnabled(true);
+    // A new level builds a sheet nobody has seen yet: its answers wait until
+    // the pupils' sheet is shown, so the two printed sheets always match.
+    frame4->setEnabled(false);
+    daiFuoco(cmdSchedaAlunni);
+    label1->setText(s.descrizioneLivello + QStringLiteral("   -   ") + s.titoloObiettivo);
+    costruisciScheda();
+    impostaSfondo(label10[i], rosso);
+    impostaTesto(option2[i], rosso);
+}
+
+void FrmStampaSchede::cambiaObiettivi()
+{
+    azzeraObiettivi();
+    azzeraLivelli();
+    frame2->setEnabled(false);
+    frame3->setEnabled(false);
+    pagina = pagina + 1 > 2 ? 1 : pagina + 1;
+    frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(pagina));
+    const int primo = pagina == 1 ? 0 : 3;
+    for (int i = primo; i < primo + 3; ++i)
+        option1[i]->raise();
+}
+
+void FrmStampaSchede::schedaAlunni()
+{
+    daiFuoco(cmdSchedaAlunni);
+    svuotaScheda();
+    frame4->setEnabled(true);
+    daiFuoco(cmdSchedaDocenti);
+    Sessione& s = programma.sessione();
+    for (int i = 1; i <= righePerScheda; ++i)
+        generaRigaScheda(s, programma.generatore(), i);
+    mostraScheda(s.schedaAlunni);
+}
+
+void FrmStampaSchede::schedaDocenti()
+{
+    daiFuoco(cmdSchedaDocenti);
+    svuotaScheda();
+    mostraScheda(programma.sessione().schedaDocenti);
+}
+
+void FrmStampaSchede::stampa(std::int16_t tipo)
+{
+    Sessione& s = programma.sessione();
+    s.tipoStampaScheda = tipo;
+    stampaScheda(s, programma.ambiente());
+}
+
+void FrmStampaSchede::cancellaScheda()
+{
+    cmdStampaAlunni->setVisible(false);
+    cmdStampaDocenti->setVisible(false);
+    svuotaScheda();
+}
+
+} // namespace ope

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "session/sessione.h"
+#include "ui/finestra.h"
+
+#include <array>
+#include <cstdint>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace ope {
+
+class Programma;
+class EtichettaCliccabile;
+class PulsanteOpzione;
+
+// The worksheet window: objective, level, then the pupils' sheet, the
+// teachers' sheet with its answers, and the print of the sheet last shown.
+class FrmStampaSchede : public Finestra {
+    Q_OBJECT
+public:
+    explicit FrmStampaSchede(Programma& programma);
+
+    std::int16_t paginaObiettivi() const { return pagina; }
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void scarica() override;
+
+private:
+    void creaControlli();
+    void azzeraObiettivi();
+    void azzeraLivelli();
+    void costruisciScheda();
+    void svuotaScheda();
+    void daiFuoco(QPushButton* scheda);
+    void mostraScheda(const Sessione::Righe& righe);
+
+    void sceltaObiettivo(int i);
+    void sceltaLivello(int i);
+    void cambiaObiettivi();
+    void schedaAlunni();
+    void schedaDocenti();
+    void stampa(std::int16_t tipo);
+    void cancellaScheda();
+
+    Programma& programma;
+    std::int16_t pagina = 1;
+
+    QLabel* label1;
+    std::array<QLabel*, 61> lblOp{};   // 1..60; element 0 unused, as in the sheet arrays
+    QGroupBox* frame1;
+    std::array<PulsanteOpzione*, 6> option1;
+    std::array<QLabel*, 6> label9;
+    EtichettaCliccabile* lblCambiaObSchede;
+    QGroupBox* frame2;
+    std::array<PulsanteOpzione*, 4> option2;
+    std::array<QLabel*, 4> label10;
+    QGroupBox* frame3;
+    QPushButton* cmdSchedaAlunni;
+    QPushButton* cmdStampaAlunni;
+    QGroupBox* frame4;
+    QPushButton* cmdSchedaDocenti;
+    QPushButton* cmdStampaDocenti;
+    QPushButton* cmdRicomincia;
+    QPushButton* command1;
+};
+
+} // namespace ope

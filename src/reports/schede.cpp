@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reports/schede.h"
+
+#include "ambiente.h"
+#include "session/generatore.h"
+#include "session/sessione.h"
+#include "start/tabelle.h"
+#include "ui/stampante.h"
+
+namespace ope {
+
+namespace {
+
+// A line form. In the pattern N, A and B stand for n, a and b with their
+// pads; everything else is written as it stands. The answer is one of those
+// letters (a number) or the sign itself.
+struct FormaRiga {
+    QStringView modello;
+    int scarto;           // n = a + b + scarto * c
+    QChar risposta;
+    QStringView apertura; // before the answer in the teachers' text
+};
+
+constexpr FormaRiga formeRiga[12] = {
+    {u"N - B =  .", 0, u'A', u"   ("},
+    {u" . - B = A", 0, u'N', u"   ("},
+    {u"N -  . = A", 0, u'B', u"   ("},
+    {u" . = N - B", 0, u'A', u"   ("},
+    {u"A =  . - B", 0, u'N', u"   ("},
+    {u"B = N -  .", 0, u'A', u"   ("},
+    {u"N - A . B", 0, u'=', u"    ("},
+    {u"N - A . B", +1, u'>', u"    ("},
+    {u"N - A . B", -1, u'<', u"    ("},
+    {u"A . N - B", 0, u'=', u"    ("},
+    {u"A . N - B", -1, u'>', u"     ("},
+    {u"A . N - B", +1, u'<', u"    ("},
+};
+
+struct RegolaLivello {
+    int base;     // a and b are each base + Int(Rnd * quanti)
+    int quanti;
+    int sommaMin; // bounds of a + b
+    int sommaMax;
+    int totaleMin; // bounds of a + b + c
+    int totaleMax;
+};
+
+constexpr RegolaLivello regoleLivello[4] = {
+    {2, 20, 0, 30, 0, 30},
+    {10, 30, 30, 60, 30, 60},
+    {20, 60, 60, 90, 60, 90},
+    {20, 90, 0, 90, 1, 90},
+};
+
+// The number a letter of a pattern stands for, and its pad.
+struct Numero {
+    int valore;
+    QString spazio;
+};
+
+Numero numeroDi(const Sessione& s, QChar lettera)
+{
+    if (lettera == u'A')
+        return {s.numero1, s.spazioNumero1};
+    if (lettera == u'B')
+        return {s.numero2, s.spazioNumero2};
+    return {s.risultatoScheda, s.spazioRisultato};
+}
+
+bool eNumero(QChar c)
+{
+    return c == u'A' || c == u'B' || c == u'N';
+}
+
+QString testoAlunni(const Sessione& s, const FormaRiga& f)
+{
+    QString testo;
+    for (QChar c : f.modello) {
+        if (eNumero(c)) {
+            const Numero n = numeroDi(s, c);
+            testo += n.spazio + QString::number(n.valore);
+        } else {
+            testo += c;
+        }
+    }
+    return testo;
+}
+
+QString testoRisposta(const Sessione& s, const FormaRiga& f)
+{
+    if (!eNumero(f.risposta))
+        return f.apertura.toString() + f.risposta + u')';
+    // The answer's pad stands before the parenthesis, not inside it.
+    const Numero n = numeroDi(s, f.risposta);
+    return n.spazio + f.apertura.toString() + QString::number(n.valore) + u')';
+}
+
+} // namespace
+
+std::int16_t generaRigaScheda(Sessione& s, Generatore& g, int i)
+{
+    s.tipoOperazione = 2;
+    const std::int16_t forma = GeneraSotSchede(s, g, i);
+    s.puntiniLog = separatoreScheda;
+    return forma;
+}
+
+std::int16_t GeneraSotSchede(Sessione& s, Generatore& g, int i)
+{
+    g.semina();
+    const auto forma = static_cast<std::int16_t>(
+        g.intero(s.tipoEsercizioMax - s.tipoEsercizioMin + 1) + s.tipoEsercizioMin);
+    estraiOperandiScheda(s, g);
+    componiRigaScheda(s, forma, i);
+    return forma;
+}
+
+void estraiOperandiScheda(Sessione& s, Generatore& g)
+{
+    g.semina();
+    if (s.livelloScheda < 1 || s.livelloScheda > 4)
+        return;
+    const RegolaLivello& r = regoleLivello[s.livelloScheda - 1];
+    int totale = 0;
+    do {
+        int somma = 0;
+        do {
+            s.numero1 = static_cast<std::int16_t>(r.base + g.intero(r.quanti));
+            s.numero2 = static_cast<std::int16_t>(r.base + g.intero(r.quanti));
+            somma = s.numero1 + s.numero2;
+        } while (somma < r.sommaMin || somma > r.sommaMax);
+        s.scartoScheda = static_cast<std::int16_t>(1 + g.intero(3));
+        totale = somma + s.scartoScheda;
+    } while (totale < r.totaleMin || totale > r.totaleMax);
+}
+
+void calcolaSpaziScheda(Sessione& s)
+{
+    s.spazioNumero1 = spazioPer(s.numero1);
+    s.spazioNumero2 = spazioPer(s.numero2);
+    s.spazioRisultato = spazioPer(s.risultatoScheda);
+}
+
+void componiRigaScheda(Sessione& s, int forma, int i)
+{
+    // A range left empty by the other windows can draw form 0: such a line
+    // is not written, as no form says what it would hold.
+    if (forma < 1 || forma > 12 || i < 1 || i >= Sessione::righeLog)
+        return;
+    const FormaRiga& f = formeRiga[forma - 1];
+    s.risultatoScheda = static_cast<std::int16_t>(s.numero1 + s.numero2 + f.scarto * s.scartoScheda);
+    calcolaSpaziScheda(s);
+    const QString alunni = testoAlunni(s, f);
+    s.schedaAlunni[i] = alunni;
+    // The separator is always the seven blanks: the shared dot leader may
+    // still hold whatever the exercise window left in it.
+    s.schedaDocenti[i] = alunni + separatoreScheda + testoRisposta(s, f);
+}
+
+const std::array<ObiettivoScheda, 6>& obiettiviScheda()
+{
+    static const std::array<ObiettivoScheda, 6> tabella = [] {
+        const QString titoli[6] = {
+            QStringLiteral("SOTTRAZIONI.1   -   CALCOLO DEL RISULTATO"),
+            QStringLiteral("SOTTRAZIONI.1   -   CALCOLO DI UN TERMINE"),
+            QStringLiteral("SOTTRAZIONI.1   -   CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE"),
+            QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL NUMERO"),
+            QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL SEGNO"),
+            QStringLiteral("SOTTRAZIONI.2   -   CALCOLO CASUALE DEL NUMERO O DEL SEGNO"),
+        };
+        // Captions and form ranges are the start window's; the titles are the sheet's own.
+        std::array<ObiettivoScheda, 6> t;
+        for (int i = 0; i < 6; ++i) {
+            const Obiettivo& o = obiettivi()[i];
+            t[i] = {o.didascalia, titoli[i], o.formaMin, o.formaMax};
+        }
+        return t;
+    }();
+    return tabella;
+}
+
+const std::array<LivelloScheda, 4>& livelliScheda()
+{
+    static const std::array<LivelloScheda, 4> tabella{{
+        {QStringLiteral("da 1   a 30"), 1, 30, 1},
+        {QStringLiteral("da 30  a  60"), 30, 60, 2},
+        {QStringLiteral("da 60  a 99"), 60, 99, 3},
+        {QStringLiteral("da 1 a 99"), 1, 99, 4},
+    }};
+    return tabella;
+}
+
+void scegliObiettivoScheda(Sessione& s, int indice)
+{
+    const ObiettivoScheda& o = obiettiviScheda().at(indice);
+    s.titoloObiettivo = o.titolo;
+    s.tipoEsercizioMin = o.formaMin;
+    s.tipoEsercizioMax = o.formaMax;
+}
+
+void scegliLivelloScheda(Sessione& s, int indice)
+{
+    const LivelloScheda& l = livelliScheda().at(indice);
+    s.numeroMin = l.numeroMin;
+    s.numeroMax = l.numeroMax;
+    s.livelloScheda = l.livello;
+    s.descrizioneLivello = descrizioneDelLivello(l.numeroMin, l.numeroMax);
+}
+
+namespace {
+
+// Three blocks of ten lines down each of the two columns of the page.
+constexpr double sinistraColonna[2] = {1000, 6000};
+constexpr double altoBlocco[3] = {2000, 6500, 11000};
+constexpr double passoRiga = 400;
+
+} // namespace
+
+void impaginaScheda(Stampante& st, const Sessione& s)
+{
+    st.font = QStringLiteral("Courier");
+    st.x = 1000;
+    st.y = 1000;
+    st.punti = 14;
+    st.stampa(QStringLiteral("Cognome e nome: "), false);
+    st.x = 1000;
+    st.y = 1500;
+    st.punti = 12;
+    st.stampa(s.titoloObiettivo);
+
+    st.punti = s.tipoStampaScheda == 1 ? 12 : 10;
+    for (int i = 1; i <= righePerScheda; ++i) {
+        const int k = (i - 1) % 30;
+        st.x = sinistraColonna[(i - 1) / 30];
+        st.y = altoBlocco[k / 10] + passoRiga * (k % 10);
+        st.stampa(s.operazioniEseguite[i]);
+    }
+
+    st.punti = 8;
+    st.x = 1000;
+    st.y = 15100;
+    st.stampa(s.titoloObiettivo);
+}
+
+bool stampaScheda(const Sessione& s, const Ambiente& ambiente)
+{
+    const QString font = scegliFontCourier(ambiente.fontStampante ? ambiente.fontStampante() : QStringList());
+    if (font.isEmpty()) {
+        ambiente.avviso(avvisoFontCourier);
+        return false;
+    }
+    Stampante st(ambiente.stampa);
+    st.font = font;
+    impaginaScheda(st, s);
+    if (!st.fine()) {
+        ambiente.avviso(avvisoStampaFallita);
+        return false;
+    }
+    return true;
+}
+
+} // namespace ope

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace ope {
+
+struct Ambiente;
+struct Sessione;
+class Generatore;
+class Stampante;
+
+// A worksheet: 60 subtraction lines, each in a pupils' text (a "." where the
+// answer goes) and a teachers' text (the same followed by the answer).
+inline constexpr int righePerScheda = 60;
+
+// Between a pupils' text and its answer in the teachers' text.
+inline const QString separatoreScheda = QStringLiteral("       ");
+
+// Builds line i (1..60) of both texts; returns the line form drawn.
+std::int16_t generaRigaScheda(Sessione& s, Generatore& g, int i);
+
+// The body of generaRigaScheda: reseeds, draws the form within the
+// objective's range, draws a, b and c, and writes line i.
+std::int16_t GeneraSotSchede(Sessione& s, Generatore& g, int i);
+
+// Draws a, b and c for the worksheet's level into numero1, numero2 and
+// scartoScheda; any other level leaves them as they were.
+void estraiOperandiScheda(Sessione& s, Generatore& g);
+
+// One blank before a, b and n when they are below 10.
+void calcolaSpaziScheda(Sessione& s);
+
+// Writes line i in the given form (1..12) from numero1, numero2 and
+// scartoScheda: sets n, the pads and both texts. Any other form writes nothing.
+void componiRigaScheda(Sessione& s, int forma, int i);
+
+// The two panels of the worksheet window, as data.
+struct ObiettivoScheda {
+    QString didascalia;
+    QString titolo;
+    std::int16_t formaMin;
+    std::int16_t formaMax;
+};
+const std::array<ObiettivoScheda, 6>& obiettiviScheda();
+
+struct LivelloScheda {
+    QString didascalia;
+    std::int16_t numeroMin;
+    std::int16_t numeroMax;
+    std::int16_t livello;
+};
+const std::array<LivelloScheda, 4>& livelliScheda();
+
+// What choosing objective i or level i of the worksheet window writes.
+void scegliObiettivoScheda(Sessione& s, int indice);
+void scegliLivelloScheda(Sessione& s, int indice);
+
+// Lays the sheet held in lines 1..60 of the print buffer out on one page:
+// header, body at the size of the print kind, footer.
+void impaginaScheda(Stampante& stampante, const Sessione& s);
+
+// The whole print: the font rule, the page, and a message for each refusal
+// or failure. True when the page went to the printer.
+bool stampaScheda(const Sessione& s, const Ambiente& ambiente);
+
+inline const QString avvisoFontCourier = QStringLiteral("Devi installare il font Courier o il font Courier New");
+inline const QString avvisoStampaFallita = QStringLiteral("Stampa non riuscita");
+
+} // namespace ope
