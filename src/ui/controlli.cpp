@@ -52,35 +52,43 @@ bool disegnaComePulsante(const QWidget* w)
     return qobject_cast<const QAbstractButton*>(w) != nullptr;
 }
 
+// A text colour is set for the enabled states only: a disabled control keeps
+// the style's greyed text, so a child sees at once what cannot be pressed yet.
+void colora(QWidget* w, QPalette::ColorRole ruolo, const QColor& colore, bool ancheDisabilitato)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Active, ruolo, colore);
+    p.setColor(QPalette::Inactive, ruolo, colore);
+    if (ancheDisabilitato)
+        p.setColor(QPalette::Disabled, ruolo, colore);
+    w->setPalette(p);
+}
+
 } // namespace
 
 void impostaSfondo(QWidget* w, const QColor& colore)
 {
-    QPalette p = w->palette();
     if (disegnaComePulsante(w)) {
-        p.setColor(QPalette::Button, colore);
+        colora(w, QPalette::Button, colore, true);
     } else {
-        p.setColor(QPalette::Window, colore);
+        colora(w, QPalette::Window, colore, true);
         w->setAutoFillBackground(true);
     }
-    w->setPalette(p);
 }
 
 void impostaTesto(QWidget* w, const QColor& colore)
 {
-    QPalette p = w->palette();
-    p.setColor(disegnaComePulsante(w) ? QPalette::ButtonText : QPalette::WindowText, colore);
-    w->setPalette(p);
+    colora(w, disegnaComePulsante(w) ? QPalette::ButtonText : QPalette::WindowText, colore, false);
 }
 
 QColor coloreSfondo(const QWidget* w)
 {
-    return w->palette().color(disegnaComePulsante(w) ? QPalette::Button : QPalette::Window);
+    return w->palette().color(QPalette::Active, disegnaComePulsante(w) ? QPalette::Button : QPalette::Window);
 }
 
 QColor coloreTesto(const QWidget* w)
 {
-    return w->palette().color(disegnaComePulsante(w) ? QPalette::ButtonText : QPalette::WindowText);
+    return w->palette().color(QPalette::Active, disegnaComePulsante(w) ? QPalette::ButtonText : QPalette::WindowText);
 }
 
 void spostaOrizzontale(QWidget* w, int left)
