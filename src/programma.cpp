@@ -34,12 +34,21 @@ F* Programma::carica(QPointer<QWidget>& posto)
     return static_cast<F*>(posto.data());
 }
 
-void Programma::mostraModale(QWidget* w)
+void Programma::mostra(QWidget* w)
 {
-    // Window modality without a nested event loop: nobody waits inside a dialog.
-    w->setWindowModality(Qt::ApplicationModal);
+    if (!w)
+        return;
     w->show();
     w->activateWindow();
+}
+
+void Programma::mostraModale(QWidget* w)
+{
+    if (!w)
+        return;
+    // Window modality without a nested event loop: nobody waits inside a dialog.
+    w->setWindowModality(Qt::ApplicationModal);
+    mostra(w);
 }
 
 void Programma::avvia()
@@ -49,11 +58,7 @@ void Programma::avvia()
 
 void Programma::mostraInizio()
 {
-    QWidget* w = carica<FrmInizio>(inizio);
-    if (!w)
-        return;
-    w->show();
-    w->activateWindow();
+    mostra(carica<FrmInizio>(inizio));
 }
 
 void Programma::apriOperativo() {}
@@ -61,10 +66,7 @@ void Programma::apriStampaEsercizio() {}
 void Programma::apriAttestato() {}
 void Programma::apriStampaSchede()
 {
-    QWidget* w = carica<FrmStampaSchede>(stampaSchede);
-    w->show();
-    w->raise();
-    w->activateWindow();
+    mostra(carica<FrmStampaSchede>(stampaSchede));
 }
 
 void Programma::apriValutazione() {}

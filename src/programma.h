@@ -47,6 +47,7 @@ public:
 private:
     template <class F>
     F* carica(QPointer<QWidget>& posto);
+    void mostra(QWidget* w);         // modeless; nothing when null
     void mostraModale(QWidget* w);
 
     Ambiente piattaforma;
