@@ -34,7 +34,7 @@ const Riga scala[] = {
 
 QGroupBox* cornice(QWidget* genitore, const QString& nome, double left)
 {
-    QGroupBox* f = nuovaCornice(genitore, nome, QString(), left, 240, 4920, 4320);
+    QGroupBox* f = nuovaCornice(genitore, nome, QString(), left, 240, 4920, 4620);
     impostaSfondo(f, sfondoCornice);
     return f;
 }
@@ -82,13 +82,13 @@ FrmValutazione::FrmValutazione(Programma&)
     QLabel* label10 = nuovaEtichetta(a, QStringLiteral("Label10"),
                                      QStringLiteral("L'attestato di valutazione va ritagliato e incollato sul quaderno "
                                                     "accanto alle operazioni eseguite"),
-                                     240, 4800, 10080, 1080);
+                                     240, 5040, 10080, 1080);
     label10->setFont(carattere(QStringLiteral("Arial"), 14.25));
     label10->setWordWrap(true);
     label10->setAlignment(Qt::AlignCenter);
     impostaTesto(label10, rossoScuro);
 
-    creaChiudi(3780, 6420, 3000, 720, sfondoCornice);
+    creaChiudi(3780, 6540, 3000, 720, sfondoCornice);
 }
 
 bool FrmValutazione::eventFilter(QObject* oggetto, QEvent* evento)
