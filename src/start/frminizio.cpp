@@ -71,7 +71,8 @@ protected:
 
 } // namespace
 
-FrmInizio::FrmInizio(Programma& p) : Finestra(QStringLiteral("frmInizio"), 11910, 8340), programma(p)
+FrmInizio::FrmInizio(Programma& p)
+    : Finestra(QStringLiteral("frmInizio"), larghezzaProgetto, altezzaProgetto), programma(p)
 {
     Sessione& s = programma.sessione();
     s.tipoOperazione = 2;

@@ -26,6 +26,7 @@ private slots:
     void apertePassoPasso();
     void ilTimerLeApreDaSolo();
     void ridimensionataDopoLaFine();
+    void formeSottoIControlli();
 
 private:
     FrmInizio* apri();
@@ -170,6 +171,21 @@ void TestTendine::ridimensionataDopoLaFine()
     inizio->resize(prima);
     QTRY_COMPARE(inizio->area()->width(), inizio->dimensioneProgetto().width());
     verificaAgganciate(pixel(30));
+}
+
+void TestTendine::formeSottoIControlli()
+{
+    QVERIFY(apri());
+    QVERIFY(QTest::qWaitForWindowExposed(inizio));
+    while (timer()->isActive())
+        inizio->TimerTendine_Timer();
+    const QImage quadro = inizio->area()->grab().toImage();
+    auto colore = [&quadro](double x, double y) { return QColor(quadro.pixel(pixel(x), pixel(y))); };
+    QCOMPARE(colore(120, 8040), QColor(0, 255, 0));            // the green circle, bottom left
+    QCOMPARE(colore(90, 800), QColor(255, 192, 128));          // the outer band behind the title
+    QCOMPARE(colore(200, 2800), QColor(255, 224, 192));        // behind the summary lines
+    QCOMPARE(colore(6000, 2000), QColor(255, 255, 128));       // Label1 drawn over it
+    QCOMPARE(colore(6000, 7000), QColor(255, 255, 192));       // bare window elsewhere
 }
 
 QTEST_MAIN(TestTendine)
