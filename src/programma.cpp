@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 
+#include "info/frmautore.h"
+#include "info/frmesempi.h"
+#include "info/frmoperazioni.h"
+#include "info/frmvalutazione.h"
 #include "reports/frmstampaschede.h"
 #include "start/frminizio.h"
 
@@ -64,15 +68,11 @@ void Programma::mostraInizio()
 void Programma::apriOperativo() {}
 void Programma::apriStampaEsercizio() {}
 void Programma::apriAttestato() {}
-void Programma::apriStampaSchede()
-{
-    mostra(carica<FrmStampaSchede>(stampaSchede));
-}
-
-void Programma::apriValutazione() {}
-void Programma::apriOperazioni() {}
-void Programma::apriEsempi() {}
-void Programma::apriAutore() {}
+void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede)); }
+void Programma::apriValutazione() { mostraModale(carica<FrmValutazione>(valutazione)); }
+void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni)); }
+void Programma::apriEsempi() { mostraModale(carica<FrmEsempi>(esempi)); }
+void Programma::apriAutore() { mostraModale(carica<FrmAutore>(autore)); }
 
 QWidget* Programma::finestra(const QString& nome) const
 {

@@ -3,14 +3,19 @@
 
 #include "programma.h"
 #include "start/tabelle.h"
+#include "start/tendine.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTimer>
 
 namespace ope {
 
@@ -24,18 +29,56 @@ const QColor rosso(255, 0, 0);
 const QColor sfondoPulsante(255, 224, 192);
 const QColor marrone(128, 64, 0);
 const QColor sfondoCredito(255, 192, 128);
+const QColor sfondoFuoco(255, 192, 128);
+const QColor tendina(255, 128, 255);
+const QColor verde(0, 255, 0);
+
+constexpr double larghezzaProgetto = 11910;
+constexpr double altezzaProgetto = 8340;
 
 // Three places of the objective panel (each shared by two objectives) and four of the levels.
 constexpr double altoObiettivo[3] = {360, 1200, 2040};
 constexpr double altoLivello[4] = {330, 960, 1590, 2220};
 
+// The decorative shapes, drawn on one widget that lies beneath every control
+// and scales with the client area like the controls do.
+class Forme : public QWidget {
+public:
+    explicit Forme(QWidget* genitore) : QWidget(genitore)
+    {
+        setObjectName(QStringLiteral("Forme"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(rettangolo(0, 0, larghezzaProgetto, altezzaProgetto));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        // Shapes are designed in twips on the design area, then follow its size.
+        p.scale(width() / double(pixel(larghezzaProgetto)), height() / double(pixel(altezzaProgetto)));
+        p.setBrush(sfondoCredito);
+        p.drawRoundedRect(rettangolo(60, 0, 11790, 1620), 18, 18);
+        p.setBrush(sfondoPulsante);
+        p.drawRoundedRect(rettangolo(180, 120, 11550, 1380), 14, 14);
+        p.drawRoundedRect(rettangolo(120, 1620, 11670, 1740), 14, 14);
+        p.setBrush(verde);
+        p.drawEllipse(rettangolo(30, 7950, 180, 180));
+    }
+};
+
 } // namespace
 
-FrmInizio::FrmInizio(Programma& p) : Finestra(QStringLiteral("frmInizio"), 11910, 8340), programma(p)
+FrmInizio::FrmInizio(Programma& p)
+    : Finestra(QStringLiteral("frmInizio"), larghezzaProgetto, altezzaProgetto), programma(p)
 {
     Sessione& s = programma.sessione();
     s.tipoOperazione = 2;
     creaControlli();
+    creaMenu();
+    avviaTendine();
     registraProporzioni();
 
     label1->setText(QStringLiteral("Obiettivo: "));
@@ -59,6 +102,7 @@ void FrmInizio::creaControlli()
 {
     QWidget* a = area();
     impostaSfondo(a, sfondoFinestra);
+    new Forme(a);
 
     fraTitolo = nuovaCornice(a, QStringLiteral("fraTitolo"), QString(), 120, 60, 11670, 1500);
     label6 = nuovaEtichetta(fraTitolo, QStringLiteral("Label6"), QStringLiteral("OPERAZIONI\nIN RIGA"),
@@ -138,6 +182,14 @@ void FrmInizio::creaControlli()
     for (PulsanteOpzione* o : option3) {
         impostaSfondo(o, sfondoPulsante);
         impostaTesto(o, blu);
+        connect(o, &PulsanteOpzione::fuocoPreso, this, [o] {
+            o->setDown(false);
+            impostaSfondo(o, sfondoFuoco);
+        });
+        connect(o, &PulsanteOpzione::fuocoPerso, this, [o] {
+            o->setDown(false);
+            impostaSfondo(o, sfondoPulsante);
+        });
     }
     azzeraObiettivi();
     azzeraLivelli();
@@ -148,6 +200,102 @@ void FrmInizio::creaControlli()
     label5->setAlignment(Qt::AlignCenter);
     impostaTesto(label5, marrone);
     impostaSfondo(label5, sfondoCredito);
+
+    creaTendine();
+}
+
+void FrmInizio::creaTendine()
+{
+    // Made last, so that they lie above every control while they close the window.
+    picture2 = new QWidget(area());
+    picture2->setObjectName(QStringLiteral("Picture2"));
+    picture2->setGeometry(rettangolo(0, 0, 1200, altezzaProgetto));
+    picture1 = new QWidget(area());
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setGeometry(rettangolo(larghezzaProgetto - 1200, 0, 1200, altezzaProgetto));
+    for (QWidget* t : {picture1, picture2})
+        impostaSfondo(t, tendina);
+
+    timerTendine = new QTimer(this);
+    timerTendine->setObjectName(QStringLiteral("TimerTendine"));
+    timerTendine->setInterval(5);
+    connect(timerTendine, &QTimer::timeout, this, &FrmInizio::TimerTendine_Timer);
+}
+
+void FrmInizio::creaMenu()
+{
+    struct Voce {
+        QAction*& azione;
+        const char* nome;
+        const char* testo;
+        bool visibile;
+    };
+    const Voce voci[] = {
+        {mnuImpostazioni, "mnuImpostazioni", "Impostazioni", false},
+        {mnuSchede, "mnuSchede", "Stampa schede", true},
+        {mnuIstru, "mnuIstru", "Istruzioni", false},
+        {mnuOperazioni, "mnuOperazioni", "Istruzioni", false},
+        {mnuValutazione, "mnuValutazione", "Valutazione", true},
+        {mnuEsempi, "mnuEsempi", "Esemplicazione", true},
+        {mnuInfo, "mnuInfo", "Abaout", true},
+        {mnuVerifica, "mnuVerifica", "Scheda per verifica in classe", false},
+    };
+    QMenuBar* barra = menuBar();
+    barra->setFont(carattere(QStringLiteral("Arial"), 10, true));
+    for (const Voce& v : voci) {
+        v.azione = barra->addAction(QString::fromUtf8(v.testo));
+        v.azione->setObjectName(QString::fromLatin1(v.nome));
+        v.azione->setVisible(v.visibile);
+    }
+    mnuImpostazioni->setEnabled(false);
+    mnuSchede->setEnabled(false);
+
+    connect(mnuSchede, &QAction::triggered, this, [this] { programma.apriStampaSchede(); });
+    connect(mnuOperazioni, &QAction::triggered, this, [this] { programma.apriOperazioni(); });
+    connect(mnuValutazione, &QAction::triggered, this, [this] { programma.apriValutazione(); });
+    connect(mnuEsempi, &QAction::triggered, this, [this] { programma.apriEsempi(); });
+    connect(mnuInfo, &QAction::triggered, this, [this] { programma.apriAutore(); });
+}
+
+void FrmInizio::avviaTendine()
+{
+    // The window is not shown yet and so has no frame: its outer width is its
+    // design width, and the two halves meet exactly in the middle of the area.
+    const int meta = frameGeometry().width() / 2;
+    picture2->setGeometry(0, 0, meta, picture2->height());
+    picture1->setGeometry(picture1->geometry().right() + 1 - meta, 0, meta, picture1->height());
+    timerTendine->start();
+}
+
+void FrmInizio::TimerTendine_Timer()
+{
+    // Docked curtains: a new width moves only the inner edge.
+    const int destra = picture1->geometry().right() + 1;
+    const int larga1 = pixel(larghezzaDopoPasso(int(twips(picture1->width()))));
+    picture1->setGeometry(destra - larga1, picture1->y(), larga1, picture1->height());
+    picture2->resize(pixel(larghezzaDopoPasso(int(twips(picture2->width())))), picture2->height());
+
+    if (tendineAperte(int(twips(picture1->width())))) {
+        timerTendine->stop();
+        mnuSchede->setEnabled(true);
+        larghezzaAperte = picture1->width();
+    }
+}
+
+void FrmInizio::ridimensionata()
+{
+    agganciaTendine();
+}
+
+void FrmInizio::agganciaTendine()
+{
+    // The ratio table holds the curtains at their opened-out width, which
+    // would cover the window again at every resize: once open, they stay thin.
+    const QSize a = area()->size();
+    const int larga1 = larghezzaAperte.value_or(picture1->width());
+    const int larga2 = larghezzaAperte.value_or(picture2->width());
+    picture2->setGeometry(0, 0, larga2, a.height());
+    picture1->setGeometry(a.width() - larga1, 0, larga1, a.height());
 }
 
 bool FrmInizio::event(QEvent* e)

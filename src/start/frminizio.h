@@ -5,9 +5,12 @@
 #include "ui/finestra.h"
 
 #include <array>
+#include <optional>
 
+class QAction;
 class QGroupBox;
 class QLabel;
+class QTimer;
 
 namespace ope {
 
@@ -23,12 +26,20 @@ public:
 
     std::int16_t gruppoObiettivi() const { return impostazioni.gruppoObiettivi; }
 
+    // One tick of the opening curtains; public so that a test can step them.
+    void TimerTendine_Timer();
+
 protected:
     bool event(QEvent* e) override;
+    void ridimensionata() override;
     void scarica() override;
 
 private:
     void creaControlli();
+    void creaTendine();
+    void creaMenu();
+    void avviaTendine();
+    void agganciaTendine();
     void formActivate();
     void leggiLivelli();
     void scriviLivelli();
@@ -59,6 +70,21 @@ private:
     std::array<QLabel*, 4> label10;
     std::array<PulsanteOpzione*, 2> option3;
     QLabel* label5;
+
+    QWidget* picture1;
+    QWidget* picture2;
+    QTimer* timerTendine;
+    // The curtains' width once open, kept against the proportional layout.
+    std::optional<int> larghezzaAperte;
+
+    QAction* mnuImpostazioni;
+    QAction* mnuSchede;
+    QAction* mnuIstru;
+    QAction* mnuOperazioni;
+    QAction* mnuValutazione;
+    QAction* mnuEsempi;
+    QAction* mnuInfo;
+    QAction* mnuVerifica;
 };
 
 } // namespace ope

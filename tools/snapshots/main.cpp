@@ -60,5 +60,6 @@ int main(int argc, char* argv[])
 
     ope::scatti::scattiInizio(s);
     ope::scatti::scattiSchede(s);
+    ope::scatti::scattiInformazioni(s);
     return 0;
 }

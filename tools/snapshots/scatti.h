@@ -26,5 +26,6 @@ struct Scatti {
 // One function per subsystem; each renders its windows in their main states.
 void scattiInizio(Scatti& s);
 void scattiSchede(Scatti& s);
+void scattiInformazioni(Scatti& s);
 
 } // namespace ope::scatti

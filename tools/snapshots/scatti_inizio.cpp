@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 namespace ope::scatti {
 
@@ -23,6 +24,9 @@ void scattiInizio(Scatti& s)
     Programma programma(s.ambiente());
     programma.avvia();
     QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+    // Pictures of the choices are taken once the curtains have opened.
+    if (auto* tendine = inizio->findChild<QTimer*>(QStringLiteral("TimerTendine")))
+        (void)QTest::qWaitFor([tendine] { return !tendine->isActive(); }, 5000);
     s.salva(inizio, QStringLiteral("inizio-1-aperta"));
     premi(inizio, "Option1(2)");
     s.salva(inizio, QStringLiteral("inizio-2-obiettivo"));

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "info/frmvalutazione.h"
+
+#include "ui/controlli.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace ope {
+
+namespace {
+
+const QColor sfondoFinestra(192, 255, 255);
+const QColor sfondoCornice(128, 255, 255);
+const QColor porpora(128, 0, 128);
+const QColor blu(0, 0, 255);
+const QColor rossoScuro(192, 0, 0);
+
+struct Riga {
+    const char* nome;
+    const char* testo;
+};
+
+// The grading table as marks out of ten, top to bottom.
+const Riga scala[] = {
+    {"Label1", "10/10 ottimo"},
+    {"Label7", " 9/10 ottimo"},
+    {"Label6", " 8/10 distinto"},
+    {"Label5", " 7/10 buono"},
+    {"Label3", " 6/10 sufficiente"},
+    {"Label2", " 5/10 sufficiente (!)"},
+};
+
+QGroupBox* cornice(QWidget* genitore, const QString& nome, double left)
+{
+    QGroupBox* f = nuovaCornice(genitore, nome, QString(), left, 240, 4920, 4620);
+    impostaSfondo(f, sfondoCornice);
+    return f;
+}
+
+QLabel* intestazione(QGroupBox* f, const QString& nome, const QString& testo)
+{
+    QLabel* l = nuovaEtichetta(f, nome, testo, 240, 300, 4440, 360);
+    l->setFont(carattere(QStringLiteral("Arial"), 9.75, true));
+    l->setAlignment(Qt::AlignCenter);
+    impostaTesto(l, porpora);
+    return l;
+}
+
+void riga(QLabel* l)
+{
+    l->setFont(carattere(QStringLiteral("Arial"), 12, true));
+    impostaTesto(l, blu);
+}
+
+} // namespace
+
+FrmValutazione::FrmValutazione(Programma&)
+    : FinestraInfo(QStringLiteral("FrmValutazione"), QStringLiteral("SCALA  DI  VALUTAZIONE"), 10560, 7860,
+                   sfondoFinestra)
+{
+    QWidget* a = area();
+
+    QGroupBox* frame1 = cornice(a, QStringLiteral("Frame1"), 240);
+    intestazione(frame1, QStringLiteral("Label9"), QStringLiteral("SCALA DI VALUTAZIONE"));
+    double alto = 960;
+    for (const Riga& r : scala) {
+        riga(nuovaEtichetta(frame1, QString::fromLatin1(r.nome), QString::fromLatin1(r.testo), 1080, alto, 3600, 480));
+        alto += 600;
+    }
+
+    QGroupBox* frame2 = cornice(a, QStringLiteral("Frame2"), 5400);
+    intestazione(frame2, QStringLiteral("Label8"), QStringLiteral("ATTESTATO DI VALUTAZIONE"));
+    QLabel* label4 = nuovaEtichetta(frame2, QStringLiteral("Label4"),
+                                    QStringLiteral("Puoi stampare l'attestato  dopo aver eseguito per intero almeno un esercizio"),
+                                    360, 1080, 4200, 2400);
+    riga(label4);
+    label4->setWordWrap(true);
+    label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    QLabel* label10 = nuovaEtichetta(a, QStringLiteral("Label10"),
+                                     QStringLiteral("L'attestato di valutazione va ritagliato e incollato sul quaderno "
+                                                    "accanto alle operazioni eseguite"),
+                                     240, 5040, 10080, 1080);
+    label10->setFont(carattere(QStringLiteral("Arial"), 14.25));
+    label10->setWordWrap(true);
+    label10->setAlignment(Qt::AlignCenter);
+    impostaTesto(label10, rossoScuro);
+
+    creaChiudi(3780, 6540, 3000, 720, sfondoCornice);
+}
+
+bool FrmValutazione::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // Only the bare background counts: a press on a frame or a label is theirs.
+    if (oggetto == area() && (evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonRelease)) {
+        const auto* e = static_cast<QMouseEvent*>(evento);
+        const bool sfondo = area()->childAt(e->position().toPoint()) == nullptr;
+        if (evento->type() == QEvent::MouseButtonPress) {
+            premutoSulloSfondo = sfondo;
+        } else if (premutoSulloSfondo && sfondo) {
+            premutoSulloSfondo = false;
+            close();
+            return true;
+        }
+    }
+    return FinestraInfo::eventFilter(oggetto, evento);
+}
+
+} // namespace ope
