@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 
+#include "reports/frmattestato.h"
+#include "reports/frmstampaesercizio.h"
 #include "start/frminizio.h"
 
 #include <QCoreApplication>
@@ -56,8 +58,25 @@ void Programma::mostraInizio()
 }
 
 void Programma::apriOperativo() {}
-void Programma::apriStampaEsercizio() {}
-void Programma::apriAttestato() {}
+void Programma::apriStampaEsercizio()
+{
+    if (finito)
+        return;
+    QWidget* w = carica<FrmStampaEsercizio>(stampaEsercizio);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void Programma::apriAttestato()
+{
+    if (finito)
+        return;
+    QWidget* w = carica<FrmAttestato>(attestato);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
 void Programma::apriStampaSchede() {}
 void Programma::apriValutazione() {}
 void Programma::apriOperazioni() {}

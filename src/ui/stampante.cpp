@@ -34,15 +34,19 @@ QFontMetricsF metrica(const QString& famiglia, double punti, bool grassetto)
 
 Stampante::Stampante(std::function<bool(const Pagina&)> invia) : invio(std::move(invia)) {}
 
-void Stampante::stampa(const QString& testo, bool terminaRiga)
+bool Stampante::stampa(const QString& testo, bool terminaRiga)
 {
-    foglio.testi.push_back({x, y, font, punti, grassetto, testo});
+    const Pagina::Testo riga{x, y, font, punti, grassetto, testo};
+    if (accettaTesto && !accettaTesto(riga))
+        return false;
+    foglio.testi.push_back(riga);
     if (terminaRiga) {
         x = 0;
         y += altezzaRiga();
     } else {
         x += larghezzaTesto(testo);
     }
+    return true;
 }
 
 void Stampante::fineRiga()

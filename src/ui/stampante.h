@@ -21,7 +21,12 @@ public:
     double punti = 12;
     bool grassetto = false;
 
-    void stampa(const QString& testo, bool fineRiga = true);
+    // A driver that can refuse a text (printer off line, out of paper): when
+    // it answers false the text is not placed, the position stays where it
+    // was and stampa answers false. Unset, every text is placed.
+    std::function<bool(const Pagina::Testo&)> accettaTesto;
+
+    bool stampa(const QString& testo, bool fineRiga = true);   // false when the printer refused it
     void fineRiga();   // a print of nothing
     void immagine(double left, double top, const QImage& img);
     bool fine();       // ends the document and sends the page; false when printing failed
