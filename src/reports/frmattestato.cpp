@@ -11,8 +11,7 @@
 
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QLabel>
-#include <QPixmap>
+#include <QPainter>
 
 namespace ope {
 
@@ -25,6 +24,31 @@ const QColor blu(0, 0, 192);
 
 constexpr double larghezzaPicture = 3750;
 constexpr double altezzaPicture = 5205;
+
+// The picture area: shows the persistent image whole, at its own proportions
+// however the window is sized.
+class Quadro : public QFrame {
+public:
+    Quadro(QWidget* genitore, const QImage& immagine) : QFrame(genitore), figura(immagine) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QFrame::paintEvent(e);
+        if (figura.isNull())
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF dentro = contentsRect();
+        QSizeF misura = figura.deviceIndependentSize();
+        misura.scale(dentro.size(), Qt::KeepAspectRatio);
+        const QRectF posto(dentro.center() - QPointF(misura.width() / 2, misura.height() / 2), misura);
+        p.drawImage(posto, figura);
+    }
+
+private:
+    const QImage& figura;
+};
 
 } // namespace
 
@@ -49,18 +73,19 @@ void FrmAttestato::creaControlli()
     QWidget* a = area();
     impostaSfondo(a, sfondoFinestra);
 
-    picture1 = nuovaEtichetta(a, QStringLiteral("Picture1"), QString(), 3450, 525, larghezzaPicture, altezzaPicture);
-    picture1->setScaledContents(true);
+    picture1 = new Quadro(a, attestato);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setGeometry(rettangolo(3450, 525, larghezzaPicture, altezzaPicture));
     picture1->setFrameShape(QFrame::Box);
     impostaSfondo(picture1, sfondoPicture);
 
-    frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QString(), 3000, 5880, 4650, 2640);
+    frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QString(), 2595, 5880, 5460, 2640);
     impostaSfondo(frame4, sfondoFinestra);
     const QString didascalie[3] = {QStringLiteral("STAMPA L'ATTESTATO"), QStringLiteral("TORNA ALLA FINESTRA PRECEDENTE"),
                                    QStringLiteral("FINE SESSIONE")};
     for (int i = 0; i < 3; ++i) {
         PulsanteOpzione* o = nuovoPulsante(frame4, nomeElemento(QStringLiteral("Option5"), i), didascalie[i],
-                                           180, 240 + i * 780, 4290, 660);
+                                           180, 240 + i * 780, 5100, 660);
         o->setFont(carattere(QStringLiteral("Arial"), 12, true));
         impostaSfondo(o, sfondoPulsante);
         impostaTesto(o, blu);
@@ -87,7 +112,7 @@ void FrmAttestato::disegnaAttestato()
 
 void FrmAttestato::mostraImmagine()
 {
-    picture1->setPixmap(QPixmap::fromImage(attestato));
+    picture1->update();
 }
 
 void FrmAttestato::stampaAttestato()

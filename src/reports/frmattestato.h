@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class QGroupBox;
-class QLabel;
+class QFrame;
 
 namespace ope {
 
@@ -35,7 +35,7 @@ private:
     std::int16_t valutazione = 0;
     QImage attestato;
 
-    QLabel* picture1;
+    QFrame* picture1;
     QGroupBox* frame4;
     std::array<PulsanteOpzione*, 3> option5{};
 };
