@@ -68,8 +68,7 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
         f.colore = colore;
     };
 
-    riga({}, 2);
-    riga({});
+    riga({}, 2);   // the top margin: three empty lines
     cambia(20, f.grassetto, rosso);
     riga(QStringLiteral("ATTESTATO DI MERITO"));
     cambia(12, false, nero);
@@ -113,23 +112,23 @@ QFont fontDi(const RigaAttestato& r, double fattore)
     return f;
 }
 
-// The largest common factor (at most 1) at which every line fits the picture.
+// The largest common factor (at most 1) at which the lines fit the picture's height.
 double fattoreCheEntra(const QImage& img, const std::vector<RigaAttestato>& righe)
 {
-    const QSizeF spazio = img.deviceIndependentSize();
-    for (double fattore = 1; fattore > 0.3; fattore -= 0.02) {
+    const double spazio = img.deviceIndependentSize().height();
+    double fattore = 1;
+    for (; fattore > 0.5; fattore -= 0.01) {
         double alto = 0;
-        bool entra = true;
-        for (const RigaAttestato& r : righe) {
-            const QFontMetricsF m(fontDi(r, fattore), &img);
-            alto += m.height();
-            entra = entra && m.horizontalAdvance(r.testo) <= spazio.width() - 4;
-        }
-        if (entra && alto <= spazio.height())
-            return fattore;
+        for (const RigaAttestato& r : righe)
+            alto += QFontMetricsF(fontDi(r, fattore), &img).height();
+        if (alto <= spazio)
+            break;
     }
-    return 0.3;
+    return fattore;
 }
+
+// A small gap on each side keeps the widest line off the picture's border.
+constexpr double bordo = 3;
 
 } // namespace
 
@@ -138,22 +137,38 @@ PennaAttestato::PennaAttestato(QImage& immagine, const std::vector<RigaAttestato
 {
 }
 
+QFont PennaAttestato::fontRiga(std::size_t i) const
+{
+    const RigaAttestato& r = righe.at(i);
+    const double larghezza = foglio.deviceIndependentSize().width() - 2 * bordo;
+    QFont f = fontDi(r, fattore);
+    for (double ridotto = fattore; ridotto > 0.2; ridotto -= 0.01) {
+        f = fontDi(r, ridotto);
+        if (QFontMetricsF(f, &foglio).horizontalAdvance(r.testo) <= larghezza)
+            break;
+    }
+    return f;
+}
+
 void PennaAttestato::scriviRiga()
 {
     if (finita())
         return;
-    const RigaAttestato& r = righe[prossima++];
-    const QFont f = fontDi(r, fattore);
-    const QFontMetricsF m(f, &foglio);
+    const std::size_t i = prossima++;
+    const RigaAttestato& r = righe[i];
+    // The line keeps its height at the common factor even when its text is drawn smaller.
+    const QFontMetricsF riga(fontDi(r, fattore), &foglio);
     if (!r.testo.isEmpty()) {
+        const QFont f = fontRiga(i);
+        const QFontMetricsF m(f, &foglio);
         QPainter p(&foglio);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(f);
         p.setPen(r.colore);
         const double x = foglio.deviceIndependentSize().width() / 2 - m.horizontalAdvance(r.testo) / 2;
-        p.drawText(QPointF(x, y + m.ascent()), r.testo);
+        p.drawText(QPointF(x, y + riga.ascent()), r.testo);
     }
-    y += m.height();
+    y += riga.height();
 }
 
 } // namespace ope

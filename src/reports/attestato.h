@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -43,15 +44,17 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
 QImage nuovaImmagineAttestato(int larghezza, int altezza, const QColor& sfondo, double finezza = 4);
 
 // Draws the lines centred one under the other, each by its measured width.
-// Lines that would not fit the picture (the title and the level at their
-// sizes are wider than it, and all of them taller) are drawn with every
-// size reduced by one common factor, so none is cut and their proportions stay.
+// At the sizes of the certificate its lines are taller together than the
+// picture, and the title is wider: so every size is reduced by one common
+// factor until all lines fit the height, and a line still wider than the
+// picture is drawn smaller again, on its own, so that nothing is cut.
 class PennaAttestato {
 public:
     PennaAttestato(QImage& immagine, const std::vector<RigaAttestato>& righe);
     bool finita() const { return prossima >= righe.size(); }
-    void scriviRiga();        // draws the next line
+    void scriviRiga();   // draws the next line
     double scala() const { return fattore; }
+    QFont fontRiga(std::size_t i) const;   // the font line i is drawn in
 
 private:
     QImage& foglio;
