@@ -127,7 +127,7 @@ void FrmAttestato::stampaAttestato()
     stampante.fineRiga();
     stampante.immagine(1000, 100, attestato);
     if (!stampante.fine())
-        amb.avviso(messaggioGuasto());
+        amb.avviso(messaggioStampaNonRiuscita());
 }
 
 } // namespace ope

@@ -92,14 +92,9 @@ QString messaggioEsito(EsitoStampa esito)
     case EsitoStampa::senzaFont:
         return QStringLiteral("Devi installare il font Courier o il font Courier New");
     case EsitoStampa::guasto:
-        return messaggioGuasto();
+        return messaggioStampaNonRiuscita();
     }
     return {};
-}
-
-QString messaggioGuasto()
-{
-    return QStringLiteral("La stampa non è riuscita.\nControlla che la stampante sia accesa e collegata, poi riprova.");
 }
 
 } // namespace ope

@@ -29,7 +29,4 @@ EsitoStampa stampaEsercizi(Stampante& stampante, const Sessione& s, const QStrin
 // The message box text for an outcome; empty for a printed page.
 QString messaggioEsito(EsitoStampa esito);
 
-// The message shown whenever the printer lets a page down.
-QString messaggioGuasto();
-
 } // namespace ope

@@ -79,6 +79,11 @@ double Stampante::larghezzaTesto(const QString& testo) const
     return metrica(font, punti, grassetto).horizontalAdvance(testo);
 }
 
+QString messaggioStampaNonRiuscita()
+{
+    return QStringLiteral("La stampa non è riuscita.\nControlla che la stampante sia accesa e collegata, poi riprova.");
+}
+
 QString scegliFontCourier(const QStringList& fontDellaStampante)
 {
     for (const QString& nome : fontDellaStampante) {

@@ -40,6 +40,9 @@ private:
     Pagina foglio;
 };
 
+// What a window tells the user when a page could not be printed.
+QString messaggioStampaNonRiuscita();
+
 // The first font named exactly "Courier" or "Courier New", in the printer's
 // own order; empty when it has neither.
 QString scegliFontCourier(const QStringList& fontDellaStampante);

@@ -3,6 +3,7 @@
 #include "reports/frmattestato.h"
 #include "reports/stampaesercizi.h"
 #include "prova.h"
+#include "ui/stampante.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -116,7 +117,7 @@ void TestFrmAttestato::stampaNonRiuscita()
     Programma programma(piattaforma.ambiente());
     FrmAttestato* f = apri(programma, 18, 20);
     prova::premi(f, "Option5(0)");
-    QCOMPARE(piattaforma.avvisi, QStringList{messaggioGuasto()});
+    QCOMPARE(piattaforma.avvisi, QStringList{messaggioStampaNonRiuscita()});
     QVERIFY(pulsante(f, 0)->isEnabled());
     QVERIFY(f->isVisible());
 }

@@ -2,6 +2,8 @@
 #include "programma.h"
 #include "reports/stampaesercizi.h"
 #include "prova.h"
+#include "ui/controlli.h"
+#include "ui/stampante.h"
 #include "ui/finestra.h"
 
 #include <QAbstractButton>
@@ -36,6 +38,7 @@ class TestFrmStampaEsercizio : public QObject {
     Q_OBJECT
 private slots:
     void grigliaDalRegistro();
+    void coloreDelPulsanteColFuoco();
     void stampaConSoglia_data();
     void stampaConSoglia();
     void fontSoloInMinuscolo();
@@ -69,6 +72,25 @@ void TestFrmStampaEsercizio::grigliaDalRegistro()
         QVERIFY(o->isEnabled());
     }
     QVERIFY(!prova::controllo(f, "fraNome")->isVisible());
+}
+
+void TestFrmStampaEsercizio::coloreDelPulsanteColFuoco()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 20);
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    const QColor acceso(255, 192, 128);
+    const QColor spento(255, 224, 192);
+    QWidget* esci = prova::controllo(f, "Option1(0)");
+    QWidget* stampa = prova::controllo(f, "Option1(2)");
+    QTRY_COMPARE(coloreSfondo(esci), acceso);   // the focus starts on "E S C I"
+    QCOMPARE(coloreSfondo(stampa), spento);
+    prova::premi(f, "Option1(1)");
+    prova::clicca(f, "cmdAvanti");   // sends the focus to "STAMPA"
+    QTRY_COMPARE(coloreSfondo(stampa), acceso);
+    QCOMPARE(coloreSfondo(esci), spento);
 }
 
 void TestFrmStampaEsercizio::stampaConSoglia_data()
@@ -120,7 +142,7 @@ void TestFrmStampaEsercizio::stampaNonRiuscitaLasciaLaFinestraUsabile()
     Programma programma(piattaforma.ambiente());
     QWidget* f = apri(programma, 20);
     prova::premi(f, "Option1(2)");
-    QCOMPARE(piattaforma.avvisi, QStringList{messaggioGuasto()});
+    QCOMPARE(piattaforma.avvisi, QStringList{messaggioStampaNonRiuscita()});
     QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
     for (int i = 0; i < 4; ++i)
         QVERIFY(prova::controllo(f, QStringLiteral("Option1(%1)").arg(i))->isEnabled());
