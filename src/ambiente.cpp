@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ambiente.h"
 
+#include "ui/stampareale.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
@@ -18,9 +20,9 @@ Ambiente completaAmbiente(Ambiente a)
     if (a.nomeEseguibile.isEmpty())
         a.nomeEseguibile = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     if (!a.fontStampante)
-        a.fontStampante = [] { return QFontDatabase::families(); };
+        a.fontStampante = fontDisponibiliPerStampa;
     if (!a.stampa)
-        a.stampa = [](const Pagina&) { return false; };
+        a.stampa = stampaConAnteprima;
     if (!a.avviso)
         a.avviso = [](const QString& testo) {
             QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), testo,

@@ -5,6 +5,8 @@
 #include "info/frmesempi.h"
 #include "info/frmoperazioni.h"
 #include "info/frmvalutazione.h"
+#include "reports/frmattestato.h"
+#include "reports/frmstampaesercizio.h"
 #include "reports/frmstampaschede.h"
 #include "start/frminizio.h"
 
@@ -66,8 +68,8 @@ void Programma::mostraInizio()
 }
 
 void Programma::apriOperativo() {}
-void Programma::apriStampaEsercizio() {}
-void Programma::apriAttestato() {}
+void Programma::apriStampaEsercizio() { mostra(carica<FrmStampaEsercizio>(stampaEsercizio)); }
+void Programma::apriAttestato() { mostra(carica<FrmAttestato>(attestato)); }
 void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede)); }
 void Programma::apriValutazione() { mostraModale(carica<FrmValutazione>(valutazione)); }
 void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni)); }

@@ -12,8 +12,10 @@ void disegnaPagina(QPainter& pittore, const Pagina& pagina, double dpi)
     pittore.save();
     pittore.setPen(Qt::black);
     for (const Pagina::Immagine& i : pagina.immagini) {
-        // A picture keeps its natural size: its pixels are taken at the screen's 15 twips each.
-        const QSizeF dimensione(i.immagine.width() * 15.0 * scala, i.immagine.height() * 15.0 * scala);
+        // A picture keeps its natural size: its pixels are taken at the screen's 15 twips each
+        // (an image drawn finer than the screen counts its pixels by its device pixel ratio).
+        const QSizeF naturale = i.immagine.deviceIndependentSize();
+        const QSizeF dimensione(naturale.width() * 15.0 * scala, naturale.height() * 15.0 * scala);
         pittore.drawImage(QRectF(QPointF(i.x * scala, i.y * scala), dimensione), i.immagine);
     }
     for (const Pagina::Testo& t : pagina.testi) {

@@ -34,15 +34,19 @@ QFontMetricsF metrica(const QString& famiglia, double punti, bool grassetto)
 
 Stampante::Stampante(std::function<bool(const Pagina&)> invia) : invio(std::move(invia)) {}
 
-void Stampante::stampa(const QString& testo, bool terminaRiga)
+bool Stampante::stampa(const QString& testo, bool terminaRiga)
 {
-    foglio.testi.push_back({x, y, font, punti, grassetto, testo});
+    const Pagina::Testo riga{x, y, font, punti, grassetto, testo};
+    if (accettaTesto && !accettaTesto(riga))
+        return false;
+    foglio.testi.push_back(riga);
     if (terminaRiga) {
         x = 0;
         y += altezzaRiga();
     } else {
         x += larghezzaTesto(testo);
     }
+    return true;
 }
 
 void Stampante::fineRiga()
@@ -73,6 +77,11 @@ double Stampante::altezzaRiga() const
 double Stampante::larghezzaTesto(const QString& testo) const
 {
     return metrica(font, punti, grassetto).horizontalAdvance(testo);
+}
+
+QString messaggioStampaNonRiuscita()
+{
+    return QStringLiteral("La stampa non è riuscita.\nControlla che la stampante sia accesa e collegata, poi riprova.");
 }
 
 QString scegliFontCourier(const QStringList& fontDellaStampante)

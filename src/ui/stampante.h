@@ -21,7 +21,12 @@ public:
     double punti = 12;
     bool grassetto = false;
 
-    void stampa(const QString& testo, bool fineRiga = true);
+    // A driver that can refuse a text (printer off line, out of paper): when
+    // it answers false the text is not placed, the position stays where it
+    // was and stampa answers false. Unset, every text is placed.
+    std::function<bool(const Pagina::Testo&)> accettaTesto;
+
+    bool stampa(const QString& testo, bool fineRiga = true);   // false when the printer refused it
     void fineRiga();   // a print of nothing
     void immagine(double left, double top, const QImage& img);
     bool fine();       // ends the document and sends the page; false when printing failed
@@ -34,6 +39,9 @@ private:
     std::function<bool(const Pagina&)> invio;
     Pagina foglio;
 };
+
+// What a window tells the user when a page could not be printed.
+QString messaggioStampaNonRiuscita();
 
 // The first font named exactly "Courier" or "Courier New", in the printer's
 // own order; empty when it has neither.

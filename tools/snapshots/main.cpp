@@ -61,5 +61,6 @@ int main(int argc, char* argv[])
     ope::scatti::scattiInizio(s);
     ope::scatti::scattiSchede(s);
     ope::scatti::scattiInformazioni(s);
+    ope::scatti::scattiStampe(s);
     return 0;
 }

@@ -27,5 +27,6 @@ struct Scatti {
 void scattiInizio(Scatti& s);
 void scattiSchede(Scatti& s);
 void scattiInformazioni(Scatti& s);
+void scattiStampe(Scatti& s);
 
 } // namespace ope::scatti

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reports/frmattestato.h"
+
+#include "programma.h"
+#include "reports/attestato.h"
+#include "reports/stampaesercizi.h"
+#include "ui/controlli.h"
+#include "ui/pulsanteopzione.h"
+#include "ui/stampante.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QPainter>
+
+namespace ope {
+
+namespace {
+
+const QColor sfondoFinestra(255, 192, 255);
+const QColor sfondoPicture(192, 255, 255);
+const QColor sfondoPulsante(255, 224, 192);
+const QColor blu(0, 0, 192);
+
+constexpr double larghezzaPicture = 3750;
+constexpr double altezzaPicture = 5205;
+
+// The picture area: shows the persistent image whole, at its own proportions
+// however the window is sized.
+class Quadro : public QFrame {
+public:
+    Quadro(QWidget* genitore, const QImage& immagine) : QFrame(genitore), figura(immagine) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QFrame::paintEvent(e);
+        if (figura.isNull())
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF dentro = contentsRect();
+        QSizeF misura = figura.deviceIndependentSize();
+        misura.scale(dentro.size(), Qt::KeepAspectRatio);
+        const QRectF posto(dentro.center() - QPointF(misura.width() / 2, misura.height() / 2), misura);
+        p.drawImage(posto, figura);
+    }
+
+private:
+    const QImage& figura;
+};
+
+} // namespace
+
+FrmAttestato::FrmAttestato(Programma& p) : Finestra(QStringLiteral("FrmAttestato"), 11940, 8820), programma(p)
+{
+    setWindowTitle(QStringLiteral("ATTESTATO DI MERITO"));
+    creaControlli();
+    registraProporzioni();
+
+    Sessione& s = programma.sessione();
+    valutazione = calcolaVoto(s.esatteAttestato, s.contaOperazioni);
+    preparaAttestato(s);
+    if (!classificato(s.giudizio)) {
+        option5[0]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
+        option5[0]->setEnabled(false);
+    }
+    disegnaAttestato();
+}
+
+void FrmAttestato::creaControlli()
+{
+    QWidget* a = area();
+    impostaSfondo(a, sfondoFinestra);
+
+    picture1 = new Quadro(a, attestato);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setGeometry(rettangolo(3450, 525, larghezzaPicture, altezzaPicture));
+    picture1->setFrameShape(QFrame::Box);
+    impostaSfondo(picture1, sfondoPicture);
+
+    frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QString(), 2595, 5880, 5460, 2640);
+    impostaSfondo(frame4, sfondoFinestra);
+    const QString didascalie[3] = {QStringLiteral("STAMPA L'ATTESTATO"), QStringLiteral("TORNA ALLA FINESTRA PRECEDENTE"),
+                                   QStringLiteral("FINE SESSIONE")};
+    for (int i = 0; i < 3; ++i) {
+        PulsanteOpzione* o = nuovoPulsante(frame4, nomeElemento(QStringLiteral("Option5"), i), didascalie[i],
+                                           180, 240 + i * 780, 5100, 660);
+        o->setFont(carattere(QStringLiteral("Arial"), 12, true));
+        impostaSfondo(o, sfondoPulsante);
+        impostaTesto(o, blu);
+        option5[std::size_t(i)] = o;
+    }
+    connect(option5[0], &PulsanteOpzione::premuto, this, [this] { stampaAttestato(); });
+    connect(option5[1], &PulsanteOpzione::premuto, this, [this] { close(); });
+    connect(option5[2], &PulsanteOpzione::premuto, this, [this] { programma.chiudiTutto(); });
+}
+
+void FrmAttestato::disegnaAttestato()
+{
+    const std::vector<RigaAttestato> righe = righeAttestato(programma.sessione(), programma.ambiente().dataBreve());
+    attestato = nuovaImmagineAttestato(pixel(larghezzaPicture), pixel(altezzaPicture), sfondoPicture);
+    PennaAttestato penna(attestato, righe);
+    // The window shows itself while it loads, so the pupil sees the certificate being written.
+    show();
+    while (!penna.finita()) {
+        penna.scriviRiga();
+        mostraImmagine();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+void FrmAttestato::mostraImmagine()
+{
+    picture1->update();
+}
+
+void FrmAttestato::stampaAttestato()
+{
+    const Ambiente& amb = programma.ambiente();
+    if (programma.sessione().contaOperazioni < operazioniMinime) {
+        amb.avviso(messaggioEsito(EsitoStampa::troppoPoche));
+        option5[0]->setEnabled(false);
+        return;
+    }
+    Stampante stampante(amb.stampa);
+    stampante.fineRiga();
+    stampante.immagine(1000, 100, attestato);
+    if (!stampante.fine())
+        amb.avviso(messaggioStampaNonRiuscita());
+}
+
+} // namespace ope

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/finestra.h"
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ope {
+
+class Programma;
+class PulsanteOpzione;
+
+// "STAMPA DEGLI ESERCIZI ESEGUITI": the log of the run in three columns of
+// ten, the pupil's name, the printout and the way to the certificate.
+class FrmStampaEsercizio : public Finestra {
+    Q_OBJECT
+public:
+    explicit FrmStampaEsercizio(Programma& programma);
+
+protected:
+    void scarica() override;
+
+private:
+    void creaControlli();
+    void creaPannelloNome();
+    void riempiGriglia();
+    void azione(int indice);
+    void esci();
+    void scriviIlNome();
+    void stampa();
+    void avanti();
+
+    Programma& programma;
+
+    QLabel* label5;
+    std::array<QLabel*, 31> lblOp{};   // 1..30
+    QGroupBox* frame1;
+    std::array<PulsanteOpzione*, 4> option1{};
+    QGroupBox* fraNome;
+    QLineEdit* txtNome;
+    QPushButton* cmdAvanti;
+};
+
+} // namespace ope

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reports/stampaesercizi.h"
+
+#include "session/sessione.h"
+#include "ui/stampante.h"
+
+#include <algorithm>
+
+namespace ope {
+
+namespace {
+
+constexpr double margine = 1000;
+constexpr double altoCorpo = 2000;
+constexpr double altoPiede[3] = {13000, 13500, 14000};
+
+// Any refusal inside the header only ends the header: the list matters more than the name.
+void stampaIntestazione(Stampante& st, const QString& nome, const QString& data)
+{
+    st.x = margine;
+    st.y = margine;
+    st.punti = 16;
+    const QString dataDiStampa = QStringLiteral("    Data di stampa ") + data;
+    if (!nome.isEmpty()) {
+        st.stampa(QStringLiteral("Nome ") + nome + dataDiStampa);
+        return;
+    }
+    // Without a name the line is left open; the body ends it before its first heading.
+    if (st.stampa(QStringLiteral("Nome '..................."), false))
+        st.stampa(dataDiStampa, false);
+}
+
+bool stampaCorpo(Stampante& st, const Sessione& s)
+{
+    st.punti = 12;
+    st.grassetto = true;
+    st.y = altoCorpo;
+    const int ultima = std::min<int>(s.contaOperazioni, Sessione::righeLog - 1);
+    for (int i = 1; i <= ultima; ++i) {
+        if (i == 1 || i == 11 || i == 21) {
+            st.fineRiga();
+            st.x = margine;
+            if (!st.stampa(QStringLiteral("Esercizio n.%1").arg((i - 1) / 10 + 1)))
+                return false;
+        }
+        st.x = margine;
+        if (!st.stampa(s.operazioniEseguite[std::size_t(i)]))
+            return false;
+    }
+    return true;
+}
+
+bool stampaPiede(Stampante& st, const Sessione& s)
+{
+    for (int k = 1; k <= 3; ++k) {
+        st.fineRiga();
+        st.x = margine;
+        st.y = altoPiede[k - 1];
+        const QString riga = QStringLiteral("Eser. n.%1: Tempo tot. ").arg(k)
+                             + s.tempoEsercizio[std::size_t(k)] + QStringLiteral(" secondi");
+        if (!st.stampa(riga))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+EsitoStampa stampaEsercizi(Stampante& st, const Sessione& s, const QStringList& fontStampante,
+                           const QString& data)
+{
+    if (s.contaOperazioni < operazioniMinime)
+        return EsitoStampa::troppoPoche;
+    const QString font = scegliFontCourier(fontStampante);
+    if (font.isEmpty())
+        return EsitoStampa::senzaFont;
+    st.font = font;
+
+    stampaIntestazione(st, s.nomeAlunno, data);
+    if (!stampaCorpo(st, s) || !stampaPiede(st, s))
+        return EsitoStampa::guasto;
+    return st.fine() ? EsitoStampa::stampata : EsitoStampa::guasto;
+}
+
+QString messaggioEsito(EsitoStampa esito)
+{
+    switch (esito) {
+    case EsitoStampa::stampata:
+        return {};
+    case EsitoStampa::troppoPoche:
+        return QStringLiteral("Esegui almeno 10 operazioni. ");
+    case EsitoStampa::senzaFont:
+        return QStringLiteral("Devi installare il font Courier o il font Courier New");
+    case EsitoStampa::guasto:
+        return messaggioStampaNonRiuscita();
+    }
+    return {};
+}
+
+} // namespace ope

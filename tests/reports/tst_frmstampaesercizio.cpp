@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "programma.h"
+#include "reports/stampaesercizi.h"
+#include "prova.h"
+#include "ui/controlli.h"
+#include "ui/stampante.h"
+#include "ui/finestra.h"
+
+#include <QAbstractButton>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace ope;
+
+namespace {
+
+void registra(Sessione& s, int n)
+{
+    s.contaOperazioni = std::int16_t(n);
+    for (int i = 1; i <= n; ++i)
+        s.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  1 = .").arg(i + 1, 2);
+    s.tempoEsercizio[1] = QStringLiteral(" 143");
+}
+
+QWidget* apri(Programma& programma, int operazioni)
+{
+    registra(programma.sessione(), operazioni);
+    programma.apriStampaEsercizio();
+    return programma.finestra(QStringLiteral("FrmStampaEsercizio"));
+}
+
+} // namespace
+
+class TestFrmStampaEsercizio : public QObject {
+    Q_OBJECT
+private slots:
+    void grigliaDalRegistro();
+    void coloreDelPulsanteColFuoco();
+    void stampaConSoglia_data();
+    void stampaConSoglia();
+    void fontSoloInMinuscolo();
+    void stampaNonRiuscitaLasciaLaFinestraUsabile();
+    void nomeNelPannello();
+    void pannelloDentroLaFinestra();
+    void attestatoAncheSottoSoglia();
+    void esciCancellaITempi();
+    void proporzioniAlRidimensionamento();
+};
+
+void TestFrmStampaEsercizio::grigliaDalRegistro()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 12);
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), QStringLiteral("STAMPA DEGLI ESERCIZI ESEGUITI"));
+    QCOMPARE(prova::controllo<QLabel>(f, "LblOp(1)")->text(), QStringLiteral(" 2 -  1 = ."));
+    QCOMPARE(prova::controllo<QLabel>(f, "LblOp(12)")->text(), QStringLiteral("13 -  1 = ."));
+    QVERIFY(prova::controllo<QLabel>(f, "LblOp(13)")->text().isEmpty());
+    QVERIFY(prova::controllo<QLabel>(f, "LblOp(30)"));
+    // Lines 11..20 stand in the second column, beside the first ten.
+    QCOMPARE(prova::controllo(f, "LblOp(11)")->y(), prova::controllo(f, "LblOp(1)")->y());
+    QVERIFY(prova::controllo(f, "LblOp(11)")->x() > prova::controllo(f, "LblOp(1)")->x());
+    const QStringList didascalie{"E S C I", "SCRIVI IL NOME", "STAMPA", "ATTESTATO"};
+    for (int i = 0; i < 4; ++i) {
+        auto* o = prova::controllo<QAbstractButton>(f, QStringLiteral("Option1(%1)").arg(i));
+        QCOMPARE(o->text(), didascalie[i]);
+        QVERIFY(o->isEnabled());
+    }
+    QVERIFY(!prova::controllo(f, "fraNome")->isVisible());
+}
+
+void TestFrmStampaEsercizio::coloreDelPulsanteColFuoco()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 20);
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    const QColor acceso(255, 192, 128);
+    const QColor spento(255, 224, 192);
+    QWidget* esci = prova::controllo(f, "Option1(0)");
+    QWidget* stampa = prova::controllo(f, "Option1(2)");
+    QTRY_COMPARE(coloreSfondo(esci), acceso);   // the focus starts on "E S C I"
+    QCOMPARE(coloreSfondo(stampa), spento);
+    prova::premi(f, "Option1(1)");
+    prova::clicca(f, "cmdAvanti");   // sends the focus to "STAMPA"
+    QTRY_COMPARE(coloreSfondo(stampa), acceso);
+    QCOMPARE(coloreSfondo(esci), spento);
+}
+
+void TestFrmStampaEsercizio::stampaConSoglia_data()
+{
+    QTest::addColumn<int>("operazioni");
+    QTest::addColumn<int>("pagine");
+    QTest::newRow("nove") << 9 << 0;
+    QTest::newRow("dieci") << 10 << 1;
+    QTest::newRow("venti") << 20 << 1;
+}
+
+void TestFrmStampaEsercizio::stampaConSoglia()
+{
+    QFETCH(int, operazioni);
+    QFETCH(int, pagine);
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, operazioni);
+    prova::premi(f, "Option1(2)");
+    QCOMPARE(int(piattaforma.pagine.size()), pagine);
+    if (pagine == 0) {
+        QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Esegui almeno 10 operazioni. ")});
+    } else {
+        QVERIFY(piattaforma.avvisi.isEmpty());
+        const Pagina& p = piattaforma.pagine.front();
+        QCOMPARE(p.testi.at(1).testo, QStringLiteral("    Data di stampa 08/12/26"));
+        QCOMPARE(p.testi.back().testo, QStringLiteral("Eser. n.3: Tempo tot.  secondi"));
+    }
+}
+
+void TestFrmStampaEsercizio::fontSoloInMinuscolo()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    piattaforma.font = QStringList{QStringLiteral("Arial"), QStringLiteral("courier new")};
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 20);
+    prova::premi(f, "Option1(2)");
+    QVERIFY(piattaforma.pagine.empty());
+    QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Devi installare il font Courier o il font Courier New")});
+}
+
+void TestFrmStampaEsercizio::stampaNonRiuscitaLasciaLaFinestraUsabile()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    piattaforma.stampaRiesce = false;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 20);
+    prova::premi(f, "Option1(2)");
+    QCOMPARE(piattaforma.avvisi, QStringList{messaggioStampaNonRiuscita()});
+    QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(prova::controllo(f, QStringLiteral("Option1(%1)").arg(i))->isEnabled());
+    // Once the printer is back, the same button prints.
+    piattaforma.stampaRiesce = true;
+    prova::premi(f, "Option1(2)");
+    QCOMPARE(piattaforma.pagine.size(), std::size_t(2));
+    QCOMPARE(piattaforma.avvisi.size(), 1);
+}
+
+void TestFrmStampaEsercizio::nomeNelPannello()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 10);
+    prova::premi(f, "Option1(1)");
+    QVERIFY(prova::controllo(f, "fraNome")->isVisible());
+    auto* txtNome = prova::controllo<QLineEdit>(f, "txtNome");
+    QTest::keyClicks(txtNome, QStringLiteral("Massimiliano Rossi"));
+    QCOMPARE(txtNome->text(), QStringLiteral("Massimiliano Ro"));
+    prova::clicca(f, "cmdAvanti");
+    QVERIFY(!prova::controllo(f, "fraNome")->isVisible());
+    QCOMPARE(programma.sessione().nomeAlunno, QStringLiteral("Massimiliano Ro"));
+
+    // Opened again, the panel keeps what was typed.
+    prova::premi(f, "Option1(1)");
+    QCOMPARE(txtNome->text(), QStringLiteral("Massimiliano Ro"));
+    prova::clicca(f, "cmdAvanti");
+
+    prova::premi(f, "Option1(2)");
+    QCOMPARE(piattaforma.pagine.at(0).testi.at(0).testo,
+             QStringLiteral("Nome Massimiliano Ro    Data di stampa 08/12/26"));
+}
+
+void TestFrmStampaEsercizio::pannelloDentroLaFinestra()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 10);
+    // A window smaller than the screen: centring on the screen would put the panel outside it.
+    for (const QSize dimensione : {QSize(300, 200), QSize(3000, 2000)}) {
+        f->resize(dimensione);
+        prova::premi(f, "Option1(1)");
+        QWidget* fraNome = prova::controllo(f, "fraNome");
+        const QRect area = fraNome->parentWidget()->rect();
+        QVERIFY2(area.contains(fraNome->geometry()), "the name panel lies outside the window");
+        QVERIFY(prova::inPrimoPiano(fraNome));
+    }
+}
+
+void TestFrmStampaEsercizio::attestatoAncheSottoSoglia()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* f = apri(programma, 9);
+    prova::premi(f, "Option1(3)");
+    QVERIFY(programma.finestra(QStringLiteral("FrmAttestato")));
+    QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio"))->isVisible());
+}
+
+void TestFrmStampaEsercizio::esciCancellaITempi()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    Sessione& s = programma.sessione();
+    s.tempoEsercizio[2] = QStringLiteral(" 5");
+    s.tempoEsercizio[3] = QStringLiteral(" 6");
+    QWidget* f = apri(programma, 20);
+    prova::premi(f, "Option1(0)");
+    for (int k = 1; k <= 3; ++k)
+        QVERIFY(s.tempoEsercizio[std::size_t(k)].isEmpty());
+    QTRY_VERIFY(!programma.finestra(QStringLiteral("FrmStampaEsercizio")));
+
+    // Reopened, the printout carries empty times.
+    f = apri(programma, 20);
+    s.tempoEsercizio[1].clear();
+    prova::premi(f, "Option1(2)");
+    QCOMPARE(piattaforma.pagine.at(0).testi.at(piattaforma.pagine.at(0).testi.size() - 3).testo,
+             QStringLiteral("Eser. n.1: Tempo tot.  secondi"));
+}
+
+void TestFrmStampaEsercizio::proporzioniAlRidimensionamento()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    auto* f = static_cast<Finestra*>(apri(programma, 10));
+    QWidget* stampa = prova::controllo(f, "Option1(2)");
+    QWidget* riga = prova::controllo(f, "LblOp(11)");
+    const QRect primaStampa = stampa->geometry();
+    const QRect primaRiga = riga->geometry();
+    const QSize progetto = f->dimensioneProgetto();
+    f->area()->resize(progetto.width() * 2, progetto.height());
+    QVERIFY(std::abs(riga->x() - 2 * primaRiga.x()) <= 2);
+    QCOMPARE(riga->y(), primaRiga.y());
+    f->area()->resize(progetto);
+    QCOMPARE(stampa->geometry(), primaStampa);
+    QCOMPARE(riga->geometry(), primaRiga);
+}
+
+QTEST_MAIN(TestFrmStampaEsercizio)
+#include "tst_frmstampaesercizio.moc"

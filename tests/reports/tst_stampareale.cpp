@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reports/stampaesercizi.h"
+#include "session/sessione.h"
+#include "ui/stampante.h"
+#include "ui/stampareale.h"
+
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ope;
+
+namespace {
+
+bool inPdf(const Pagina& p, const QString& file)
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setOutputFileName(file);
+    return stampaSu(stampante, p);
+}
+
+QString pdftotext(const QStringList& argomenti)
+{
+    QProcess processo;
+    processo.start(QStringLiteral("pdftotext"), argomenti);
+    if (!processo.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+// The top-left corner, in points, of the first word of the PDF with that text.
+QPointF parola(const QString& bbox, const QString& testo, int quale = 0)
+{
+    static const QRegularExpression riga(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    int trovate = 0;
+    for (const QRegularExpressionMatch& m : riga.globalMatch(bbox)) {
+        if (m.captured(3) == testo && trovate++ == quale)
+            return {m.captured(1).toDouble(), m.captured(2).toDouble()};
+    }
+    return {-1, -1};
+}
+
+} // namespace
+
+class TestStampaReale : public QObject {
+    Q_OBJECT
+private slots:
+    void paginaInPdf();
+    void fileNonScrivibile();
+    void fontPerLaStampa();
+};
+
+void TestStampaReale::paginaInPdf()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    QTemporaryDir cartella;
+    const QString file = cartella.filePath(QStringLiteral("esercizi.pdf"));
+
+    Sessione s;
+    s.contaOperazioni = 12;
+    for (int i = 1; i <= 12; ++i)
+        s.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  9 = ...... %2  (s. 3)").arg(i + 20).arg(i + 11);
+    s.tempoEsercizio[1] = QStringLiteral(" 143");
+    s.nomeAlunno = QStringLiteral("Mario rossi");
+    bool scritto = false;
+    Stampante stampante([&](const Pagina& p) { return scritto = inPdf(p, file); });
+    QCOMPARE(stampaEsercizi(stampante, s, {QStringLiteral("Courier New")}, QStringLiteral("08/12/26")),
+             EsitoStampa::stampata);
+    QVERIFY(scritto);
+
+    const QString testo = pdftotext({QStringLiteral("-layout"), file, QStringLiteral("-")});
+    const QString compatto = testo.simplified();
+    for (const char* atteso : {"Nome Mario rossi Data di stampa 08/12/26", "Esercizio n.1", "21 - 9 = ...... 12 (s. 3)",
+                               "Esercizio n.2", "32 - 9 = ...... 23 (s. 3)", "Eser. n.1: Tempo tot. 143 secondi",
+                               "Eser. n.2: Tempo tot. secondi", "Eser. n.3: Tempo tot. secondi"})
+        QVERIFY2(compatto.contains(QString::fromLatin1(atteso)), atteso);
+    QVERIFY(!compatto.contains(QStringLiteral("Esercizio n.3")));
+
+    // Positions: the footer lines 500 twips (25 points) apart, every line starting at the same left edge.
+    const QString bbox = pdftotext({QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    const QPointF nome = parola(bbox, QStringLiteral("Nome"));
+    const QPointF eser1 = parola(bbox, QStringLiteral("Eser."), 0);
+    const QPointF eser2 = parola(bbox, QStringLiteral("Eser."), 1);
+    const QPointF eser3 = parola(bbox, QStringLiteral("Eser."), 2);
+    const QPointF esercizio = parola(bbox, QStringLiteral("Esercizio"));
+    QVERIFY(nome.x() > 0 && eser3.x() > 0);
+    QVERIFY(std::abs(nome.x() - eser1.x()) < 1);
+    QVERIFY(std::abs(esercizio.x() - eser1.x()) < 1);
+    QVERIFY(std::abs((eser2.y() - eser1.y()) - 25) < 1);
+    QVERIFY(std::abs((eser3.y() - eser2.y()) - 25) < 1);
+    // From the header (1000 twips) to the first footer line (13000 twips): 600 points, whatever the margins.
+    QVERIFY2(std::abs((eser1.y() - nome.y()) - 600) < 6, qPrintable(QString::number(eser1.y() - nome.y())));
+}
+
+void TestStampaReale::fileNonScrivibile()
+{
+    Pagina p;
+    p.testi.push_back({1000, 1000, QStringLiteral("Courier New"), 12, false, QStringLiteral("prova")});
+    QVERIFY(!inPdf(p, QStringLiteral("/nessuna-cartella/di/certo/pagina.pdf")));
+}
+
+void TestStampaReale::fontPerLaStampa()
+{
+    const QStringList font = fontDisponibiliPerStampa();
+    QVERIFY(!font.isEmpty());
+    QStringList senzaDoppi = font;
+    QCOMPARE(senzaDoppi.removeDuplicates(), qsizetype(0));
+    const QStringList installate = QFontDatabase::families();
+    for (const QString& f : installate)
+        QVERIFY(font.contains(f));
+    // Where the metric-compatible face is installed, the printer offers the name pages ask for.
+    if (installate.contains(QStringLiteral("Liberation Mono")) || installate.contains(QStringLiteral("Cousine")))
+        QCOMPARE(scegliFontCourier(font).isEmpty(), false);
+    // No other name is invented.
+    for (const QString& f : font)
+        QVERIFY(installate.contains(f) || f == QStringLiteral("Courier New") || f == QStringLiteral("Courier"));
+}
+
+QTEST_MAIN(TestStampaReale)
+#include "tst_stampareale.moc"
