@@ -13,7 +13,6 @@ PulsanteOpzione::PulsanteOpzione(const QString& nome, const QString& testo, QWid
     setObjectName(nome);
     setCheckable(false);
     setAutoDefault(false);
-    setAccessibleName(testo);
 }
 
 void PulsanteOpzione::mousePressEvent(QMouseEvent* e)
