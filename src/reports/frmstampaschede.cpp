@@ -6,6 +6,7 @@
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
+#include "ui/scelte.h"
 #include "ui/twips.h"
 
 #include <QEvent>
@@ -22,8 +23,6 @@ const QColor sfondoPulsante(255, 224, 192);
 const QColor rossoScuro(192, 0, 0);
 const QColor blu(0, 0, 255);
 const QColor bluScuro(0, 0, 192);
-const QColor gialloPallido(255, 255, 192);
-const QColor rosso(255, 0, 0);
 
 // The sheet on screen: three columns; lines 1-30 in ten rows from the first
 // top, lines 31-60 in ten rows from the second, column by column.
@@ -70,7 +69,7 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
 
     frame3->setEnabled(false);
     frame4->setEnabled(false);
-    option1[0]->setFocus();
+    obiettivo.opzione(0)->setFocus();
 }
 
 void FrmStampaSchede::creaControlli()
@@ -116,22 +115,22 @@ void FrmStampaSchede::creaControlli()
     // Group 2 is made first, so that group 1 lies in front until the first switch.
     for (int i : {3, 4, 5, 0, 1, 2}) {
         const double alto = altoObiettivo[i % 3];
-        option1[i] = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
+        auto* opzione = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
                                    obiettiviScheda()[i].didascalia, 150, alto, 4980, 540);
-        label9[i] = nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
-                                   5190, alto, 180, 540);
-        option1[i]->setFont(fontOpzioni);
-        impostaSfondo(option1[i], sfondoPulsante);
-        connect(option1[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
+        obiettivo.metti(i, opzione, nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
+                                   5190, alto, 180, 540));
+        opzione->setFont(fontOpzioni);
+        impostaSfondo(opzione, sfondoPulsante);
+        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
     }
     for (int i = 0; i < 4; ++i) {
-        option2[i] = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
+        auto* opzione = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
                                    livelliScheda()[i].didascalia, 150, altoLivello[i], 1860, 420);
-        label10[i] = nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
-                                    2070, altoLivello[i], 180, 420);
-        option2[i]->setFont(fontOpzioni);
-        impostaSfondo(option2[i], sfondoPulsante);
-        connect(option2[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
+        livello.metti(i, opzione, nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
+                                    2070, altoLivello[i], 180, 420));
+        opzione->setFont(fontOpzioni);
+        impostaSfondo(opzione, sfondoPulsante);
+        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
     }
     azzeraObiettivi();
     azzeraLivelli();
@@ -185,18 +184,12 @@ void FrmStampaSchede::scarica()
 
 void FrmStampaSchede::azzeraObiettivi()
 {
-    for (int i = 0; i < 6; ++i) {
-        impostaTesto(option1[i], bluScuro);
-        impostaSfondo(label9[i], gialloPallido);
-    }
+    obiettivo.azzera();
 }
 
 void FrmStampaSchede::azzeraLivelli()
 {
-    for (int i = 0; i < 4; ++i) {
-        impostaTesto(option2[i], bluScuro);
-        impostaSfondo(label10[i], gialloPallido);
-    }
+    livello.azzera();
 }
 
 void FrmStampaSchede::costruisciScheda()
@@ -223,10 +216,7 @@ void FrmStampaSchede::mostraScheda(const Sessione::Righe& righe)
 
 void FrmStampaSchede::sceltaObiettivo(int i)
 {
-    azzeraObiettivi();
-    label9[i]->raise();
-    impostaSfondo(label9[i], rosso);
-    impostaTesto(option1[i], rosso);
+    obiettivo.segna(i);
     Sessione& s = programma.sessione();
     scegliObiettivoScheda(s, i);
     label1->setText(s.titoloObiettivo);
@@ -247,8 +237,7 @@ void FrmStampaSchede::sceltaLivello(int i)
     daiFuoco(cmdSchedaAlunni);
     label1->setText(s.descrizioneLivello + QStringLiteral("   -   ") + s.titoloObiettivo);
     costruisciScheda();
-    impostaSfondo(label10[i], rosso);
-    impostaTesto(option2[i], rosso);
+    livello.segna(i);
 }
 
 void FrmStampaSchede::cambiaObiettivi()
@@ -260,8 +249,7 @@ void FrmStampaSchede::cambiaObiettivi()
     pagina = pagina + 1 > 2 ? 1 : pagina + 1;
     frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(pagina));
     const int primo = pagina == 1 ? 0 : 3;
-    for (int i = primo; i < primo + 3; ++i)
-        option1[i]->raise();
+    obiettivo.portaDavanti(primo, 3);
 }
 
 void FrmStampaSchede::schedaAlunni()

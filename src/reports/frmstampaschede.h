@@ -3,6 +3,7 @@
 
 #include "session/sessione.h"
 #include "ui/finestra.h"
+#include "ui/scelte.h"
 
 #include <array>
 #include <cstdint>
@@ -53,12 +54,10 @@ private:
     QLabel* label1;
     std::array<QLabel*, 61> lblOp{};   // 1..60; element 0 unused, as in the sheet arrays
     QGroupBox* frame1;
-    std::array<PulsanteOpzione*, 6> option1;
-    std::array<QLabel*, 6> label9;
+    Scelte obiettivo{6};   // Option1(0..5) with their markers Label9(0..5)
     EtichettaCliccabile* lblCambiaObSchede;
     QGroupBox* frame2;
-    std::array<PulsanteOpzione*, 4> option2;
-    std::array<QLabel*, 4> label10;
+    Scelte livello{4};     // Option2(0..3) with Label10(0..3)
     QGroupBox* frame3;
     QPushButton* cmdSchedaAlunni;
     QPushButton* cmdStampaAlunni;

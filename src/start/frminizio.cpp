@@ -7,6 +7,7 @@
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
+#include "ui/scelte.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -25,7 +26,6 @@ const QColor sfondoFinestra(255, 255, 192);
 const QColor rossoScuro(192, 0, 0);
 const QColor giallo(255, 255, 128);
 const QColor blu(0, 0, 192);
-const QColor rosso(255, 0, 0);
 const QColor sfondoPulsante(255, 224, 192);
 const QColor marrone(128, 64, 0);
 const QColor sfondoCredito(255, 192, 128);
@@ -153,20 +153,20 @@ void FrmInizio::creaControlli()
     // Group 2 is made first, so that group 1 lies in front before the first switch.
     for (int i : {3, 4, 5, 0, 1, 2}) {
         const double alto = altoObiettivo[i % 3];
-        option1[i] = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
+        auto* opzione = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
                                    obiettivi()[i].didascalia, 150, alto, 6540, 720);
-        label9[i] = nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
-                                   6720, alto, 240, 720);
-        option1[i]->setFont(fontOpzioni);
-        connect(option1[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
+        obiettivo.metti(i, opzione, nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
+                                   6720, alto, 240, 720));
+        opzione->setFont(fontOpzioni);
+        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
     }
     for (int i = 0; i < 4; ++i) {
-        option2[i] = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
+        auto* opzione = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
                                    livelli()[i].didascalia, 150, altoLivello[i], 3540, 540);
-        label10[i] = nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
-                                    3750, altoLivello[i], 240, 540);
-        option2[i]->setFont(fontOpzioni);
-        connect(option2[i], &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
+        livello.metti(i, opzione, nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
+                                    3750, altoLivello[i], 240, 540));
+        opzione->setFont(fontOpzioni);
+        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
     }
     option3[0] = nuovoPulsante(frame3, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 180, 330, 3000, 540);
     option3[1] = nuovoPulsante(a, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 3840, 7170, 2400, 540);
@@ -175,10 +175,10 @@ void FrmInizio::creaControlli()
     for (PulsanteOpzione* o : option3)
         o->setFont(fontOpzioni);
 
-    for (PulsanteOpzione* o : option1)
-        impostaSfondo(o, sfondoPulsante);
-    for (PulsanteOpzione* o : option2)
-        impostaSfondo(o, sfondoPulsante);
+    for (int i = 0; i < obiettivo.quante(); ++i)
+        impostaSfondo(obiettivo.opzione(i), sfondoPulsante);
+    for (int i = 0; i < livello.quante(); ++i)
+        impostaSfondo(livello.opzione(i), sfondoPulsante);
     for (PulsanteOpzione* o : option3) {
         impostaSfondo(o, sfondoPulsante);
         impostaTesto(o, blu);
@@ -334,26 +334,17 @@ void FrmInizio::scriviLivelli()
 
 void FrmInizio::azzeraObiettivi()
 {
-    for (int i = 0; i < 6; ++i) {
-        impostaTesto(option1[i], blu);
-        impostaSfondo(label9[i], sfondoFinestra);
-    }
+    obiettivo.azzera();
 }
 
 void FrmInizio::azzeraLivelli()
 {
-    for (int i = 0; i < 4; ++i) {
-        impostaTesto(option2[i], blu);
-        impostaSfondo(label10[i], sfondoFinestra);
-    }
+    livello.azzera();
 }
 
 void FrmInizio::sceltaObiettivo(int i)
 {
-    azzeraObiettivi();
-    label9[i]->raise();
-    impostaSfondo(label9[i], rosso);
-    impostaTesto(option1[i], rosso);
+    obiettivo.segna(i);
     Sessione& s = programma.sessione();
     scegliObiettivo(s, i);
     label1->setText(obiettivi()[i].prefisso + s.titoloObiettivo);
@@ -369,8 +360,7 @@ void FrmInizio::sceltaLivello(int i)
     prefissoLivello = livelli()[i].prefisso;
     label3->setText(prefissoLivello + s.descrizioneLivello);
     frame3->setEnabled(true);
-    impostaSfondo(label10[i], rosso);
-    impostaTesto(option2[i], rosso);
+    livello.segna(i);
 }
 
 void FrmInizio::cambiaObiettivi(int indice)
@@ -387,8 +377,7 @@ void FrmInizio::cambiaObiettivi(int indice)
         const int primo = gruppo == 1 ? 0 : 3;
         lblNomeOperazione->setText(programma.sessione().nomeProgramma + QStringLiteral(".%1").arg(gruppo));
         frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(gruppo));
-        for (int i = primo; i < primo + 3; ++i)
-            option1[i]->raise();
+        obiettivo.portaDavanti(primo, 3);
     }
     scriviLivelli();
 }

@@ -3,6 +3,7 @@
 
 #include "start/impostazioni.h"
 #include "ui/finestra.h"
+#include "ui/scelte.h"
 
 #include <array>
 #include <optional>
@@ -64,10 +65,8 @@ private:
     QGroupBox* frame1;
     QGroupBox* frame2;
     QGroupBox* frame3;
-    std::array<PulsanteOpzione*, 6> option1;
-    std::array<QLabel*, 6> label9;
-    std::array<PulsanteOpzione*, 4> option2;
-    std::array<QLabel*, 4> label10;
+    Scelte obiettivo{6};   // Option1(0..5) with their markers Label9(0..5)
+    Scelte livello{4};     // Option2(0..3) with Label10(0..3)
     std::array<PulsanteOpzione*, 2> option3;
     QLabel* label5;
 

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/scelte.h"
+
+#include "ui/controlli.h"
+#include "ui/pulsanteopzione.h"
+
+#include <QLabel>
+
+namespace ope {
+
+namespace {
+
+const QColor blu(0, 0, 192);
+const QColor gialloPallido(255, 255, 192);
+const QColor rosso(255, 0, 0);
+
+} // namespace
+
+void Scelte::metti(int i, PulsanteOpzione* opzione, QLabel* marcatore)
+{
+    opzioni.at(i) = opzione;
+    marcatori.at(i) = marcatore;
+}
+
+void Scelte::azzera()
+{
+    for (std::size_t i = 0; i < opzioni.size(); ++i) {
+        impostaTesto(opzioni[i], blu);
+        impostaSfondo(marcatori[i], gialloPallido);
+    }
+}
+
+void Scelte::segna(int i)
+{
+    azzera();
+    marcatori.at(i)->raise();
+    impostaSfondo(marcatori.at(i), rosso);
+    impostaTesto(opzioni.at(i), rosso);
+}
+
+void Scelte::portaDavanti(int primo, int quanti)
+{
+    for (int i = primo; i < primo + quanti; ++i)
+        opzioni.at(i)->raise();
+}
+
+} // namespace ope
