@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 
+#include "exercise/frmoperativo.h"
 #include "start/frminizio.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,13 @@ void Programma::mostraInizio()
     w->activateWindow();
 }
 
-void Programma::apriOperativo() {}
+void Programma::apriOperativo()
+{
+    QWidget* w = carica<FrmOperativo>(operativo);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
 void Programma::apriStampaEsercizio() {}
 void Programma::apriAttestato() {}
 void Programma::apriStampaSchede() {}
