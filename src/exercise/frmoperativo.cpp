@@ -104,6 +104,11 @@ PulsanteOpzione* tasto(QWidget* genitore, const QString& nome, const QString& te
     p->setFont(carattere(arial, punti, true));
     impostaSfondo(p, sfondo);
     impostaTesto(p, bluScuro);
+    // A key that cannot be pressed must look so to a child: pale face, grey caption.
+    QPalette tavolozza = p->palette();
+    tavolozza.setColor(QPalette::Disabled, QPalette::Button, sfondo.lighter(115));
+    tavolozza.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(170, 170, 170));
+    p->setPalette(tavolozza);
     return p;
 }
 

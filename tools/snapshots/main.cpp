@@ -59,5 +59,6 @@ int main(int argc, char* argv[])
     QDir().mkpath(s.cartella);
 
     ope::scatti::scattiInizio(s);
+    ope::scatti::scattiOperativo(s);
     return 0;
 }

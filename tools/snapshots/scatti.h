@@ -25,5 +25,6 @@ struct Scatti {
 
 // One function per subsystem; each renders its windows in their main states.
 void scattiInizio(Scatti& s);
+void scattiOperativo(Scatti& s);
 
 } // namespace ope::scatti
