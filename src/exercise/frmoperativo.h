@@ -82,6 +82,9 @@ private:
     void esito(const QString& testo);
     void cambiaSuono();
 
+    // lblLinee stands this far right of the unknown number (twips).
+    static constexpr double spostamentoLinee = 700;
+
     Programma& programma;
     bool caricata = false;
     bool sfondoPremuto = false;
