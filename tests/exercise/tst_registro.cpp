@@ -141,6 +141,8 @@ void TestRegistro::tempiELeLoroDidascalie_data()
     QTest::newRow("98 s") << 98.0 << " 98" << " 98" << "";
     QTest::newRow("99 s") << 99.0 << " 99" << "99" << "";
     QTest::newRow("120 s") << 120.0 << " 120" << "99" << "";
+    // Left open for hours: the 16-bit counts stop at their limit, never turn negative.
+    QTest::newRow("40000 s") << 40000.0 << " 32767" << "99" << "";
 }
 
 void TestRegistro::tempiELeLoroDidascalie()
