@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 
+#include "exercise/frmoperativo.h"
 #include "info/frmautore.h"
 #include "info/frmesempi.h"
 #include "info/frmoperazioni.h"
@@ -67,7 +68,7 @@ void Programma::mostraInizio()
     mostra(carica<FrmInizio>(inizio));
 }
 
-void Programma::apriOperativo() {}
+void Programma::apriOperativo() { mostra(carica<FrmOperativo>(operativo)); }
 void Programma::apriStampaEsercizio() { mostra(carica<FrmStampaEsercizio>(stampaEsercizio)); }
 void Programma::apriAttestato() { mostra(carica<FrmAttestato>(attestato)); }
 void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede)); }

@@ -62,5 +62,6 @@ int main(int argc, char* argv[])
     ope::scatti::scattiSchede(s);
     ope::scatti::scattiInformazioni(s);
     ope::scatti::scattiStampe(s);
+    ope::scatti::scattiOperativo(s);
     return 0;
 }

@@ -28,5 +28,6 @@ void scattiInizio(Scatti& s);
 void scattiSchede(Scatti& s);
 void scattiInformazioni(Scatti& s);
 void scattiStampe(Scatti& s);
+void scattiOperativo(Scatti& s);
 
 } // namespace ope::scatti

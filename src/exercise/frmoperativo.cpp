@@ -1,0 +1,529 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/frmoperativo.h"
+
+#include "exercise/linea.h"
+#include "exercise/registro.h"
+#include "exercise/serie.h"
+#include "programma.h"
+#include "ui/controlli.h"
+#include "ui/etichettacliccabile.h"
+#include "ui/pulsanteopzione.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace ope {
+
+namespace {
+
+const QString interrogativo = QStringLiteral("?");
+const QColor verde(30, 130, 60);
+const QColor rosso(200, 30, 30);
+
+// Keys of the digit keypad after the digits 0..9.
+constexpr std::size_t cancellaTasto = 10;
+constexpr std::size_t verificaCifre = 11;
+constexpr std::size_t avantiCifre = 12;
+constexpr std::size_t escoCifre = 13;
+// And of the sign keypad after the signs.
+constexpr std::size_t verificaSegni = 3;
+constexpr std::size_t avantiSegni = 4;
+constexpr std::size_t escoSegni = 5;
+
+} // namespace
+
+FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo"), 11910, 8700), programma(p)
+{
+    creaIntestazioni();
+    creaRigaNumeri();
+    creaRigaSegni();
+    lblRiferimento = nuovaEtichetta(area(), QStringLiteral("lblRiferimento"), QString(), 5820, 5280, 90, 75);
+    creaTastierino();
+    creaTastierinoRidotto();
+    creaPannelliAiuto();
+    creaAvviso();
+    creaStatistiche();
+    creaMenu();
+    collegaTasti();
+    registraProporzioni();
+
+    const Sessione& s = programma.sessione();
+    setWindowTitle(s.nomeProgramma);
+    const QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+    auto didascaliaInizio = [inizio](const char* nome) {
+        const QLabel* l = inizio ? inizio->findChild<QLabel*>(QString::fromLatin1(nome)) : nullptr;
+        return l ? l->text() : QString();
+    };
+    const QString tre = QStringLiteral("   ");
+    label1[0]->setText(tre + didascaliaInizio("Label1"));
+    label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
+    label1[2]->setText(tre + didascaliaInizio("Label3"));
+
+    area()->installEventFilter(this);
+    optOK->installEventFilter(this);
+    caricata = true;
+}
+
+void FrmOperativo::collegaTasti()
+{
+    auto suPressione = [this](PulsanteOpzione* p, auto azione) {
+        connect(p, &PulsanteOpzione::premuto, this, [azione](Qt::MouseButton) { azione(); });
+    };
+    for (int d = 0; d <= 9; ++d)
+        suPressione(option1[static_cast<std::size_t>(d)], [this, d] { cifra(d); });
+    suPressione(option1[cancellaTasto], [this] { cancella(); });
+    suPressione(option1[verificaCifre], [this] { verifica(); });
+    suPressione(option1[avantiCifre], [this] { nuovaOperazione(); });
+    suPressione(option1[escoCifre], [this] { close(); });
+    for (int i = 0; i < 3; ++i)
+        suPressione(option5[static_cast<std::size_t>(i)], [this, i] { sceltaSegno(i); });
+    suPressione(option5[verificaSegni], [this] { verifica(); });
+    suPressione(option5[avantiSegni], [this] { nuovaOperazione(); });
+    suPressione(option5[escoSegni], [this] { close(); });
+    suPressione(option3[0], [this] { NoNo(); });
+    suPressione(option3[1], [this] { SiSi(); });
+    suPressione(optOK, [this] {
+        SiSi();
+        controllaFine();
+    });
+    suPressione(option4[0], [this] { programma.apriStampaEsercizio(); });
+    suPressione(option4[1], [this] { iniziaSerie(); });
+    connect(mnuVisualizza, &QAction::triggered, this, [this] { programma.apriStampaEsercizio(); });
+    connect(label7, &EtichettaCliccabile::cliccata, this, [this] { cambiaSuono(); });
+}
+
+// ---- Window events
+
+void FrmOperativo::ridimensionata()
+{
+    if (!caricata)
+        return;
+    disponiPannelli();
+    iniziaSerie();
+}
+
+void FrmOperativo::changeEvent(QEvent* e)
+{
+    // Minimising and restoring resize the window too, though the client
+    // area keeps its size: each starts a new run like any resize.
+    if (e->type() == QEvent::WindowStateChange) {
+        const auto prima = static_cast<QWindowStateChangeEvent*>(e)->oldState();
+        if ((prima & Qt::WindowMinimized) != (windowState() & Qt::WindowMinimized))
+            ridimensionata();
+    }
+    Finestra::changeEvent(e);
+}
+
+bool FrmOperativo::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && option1[0])
+        option1[0]->setDown(false);
+    return Finestra::event(e);
+}
+
+bool FrmOperativo::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == optOK && (evento->type() == QEvent::KeyPress || evento->type() == QEvent::KeyRelease)) {
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+        if (invio && evento->type() == QEvent::KeyPress && optOK->isEnabled()) {
+            SiSi();
+            controllaFine();
+        }
+        return true;
+    }
+    if (oggetto == area() && (evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonRelease)) {
+        // Only the bare background: clicks on the panels and labels are theirs.
+        const auto* mouse = static_cast<QMouseEvent*>(evento);
+        const bool sfondo = area()->childAt(mouse->position().toPoint()) == nullptr;
+        if (evento->type() == QEvent::MouseButtonPress) {
+            sfondoPremuto = sfondo;
+        } else if (sfondoPremuto && sfondo) {
+            sfondoPremuto = false;
+            fraElaborazione->setVisible(!fraElaborazione->isVisible());
+        }
+    }
+    return Finestra::eventFilter(oggetto, evento);
+}
+
+void FrmOperativo::scarica()
+{
+    programma.mostraInizio();
+}
+
+// ---- The run
+
+void FrmOperativo::disponiPannelli()
+{
+    for (QGroupBox* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
+        p->move(lblRiferimento->pos());
+}
+
+void FrmOperativo::disattivaPannelli()
+{
+    for (QGroupBox* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
+        p->setEnabled(false);
+}
+
+void FrmOperativo::mostraPannello(QGroupBox* p)
+{
+    p->setEnabled(true);
+    p->raise();
+}
+
+void FrmOperativo::iniziaSerie()
+{
+    azzeraSerie(programma.sessione());
+    for (QLabel* l : {lblTempoTotale, lblOperazione, lblRisEsatte, lblRisErrate, lblTempoOperazione})
+        l->clear();
+    nuovaOperazione();
+}
+
+void FrmOperativo::nuovaOperazione()
+{
+    Sessione& s = programma.sessione();
+    lblCorrezione->clear();
+    lblCorrezioneS->clear();
+    impostaRisultato1(interrogativo);
+    impostaSegno2(interrogativo);
+    esito(QString());
+    lblTempoOperazione->clear();
+    avanzaOperazione(s);
+    lblOperazione->setText(QString::number(s.numeroOperazione));
+    nascondiLinee();
+    // Armed before the presentation, which brings its keypad back over it: the
+    // end panel comes to the front once the last operation is closed.
+    controllaFine();
+    presentaOperazione();
+}
+
+void FrmOperativo::controllaFine()
+{
+    if (!serieFinita(programma.sessione()))
+        return;
+    disattivaPannelli();
+    mostraPannello(fraAvviso);
+}
+
+void FrmOperativo::presentaOperazione()
+{
+    Sessione& s = programma.sessione();
+    const std::optional<Operazione> operazione = operazioneDelTipo(s.tipoOperazione, programma.generatore());
+    if (!operazione)
+        return;
+    estraiOperandi(*operazione, s, programma.generatore());
+    switch (*operazione) {
+    case Operazione::Addizione:
+        VisualizzaAdd();
+        break;
+    case Operazione::Sottrazione:
+        VisualizzaSot();
+        break;
+    case Operazione::Moltiplicazione:
+        VisualizzaMol();
+        break;
+    case Operazione::Divisione:
+        VisualizzaDiv();
+        break;
+    }
+}
+
+// ---- Presentation
+
+void FrmOperativo::VisualizzaSot() { visualizza(Operazione::Sottrazione); }
+void FrmOperativo::VisualizzaAdd() { visualizza(Operazione::Addizione); }
+void FrmOperativo::VisualizzaMol() { visualizza(Operazione::Moltiplicazione); }
+void FrmOperativo::VisualizzaDiv() { visualizza(Operazione::Divisione); }
+
+void FrmOperativo::visualizza(Operazione operazione)
+{
+    Sessione& s = programma.sessione();
+    disegnaForma(s, programma.generatore());
+    const bool rigaSegni = formaDiSegno(s.tipoEsercizio);
+    if (rigaSegni) {
+        fraSegno->setEnabled(true);
+        fraSegno->raise();
+        fraTastierinoRidotto->raise();
+        tastieraSegni();
+    } else {
+        fraTastierino->setEnabled(true);
+        fraNumero->raise();
+        fraTastierino->raise();
+        tastieraCifre();
+    }
+
+    const Presentazione p = presenta(operazione, s.tipoEsercizio, s);
+    if (rigaSegni) {
+        lblNumero4->setText(p.lblNumero4);
+        lblNumero6->setText(p.lblNumero6);
+        lblNumero8->setText(p.lblNumero8);
+        lblUguale2->setText(p.lblUguale2);
+        const bool aDestra = p.incognita == PosizioneSegno::Destra;
+        spostaOrizzontale(lblUguale2, (aDestra ? lblRif2Sinistra : lblRif2Destra)->x());
+        spostaOrizzontale(lblSegno2, (aDestra ? lblRif2Destra : lblRif2Sinistra)->x());
+    } else {
+        lblNumero1->setText(p.lblNumero1);
+        lblNumero2->setText(p.lblNumero2);
+        lblSegno->setText(p.lblSegno);
+        lblUguale->setText(p.lblUguale);
+        switch (p.disposizione) {
+        case Disposizione::Prima:
+            disponiIncognitaPrima();
+            break;
+        case Disposizione::Centrale:
+            disponiIncognitaCentrale();
+            break;
+        case Disposizione::Ultima:
+            disponiIncognitaUltima();
+            break;
+        }
+    }
+    s.rispostaEsatta = p.rispostaEsatta;
+    rigaCorrente(s) = p.testoLog;
+
+    spostaOrizzontale(lblCorrezione, lblRisultato1->x());
+    spostaOrizzontale(lblCorrezioneS, lblSegno2->x());
+    spostaOrizzontale(lblLinee, lblRisultato1->x() + pixel(spostamentoLinee));
+    spostaOrizzontale(lblLineeS, lblSegno2->x());
+    tracciaLinee();
+
+    s.tempoInizio = programma.ambiente().orologio();
+}
+
+void FrmOperativo::disponiIncognitaPrima()
+{
+    spostaOrizzontale(lblRisultato1, lblRifer[0]->x());
+    spostaOrizzontale(lblNumero1, lblRifer[1]->x());
+    spostaOrizzontale(lblNumero2, lblRifer[2]->x());
+}
+
+void FrmOperativo::disponiIncognitaCentrale()
+{
+    spostaOrizzontale(lblNumero1, lblRifer[0]->x());
+    spostaOrizzontale(lblRisultato1, lblRifer[1]->x());
+    spostaOrizzontale(lblNumero2, lblRifer[2]->x());
+}
+
+void FrmOperativo::disponiIncognitaUltima()
+{
+    spostaOrizzontale(lblNumero1, lblRifer[0]->x());
+    spostaOrizzontale(lblNumero2, lblRifer[1]->x());
+    spostaOrizzontale(lblRisultato1, lblRifer[2]->x());
+}
+
+void FrmOperativo::tracciaLinee()
+{
+    auto croce = [](const QLabel* l, Linea* discendente, Linea* ascendente) {
+        const QRect r = l->geometry();
+        const QPoint altoSinistra(r.x(), r.y());
+        const QPoint bassoDestra(r.x() + r.width(), r.y() + r.height());
+        discendente->traccia(altoSinistra, bassoDestra);
+        ascendente->traccia({r.x(), r.y() + r.height()}, {r.x() + r.width(), r.y()});
+    };
+    croce(lblLinee, linee[2], linee[3]);
+    croce(lblLineeS, linee[0], linee[1]);
+}
+
+void FrmOperativo::nascondiLinee()
+{
+    for (Linea* l : linee)
+        l->hide();
+}
+
+// ---- Keypads
+
+void FrmOperativo::tastieraCifre()
+{
+    for (std::size_t i = 0; i < option1.size(); ++i)
+        option1[i]->setEnabled(i <= 9);
+}
+
+void FrmOperativo::tastieraDopoCifre()
+{
+    for (std::size_t i = 0; i < option1.size(); ++i)
+        option1[i]->setEnabled(i == avantiCifre || i == escoCifre);
+}
+
+void FrmOperativo::tastieraSegni()
+{
+    fraTastierinoRidotto->setEnabled(true);
+    for (std::size_t i = 0; i < option5.size(); ++i)
+        option5[i]->setEnabled(i <= 2);
+}
+
+void FrmOperativo::tastieraDopoSegni()
+{
+    for (std::size_t i = 0; i < option5.size(); ++i)
+        option5[i]->setEnabled(i == avantiSegni || i == escoSegni);
+}
+
+void FrmOperativo::tastieraDopoRisposta()
+{
+    const int forma = programma.sessione().tipoEsercizio;
+    if (formaDiNumero(forma)) {
+        fraTastierino->setEnabled(true);
+        fraNumero->raise();
+        fraTastierino->raise();
+        tastieraDopoCifre();
+    } else if (formaDiSegno(forma)) {
+        fraTastierinoRidotto->setEnabled(true);
+        fraSegno->raise();
+        fraTastierinoRidotto->raise();
+        tastieraDopoSegni();
+    }
+}
+
+void FrmOperativo::impostaRisultato1(const QString& testo)
+{
+    if (lblRisultato1->text() == testo)
+        return;
+    lblRisultato1->setText(testo);
+    const bool risposta = testo != interrogativo;
+    option1[verificaCifre]->setEnabled(risposta);
+    option1[cancellaTasto]->setEnabled(risposta);
+    option1[cancellaTasto]->setDown(false);
+}
+
+void FrmOperativo::impostaSegno2(const QString& testo)
+{
+    if (lblSegno2->text() == testo)
+        return;
+    lblSegno2->setText(testo);
+    if (testo != interrogativo)
+        option5[verificaSegni]->setEnabled(true);
+}
+
+void FrmOperativo::cifra(int d)
+{
+    Sessione& s = programma.sessione();
+    const QString prima = s.rispostaAlunno;
+    s.rispostaAlunno = aggiungiCifra(prima, d, s.maxCifre);
+    if (s.rispostaAlunno != prima)
+        impostaRisultato1(s.rispostaAlunno);
+}
+
+void FrmOperativo::cancella()
+{
+    Sessione& s = programma.sessione();
+    s.rispostaAlunno = togliCifra(s.rispostaAlunno);
+    impostaRisultato1(s.rispostaAlunno.isEmpty() ? interrogativo : s.rispostaAlunno);
+}
+
+void FrmOperativo::sceltaSegno(int i)
+{
+    const QString segno = option5[static_cast<std::size_t>(i)]->text();
+    programma.sessione().rispostaAlunno = segno;
+    impostaSegno2(segno);
+}
+
+// ---- Check and help
+
+void FrmOperativo::verifica()
+{
+    Sessione& s = programma.sessione();
+    if (rispostaGiusta(s)) {
+        esito(QStringLiteral("Esatto"));
+        s.risposteEsatte = static_cast<std::int16_t>(s.risposteEsatte + 1);
+        lblRisEsatte->setText(QString::number(s.risposteEsatte));
+        s.esatteAttestato = static_cast<std::int16_t>(s.esatteAttestato + 1);
+        marcaEsito = QStringLiteral("  ");
+        calcolaSpazi(s);
+        chiudiTempo();
+        registraEsatta(s, marcaEsito);
+        disattivaPannelli();
+        tastieraDopoRisposta();
+        controllaFine();
+        return;
+    }
+    esito(QStringLiteral("Errato"));
+    nascondiLinee();
+    marcaEsito = QStringLiteral("* ");
+    s.risposteErrate = static_cast<std::int16_t>(s.risposteErrate + 1);
+    lblRisErrate->setText(QString::number(s.risposteErrate));
+    calcolaSpazi(s);
+    registraErrore(s, marcaEsito);
+    disattivaPannelli();
+    mostraPannello(fraAiuto);
+    option3[0]->setDown(false);
+}
+
+void FrmOperativo::NoNo()
+{
+    Sessione& s = programma.sessione();
+    esito(QString());
+    s.tentativi = static_cast<std::int16_t>(s.tentativi + 1);
+    if (s.tentativi == 3) {
+        disattivaPannelli();
+        mostraPannello(fraIntervento);
+        optOK->setDown(false);
+        optOK->setFocus();
+        s.tentativi = 0;
+        return;
+    }
+    nascondiLinee();
+    impostaRisultato1(interrogativo);
+    impostaSegno2(interrogativo);
+    s.rispostaAlunno.clear();
+    disattivaPannelli();
+    if (formaDiNumero(s.tipoEsercizio)) {
+        mostraPannello(fraTastierino);
+        tastieraCifre();
+    } else {
+        mostraPannello(fraTastierinoRidotto);
+        tastieraSegni();
+    }
+}
+
+void FrmOperativo::SiSi()
+{
+    Sessione& s = programma.sessione();
+    chiudiTempo();
+    registraAiuto(s);
+    lblCorrezione->setText(s.rispostaEsatta);
+    lblCorrezioneS->setText(s.rispostaEsatta);
+    esito(QString());
+    disattivaPannelli();
+    if (formaDiNumero(s.tipoEsercizio)) {
+        mostraPannello(fraTastierino);
+        option1[0]->setDown(false);
+        tastieraDopoCifre();
+    } else {
+        mostraPannello(fraTastierinoRidotto);
+        tastieraDopoSegni();
+        option5[0]->setDown(false);
+    }
+    controllaFine();
+}
+
+// ---- Timing and feedback
+
+void FrmOperativo::chiudiTempo()
+{
+    Sessione& s = programma.sessione();
+    ope::chiudiTempo(s, programma.ambiente().orologio());
+    lblTempoOperazione->setText(didascaliaTempoOperazione(s));
+    lblTempoTotale->setText(didascaliaTempoTotale(s));
+}
+
+void FrmOperativo::esito(const QString& testo)
+{
+    lblEsito->setText(testo);
+    impostaTesto(lblEsito, testo == QLatin1String("Esatto") ? verde : rosso);
+}
+
+void FrmOperativo::cambiaSuono()
+{
+    if (suono != QLatin1String("siSuono")) {
+        suono = QStringLiteral("siSuono");
+        label7->setText(QStringLiteral("si audio"));
+    } else {
+        suono = QStringLiteral("noSuono");
+        label7->setText(QStringLiteral("no audio"));
+    }
+}
+
+} // namespace ope

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/registro.h"
+
+#include "session/sessione.h"
+
+#include <QtGlobal>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace ope {
+
+namespace {
+
+constexpr double secondiGiorno = 86400.0;
+
+// The 16-bit counts stop at their limit instead of turning negative.
+std::int16_t a16(double valore)
+{
+    constexpr double massimo = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(valore, 0.0, massimo));
+}
+
+QString secondiTra(const Sessione& s)
+{
+    return QStringLiteral("(s.") + s.spazioTempo + s.testoTempoOperazione.trimmed() + QLatin1Char(')');
+}
+
+} // namespace
+
+QString& rigaCorrente(Sessione& s)
+{
+    Q_ASSERT(s.contaOperazioni >= 0 && s.contaOperazioni < Sessione::righeLog);
+    const int indice = std::clamp<int>(s.contaOperazioni, 0, Sessione::righeLog - 1);
+    return s.operazioniEseguite[static_cast<std::size_t>(indice)];
+}
+
+void chiudiTempo(Sessione& s, double ora)
+{
+    s.tempoFine = ora;
+    double trascorso = s.tempoFine - s.tempoInizio;
+    // The clock starts again at midnight: an operation left open across it
+    // took one day's seconds more than the readings say.
+    if (trascorso < 0)
+        trascorso += secondiGiorno;
+    s.tempoOperazione = std::floor(trascorso);
+    s.secondiOperazione = a16(s.tempoOperazione);
+    s.testoTempoOperazione = testoConSegno(s.secondiOperazione);
+
+    Q_ASSERT(s.numeroEsercizio >= 0 && s.numeroEsercizio < 4);
+    const auto k = static_cast<std::size_t>(std::clamp<int>(s.numeroEsercizio, 0, 3));
+    s.secondiEsercizio[k] = a16(s.secondiEsercizio[k] + s.tempoOperazione);
+    s.tempoEsercizio[k] = testoConSegno(s.secondiEsercizio[k]);
+
+    s.tempoTotale += s.secondiOperazione;
+    s.testoTempoTotale = testoConSegno(static_cast<long long>(s.tempoTotale));
+
+    s.spazioTempo = s.tempoOperazione < 10 ? QStringLiteral(" ") : QString();
+
+    const qsizetype mancanti = larghezzaChiusura - rigaCorrente(s).size();
+    s.puntiniLog.clear();
+    for (s.contaPuntini = 1; s.contaPuntini <= mancanti; ++s.contaPuntini)
+        s.puntiniLog += QLatin1Char('.');
+}
+
+QString didascaliaTempoOperazione(const Sessione& s)
+{
+    return s.secondiOperazione >= 99 ? QStringLiteral("99") : s.testoTempoOperazione;
+}
+
+QString didascaliaTempoTotale(const Sessione& s)
+{
+    return s.tempoTotale >= 999 ? QStringLiteral("999") : s.testoTempoTotale;
+}
+
+void registraErrore(Sessione& s, const QString& marcaEsito)
+{
+    rigaCorrente(s) += s.spazioRisposta + s.rispostaAlunno + marcaEsito;
+}
+
+void registraEsatta(Sessione& s, const QString& marcaEsito)
+{
+    // One dot less than the help leaves: the answer field is one wider.
+    s.puntiniLog.chop(1);
+    rigaCorrente(s) += s.puntiniLog + s.spazioRisposta + s.rispostaAlunno + marcaEsito + QLatin1Char(' ')
+                       + secondiTra(s);
+}
+
+void registraAiuto(Sessione& s)
+{
+    rigaCorrente(s) += s.puntiniLog + s.spazioRispostaEsatta + s.rispostaEsatta + QStringLiteral(u"\u00b0  ")
+                       + secondiTra(s);
+}
+
+QString aggiungiCifra(const QString& risposta, int cifra, int maxCifre)
+{
+    if (risposta.size() >= maxCifre || cifra < 0 || cifra > 9)
+        return risposta;
+    return risposta + QString::number(cifra);
+}
+
+QString togliCifra(const QString& risposta)
+{
+    return risposta.left(std::max<qsizetype>(0, risposta.size() - 1));
+}
+
+bool rispostaGiusta(const Sessione& s)
+{
+    return s.rispostaAlunno.trimmed() == s.rispostaEsatta.trimmed();
+}
+
+} // namespace ope

@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "prove.h"
+
+#include "programma.h"
+#include "reports/attestato.h"
+#include "reports/schede.h"
+#include "reports/stampaesercizi.h"
+#include "session/estrazione.h"
+#include "ui/stampante.h"
+#include "ui/stampareale.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace ope::bench {
+
+namespace {
+
+Ambiente ambienteDiProva()
+{
+    Ambiente a;
+    a.nomeEseguibile = QStringLiteral("Sottrazioni");
+    a.fontStampante = [] { return QStringList{QStringLiteral("Courier New")}; };
+    a.stampa = [](const Pagina&) { return true; };
+    a.avviso = [](const QString&) {};
+    a.dataBreve = [] { return QStringLiteral("08/12/26"); };
+    return a;
+}
+
+void attendiEsposta(QWidget* w)
+{
+    while (!w->windowHandle() || !w->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void premi(QWidget* finestra, const QString& nome)
+{
+    if (QWidget* w = finestra ? finestra->findChild<QWidget*>(nome) : nullptr) {
+        QTest::mousePress(w, Qt::LeftButton);
+        QTest::mouseRelease(w, Qt::LeftButton);
+    }
+}
+
+QWidget* apriEsercizio(Programma& programma)
+{
+    programma.avvia();
+    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+    attendiEsposta(inizio);
+    // Objective 6 draws every form; level 4 every number.
+    premi(inizio, QStringLiteral("lblCambiaOb(0)"));
+    premi(inizio, QStringLiteral("Option1(5)"));
+    premi(inizio, QStringLiteral("Option2(3)"));
+    premi(inizio, QStringLiteral("Option3(0)"));
+    QWidget* esercizio = programma.finestra(QStringLiteral("FrmOperativo"));
+    if (esercizio)
+        attendiEsposta(esercizio);
+    return esercizio;
+}
+
+// Answers the 20 operations of a run, right, key by key; each press is timed.
+void corsaDiVenti(Programma& programma, QWidget* esercizio, std::vector<double>* tempi)
+{
+    const Sessione& s = programma.sessione();
+    auto azione = [&](const QString& nome) {
+        const double t = microsecondi([&] { premi(esercizio, nome); });
+        if (tempi)
+            tempi->push_back(t);
+    };
+    for (int operazione = 1; operazione <= 20; ++operazione) {
+        const QString risposta = s.rispostaEsatta.trimmed();
+        if (s.tipoEsercizio <= 6) {
+            for (QChar c : risposta)
+                azione(QStringLiteral("Option1(%1)").arg(c.digitValue()));
+            azione(QStringLiteral("Option1(11)"));
+            if (operazione < 20)
+                azione(QStringLiteral("Option1(12)"));
+        } else {
+            const int segno = QStringLiteral("=<>").indexOf(risposta);
+            azione(QStringLiteral("Option5(%1)").arg(segno));
+            azione(QStringLiteral("Option5(3)"));
+            if (operazione < 20)
+                azione(QStringLiteral("Option5(4)"));
+        }
+    }
+}
+
+Sessione sessioneConCorsa()
+{
+    Sessione s;
+    s.contaOperazioni = 20;
+    s.esatteAttestato = 18;
+    s.nomeProgramma = QStringLiteral("Sottrazioni");
+    s.nomeAlunno = QStringLiteral("mARIO rOSSI");
+    s.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    s.tempoEsercizio[1] = QStringLiteral(" 143");
+    for (int i = 1; i <= 20; ++i)
+        s.operazioniEseguite[i] = QStringLiteral("16 -  9 = . ..............................   7   (s. 9)");
+    return s;
+}
+
+void paginaInPdf(const Pagina& pagina, const QString& file)
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setOutputFileName(file);
+    stampaSu(stampante, pagina);
+}
+
+Pagina paginaEsercizi()
+{
+    const Sessione s = sessioneConCorsa();
+    Pagina pagina;
+    Stampante st([&pagina](const Pagina& p) {
+        pagina = p;
+        return true;
+    });
+    stampaEsercizi(st, s, {QStringLiteral("Courier New")}, QStringLiteral("08/12/26"));
+    return pagina;
+}
+
+Pagina paginaAttestato()
+{
+    Sessione s = sessioneConCorsa();
+    preparaAttestato(s);
+    const auto righe = righeAttestato(s, QStringLiteral("08/12/26"));
+    QImage immagine = nuovaImmagineAttestato(250, 347, QColor(192, 255, 255));
+    PennaAttestato penna(immagine, righe);
+    while (!penna.finita())
+        penna.scriviRiga();
+    Pagina pagina;
+    Stampante st([&pagina](const Pagina& p) {
+        pagina = p;
+        return true;
+    });
+    st.fineRiga();
+    st.immagine(1000, 100, immagine);
+    st.fine();
+    return pagina;
+}
+
+void registraPdf(const char* nome, Pagina (*pagina)())
+{
+    benchmark::RegisterBenchmark(nome, [pagina](benchmark::State& stato) {
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(QStringLiteral("pagina.pdf"));
+        for (auto _ : stato)
+            paginaInPdf(pagina ? pagina() : Pagina{}, file);
+    })->Unit(benchmark::kMillisecond);
+}
+
+double tempo(const std::map<std::string, double>& tempi, const char* nome)
+{
+    const auto t = tempi.find(nome);
+    return t == tempi.end() ? 0 : t->second;
+}
+
+} // namespace
+
+void registraProve()
+{
+    benchmark::RegisterBenchmark("scheda_60_righe", [](benchmark::State& stato) {
+        Sessione s;
+        scegliObiettivoScheda(s, 5);
+        scegliLivelloScheda(s, 3);
+        Generatore g([] { return 36000.0; });
+        for (auto _ : stato)
+            for (int i = 1; i <= 60; ++i)
+                generaRigaScheda(s, g, i);
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("baseline_60_sottrazioni_estratte", [](benchmark::State& stato) {
+        Sessione s;
+        scegliLivelloScheda(s, 3);
+        s.livello = 4;
+        Generatore g([] { return 36000.0; });
+        for (auto _ : stato)
+            for (int i = 1; i <= 60; ++i)
+                estraiSottrazione(s, g);
+    })->Unit(benchmark::kMicrosecond);
+
+    registraPdf("pagina_esercizi_in_pdf", &paginaEsercizi);
+    registraPdf("attestato_in_pdf", &paginaAttestato);
+    registraPdf("baseline_pagina_vuota_in_pdf", nullptr);
+
+    benchmark::RegisterBenchmark("ridimensiona_esercizio", [](benchmark::State& stato) {
+        Programma programma(ambienteDiProva());
+        QWidget* esercizio = apriEsercizio(programma);
+        int passo = 0;
+        for (auto _ : stato) {
+            esercizio->resize(800 + (passo++ % 2) * 200, 600);
+            QCoreApplication::sendPostedEvents();
+        }
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("baseline_ridimensiona_finestra_vuota", [](benchmark::State& stato) {
+        QMainWindow vuota;
+        vuota.setCentralWidget(new QWidget);
+        vuota.show();
+        attendiEsposta(&vuota);
+        int passo = 0;
+        for (auto _ : stato) {
+            vuota.resize(800 + (passo++ % 2) * 200, 600);
+            QCoreApplication::sendPostedEvents();
+        }
+    })->Unit(benchmark::kMicrosecond);
+}
+
+void aggiungiFigure(const std::map<std::string, double>& tempi, std::vector<Figura>& figure)
+{
+    // A pupil's actions through the real window, over five runs of 20.
+    std::vector<double> azioni;
+    {
+        Programma programma(ambienteDiProva());
+        QWidget* esercizio = apriEsercizio(programma);
+        for (int corsa = 0; corsa < 5 && esercizio; ++corsa) {
+            corsaDiVenti(programma, esercizio, &azioni);
+            premi(esercizio, QStringLiteral("Option4(1)"));   // "Ricomincia"
+        }
+    }
+    std::vector<double> pressioniVuote;
+    {
+        QWidget finestra;
+        auto* tasto = new QPushButton(QStringLiteral("7"), &finestra);
+        tasto->setObjectName(QStringLiteral("tasto"));
+        finestra.show();
+        attendiEsposta(&finestra);
+        for (std::size_t i = 0; i < std::max<std::size_t>(azioni.size(), 100); ++i)
+            pressioniVuote.push_back(microsecondi([&] { premi(&finestra, QStringLiteral("tasto")); }));
+    }
+    const QString vuota = QStringLiteral("press on a bare button");
+    figure.push_back({QStringLiteral("pupil action in a run of 20, median"), mediana(azioni) / 1000,
+                      QStringLiteral("ms"), vuota, mediana(pressioniVuote) / 1000, 2, false});
+    figure.push_back({QStringLiteral("pupil action in a run of 20, worst"), peggiore(azioni) / 1000,
+                      QStringLiteral("ms"), vuota, peggiore(pressioniVuote) / 1000, 2, false});
+    figure.push_back({QStringLiteral("one resize of the exercise window"), tempo(tempi, "ridimensiona_esercizio") / 1000,
+                      QStringLiteral("ms"), QStringLiteral("resize of an empty QMainWindow"),
+                      tempo(tempi, "baseline_ridimensiona_finestra_vuota") / 1000, 2, false});
+    figure.push_back({QStringLiteral("building one 60-line worksheet"), tempo(tempi, "scheda_60_righe"),
+                      QStringLiteral("us"), QStringLiteral("60 subtractions drawn"),
+                      tempo(tempi, "baseline_60_sottrazioni_estratte"), 100, false});
+    const double vuotaPdf = tempo(tempi, "baseline_pagina_vuota_in_pdf") / 1000;
+    figure.push_back({QStringLiteral("executed-operations page into PDF"), tempo(tempi, "pagina_esercizi_in_pdf") / 1000,
+                      QStringLiteral("ms"), QStringLiteral("empty page into PDF"), vuotaPdf, 50, false});
+    figure.push_back({QStringLiteral("certificate page into PDF"), tempo(tempi, "attestato_in_pdf") / 1000,
+                      QStringLiteral("ms"), QStringLiteral("empty page into PDF"), vuotaPdf, 50, false});
+}
+
+int eseguiFiglio(int argc, char* argv[], const QString& modo)
+{
+    QApplication app(argc, argv);
+    if (modo.endsWith(QLatin1String("vuota"))) {
+        QMainWindow vuota;
+        vuota.show();
+        attendiEsposta(&vuota);
+        QCoreApplication::processEvents();
+    } else if (modo == QLatin1String("avvio-inizio")) {
+        Programma programma(ambienteDiProva());
+        programma.avvia();
+        attendiEsposta(programma.finestra(QStringLiteral("frmInizio")));
+        QCoreApplication::processEvents();
+    } else if (modo == QLatin1String("memoria-corsa")) {
+        Programma programma(ambienteDiProva());
+        QWidget* esercizio = apriEsercizio(programma);
+        if (!esercizio)
+            return 1;
+        corsaDiVenti(programma, esercizio, nullptr);
+        QCoreApplication::processEvents();
+    } else {
+        return 2;
+    }
+    if (modo.startsWith(QLatin1String("memoria")))
+        std::printf("%ld\n", piccoMemoriaKiB());
+    return 0;
+}
+
+} // namespace ope::bench
