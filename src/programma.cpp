@@ -36,6 +36,8 @@ F* Programma::carica(QPointer<QWidget>& posto)
     if (!posto) {
         auto* f = new F(*this);
         f->setAttribute(Qt::WA_DeleteOnClose);
+        // An unloaded window is gone at once for the program, though Qt deletes it later.
+        QObject::connect(f, &Finestra::scaricata, f, [&posto] { posto = nullptr; });
         posto = f;
     }
     return static_cast<F*>(posto.data());

@@ -55,6 +55,9 @@ void estraiAddizione(Sessione& s, Generatore& g)
 void estraiSottrazione(Sessione& s, Generatore& g)
 {
     g.semina();
+    // No level chosen yet: no two different numbers to draw, so nothing is drawn.
+    if (s.numeroMax <= s.numeroMin)
+        return;
     do {
         s.numero1 = static_cast<std::int16_t>(g.tra(s.numeroMin, s.numeroMax));
         s.numero2 = static_cast<std::int16_t>(g.tra(s.numeroMin, s.numeroMax));
@@ -65,6 +68,9 @@ void estraiSottrazione(Sessione& s, Generatore& g)
 void estraiMoltiplicazione(Sessione& s, Generatore& g)
 {
     g.semina();
+    // Two factors of at least 2 need a level that reaches 4.
+    if (s.numeroMax < 4 || s.numeroMax < s.numeroMin)
+        return;
     if (s.numeroMin * s.numeroMin <= s.numeroMax) {
         do {
             s.numero1 = static_cast<std::int16_t>(g.tra(s.numeroMin, s.numeroMax));

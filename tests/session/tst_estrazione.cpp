@@ -46,6 +46,7 @@ private slots:
     void moltiplicazioneEDivisione_data() { livelli_data(); }
     void moltiplicazioneEDivisione();
     void livelloSconosciutoLasciaLAddizione();
+    void senzaLivelloNessunaEstrazioneSenzaFine();
     void generatoreUniforme();
     void risemineConLoStessoOrologioNonRipetono();
 };
@@ -132,6 +133,24 @@ void TestEstrazione::livelloSconosciutoLasciaLAddizione()
     estraiAddizione(s, g);
     QCOMPARE(s.numero1, 4);
     QCOMPARE(s.testoNumero1, QStringLiteral("4"));
+}
+
+void TestEstrazione::senzaLivelloNessunaEstrazioneSenzaFine()
+{
+    // Before any level is chosen the range is empty: the draws must end, drawing nothing.
+    Sessione s;
+    s.numero1 = 9;
+    s.numero2 = 4;
+    Generatore g([] { return 1.0; });
+    estraiSottrazione(s, g);
+    estraiMoltiplicazione(s, g);
+    estraiDivisione(s, g);
+    QCOMPARE(s.numero1, 9);
+    QCOMPARE(s.numero2, 4);
+    s.numeroMin = 1;
+    s.numeroMax = 3;
+    estraiMoltiplicazione(s, g);
+    QCOMPARE(s.numero1, 9);
 }
 
 void TestEstrazione::generatoreUniforme()
