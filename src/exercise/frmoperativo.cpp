@@ -11,7 +11,7 @@
 #include "ui/twips.h"
 
 #include <QAction>
-#include <QGroupBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -159,17 +159,17 @@ void FrmOperativo::scarica()
 
 void FrmOperativo::disponiPannelli()
 {
-    for (QGroupBox* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
+    for (QFrame* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
         p->move(lblRiferimento->pos());
 }
 
 void FrmOperativo::disattivaPannelli()
 {
-    for (QGroupBox* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
+    for (QFrame* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
         p->setEnabled(false);
 }
 
-void FrmOperativo::mostraPannello(QGroupBox* p)
+void FrmOperativo::mostraPannello(QFrame* p)
 {
     p->setEnabled(true);
     p->raise();

@@ -7,7 +7,7 @@
 #include <array>
 
 class QAction;
-class QGroupBox;
+class QFrame;
 class QLabel;
 
 namespace ope {
@@ -71,7 +71,7 @@ private:
     void tastieraSegni();
     void tastieraDopoSegni();
     void tastieraDopoRisposta();
-    void mostraPannello(QGroupBox* pannello);
+    void mostraPannello(QFrame* pannello);
 
     void cifra(int d);
     void cancella();
@@ -93,7 +93,7 @@ private:
 
     std::array<QLabel*, 3> label1{};
 
-    QGroupBox* fraNumero = nullptr;
+    QFrame* fraNumero = nullptr;
     std::array<QLabel*, 3> lblRifer{};
     QLabel* lblNumero1 = nullptr;
     QLabel* lblNumero2 = nullptr;
@@ -103,7 +103,7 @@ private:
     QLabel* lblCorrezione = nullptr;
     QLabel* lblLinee = nullptr;
 
-    QGroupBox* fraSegno = nullptr;
+    QFrame* fraSegno = nullptr;
     QLabel* lblRif2Sinistra = nullptr;   // lblRif2(1)
     QLabel* lblRif2Destra = nullptr;     // lblRif2(3)
     QLabel* lblNumero4 = nullptr;
@@ -116,19 +116,19 @@ private:
     std::array<Linea*, 4> linee{};       // Line1..Line4
 
     QLabel* lblRiferimento = nullptr;
-    QGroupBox* fraTastierino = nullptr;
+    QFrame* fraTastierino = nullptr;
     std::array<PulsanteOpzione*, 15> option1{};
-    QGroupBox* fraTastierinoRidotto = nullptr;
+    QFrame* fraTastierinoRidotto = nullptr;
     std::array<PulsanteOpzione*, 6> option5{};
-    QGroupBox* fraAiuto = nullptr;
+    QFrame* fraAiuto = nullptr;
     std::array<PulsanteOpzione*, 2> option3{};
-    QGroupBox* fraIntervento = nullptr;
+    QFrame* fraIntervento = nullptr;
     PulsanteOpzione* optOK = nullptr;
-    QGroupBox* fraAvviso = nullptr;
+    QFrame* fraAvviso = nullptr;
     std::array<PulsanteOpzione*, 2> option4{};
 
     QLabel* lblEsito = nullptr;
-    QGroupBox* fraElaborazione = nullptr;
+    QFrame* fraElaborazione = nullptr;
     QLabel* lblRisEsatte = nullptr;
     QLabel* lblOperazione = nullptr;
     QLabel* lblRisErrate = nullptr;

@@ -4,12 +4,13 @@
 
 #include "exercise/linea.h"
 #include "ui/controlli.h"
+#include "ui/etichettagrande.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
 
 #include <QAction>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,7 +63,8 @@ constexpr double altoMarcatore = 3375;
 
 QLabel* numero(QWidget* genitore, const QString& nome, double left, double larghezza, const QColor& colore)
 {
-    QLabel* l = nuovaEtichetta(genitore, nome, QString(), left, altoNumero, larghezza, altezzaNumero);
+    QLabel* l = new EtichettaGrande(nome, genitore);
+    l->setGeometry(rettangolo(left, altoNumero, larghezza, altezzaNumero));
     l->setFont(carattere(arial, 66, true));
     l->setAlignment(Qt::AlignCenter);
     impostaTesto(l, colore);
@@ -74,9 +76,9 @@ QLabel* marcatore(QWidget* genitore, const QString& nome, double left)
     return nuovaEtichetta(genitore, nome, QString(), left, altoMarcatore, 90, 75);
 }
 
-QGroupBox* pannello(QWidget* genitore, const QString& nome, double left, double top, const QColor& sfondo)
+QFrame* pannello(QWidget* genitore, const QString& nome, double left, double top, const QColor& sfondo)
 {
-    QGroupBox* c = nuovaCornice(genitore, nome, QString(), left, top, 5715, 3120);
+    QFrame* c = nuovoRiquadro(genitore, nome, left, top, 5715, 3120);
     impostaSfondo(c, sfondo);
     return c;
 }
@@ -121,7 +123,7 @@ void FrmOperativo::creaIntestazioni()
 
 void FrmOperativo::creaRigaNumeri()
 {
-    fraNumero = nuovaCornice(area(), QStringLiteral("fraNumero"), QString(), 396, 1530, 11295, 3510);
+    fraNumero = nuovoRiquadro(area(), QStringLiteral("fraNumero"), 396, 1530, 11295, 3510);
     impostaSfondo(fraNumero, bianco);
     constexpr double posti[3] = {105, 4095, 8040};
     for (int k = 0; k < 3; ++k)
@@ -145,7 +147,7 @@ void FrmOperativo::creaRigaNumeri()
 
 void FrmOperativo::creaRigaSegni()
 {
-    fraSegno = nuovaCornice(area(), QStringLiteral("fraSegno"), QString(), 396, 1545, 11295, 3510);
+    fraSegno = nuovoRiquadro(area(), QStringLiteral("fraSegno"), 396, 1545, 11295, 3510);
     impostaSfondo(fraSegno, bianco);
     lblRif2Sinistra = marcatore(fraSegno, QStringLiteral("lblRif2(1)"), 3210);
     lblRif2Destra = marcatore(fraSegno, QStringLiteral("lblRif2(3)"), 7155);
@@ -235,7 +237,7 @@ void FrmOperativo::creaStatistiche()
     lblEsito->setFont(carattere(arial, 28, true));
     lblEsito->setAlignment(Qt::AlignCenter);
 
-    fraElaborazione = nuovaCornice(area(), QStringLiteral("fraElaborazione"), QString(), 396, 6000, 5200, 2280);
+    fraElaborazione = nuovoRiquadro(area(), QStringLiteral("fraElaborazione"), 396, 6000, 5200, 2280);
     impostaSfondo(fraElaborazione, bianco);
     const std::array<const char*, 5> didascalie{"Risposte esatte ", "Operazioni eseguite", "Risposte errate",
                                                 "Tempo parziale", "Tempo totale"};

@@ -3,7 +3,7 @@
 
 #include "ui/controlli.h"
 
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -32,14 +32,14 @@ const Riga scala[] = {
     {"Label2", " 5/10 sufficiente (!)"},
 };
 
-QGroupBox* cornice(QWidget* genitore, const QString& nome, double left)
+QFrame* cornice(QWidget* genitore, const QString& nome, double left)
 {
-    QGroupBox* f = nuovaCornice(genitore, nome, QString(), left, 240, 4920, 4620);
+    QFrame* f = nuovoRiquadro(genitore, nome, left, 240, 4920, 4620);
     impostaSfondo(f, sfondoCornice);
     return f;
 }
 
-QLabel* intestazione(QGroupBox* f, const QString& nome, const QString& testo)
+QLabel* intestazione(QFrame* f, const QString& nome, const QString& testo)
 {
     QLabel* l = nuovaEtichetta(f, nome, testo, 240, 300, 4440, 360);
     l->setFont(carattere(QStringLiteral("Arial"), 9.75, true));
@@ -62,7 +62,7 @@ FrmValutazione::FrmValutazione(Programma&)
 {
     QWidget* a = area();
 
-    QGroupBox* frame1 = cornice(a, QStringLiteral("Frame1"), 240);
+    QFrame* frame1 = cornice(a, QStringLiteral("Frame1"), 240);
     intestazione(frame1, QStringLiteral("Label9"), QStringLiteral("SCALA DI VALUTAZIONE"));
     double alto = 960;
     for (const Riga& r : scala) {
@@ -70,7 +70,7 @@ FrmValutazione::FrmValutazione(Programma&)
         alto += 600;
     }
 
-    QGroupBox* frame2 = cornice(a, QStringLiteral("Frame2"), 5400);
+    QFrame* frame2 = cornice(a, QStringLiteral("Frame2"), 5400);
     intestazione(frame2, QStringLiteral("Label8"), QStringLiteral("ATTESTATO DI VALUTAZIONE"));
     QLabel* label4 = nuovaEtichetta(frame2, QStringLiteral("Label4"),
                                     QStringLiteral("Puoi stampare l'attestato  dopo aver eseguito per intero almeno un esercizio"),

@@ -10,7 +10,7 @@
 #include "ui/twips.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
+#include <QFrame>
 #include <QPainter>
 
 namespace ope {
@@ -79,7 +79,7 @@ void FrmAttestato::creaControlli()
     picture1->setFrameShape(QFrame::Box);
     impostaSfondo(picture1, sfondoPicture);
 
-    frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QString(), 2595, 5880, 5460, 2640);
+    frame4 = nuovoRiquadro(a, QStringLiteral("Frame4"), 2595, 5880, 5460, 2640);
     impostaSfondo(frame4, sfondoFinestra);
     const QString didascalie[3] = {QStringLiteral("STAMPA L'ATTESTATO"), QStringLiteral("TORNA ALLA FINESTRA PRECEDENTE"),
                                    QStringLiteral("FINE SESSIONE")};

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-class QGroupBox;
+class QFrame;
 class QFrame;
 
 namespace ope {
@@ -36,7 +36,7 @@ private:
     QImage attestato;
 
     QFrame* picture1;
-    QGroupBox* frame4;
+    QFrame* frame4;
     std::array<PulsanteOpzione*, 3> option5{};
 };
 

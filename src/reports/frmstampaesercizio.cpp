@@ -8,7 +8,7 @@
 #include "ui/stampante.h"
 #include "ui/twips.h"
 
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,7 +72,7 @@ void FrmStampaEsercizio::creaControlli()
         lblOp[std::size_t(i)]->setWordWrap(true);
     }
 
-    frame1 = nuovaCornice(a, QStringLiteral("Frame1"), QString(), 45, 6960, 11820, 810);
+    frame1 = nuovoRiquadro(a, QStringLiteral("Frame1"), 45, 6960, 11820, 810);
     impostaSfondo(frame1, sfondoFinestra);
     const QString didascalie[4] = {QStringLiteral("E S C I"), QStringLiteral("SCRIVI IL NOME"),
                                    QStringLiteral("STAMPA"), QStringLiteral("ATTESTATO")};
@@ -93,7 +93,7 @@ void FrmStampaEsercizio::creaControlli()
 
 void FrmStampaEsercizio::creaPannelloNome()
 {
-    fraNome = nuovaCornice(area(), QStringLiteral("fraNome"), QString(), 2595, 1650, 6720, 4500);
+    fraNome = nuovoRiquadro(area(), QStringLiteral("fraNome"), 2595, 1650, 6720, 4500);
     impostaSfondo(fraNome, sfondoNome);
     auto* label6 = nuovaEtichetta(fraNome, QStringLiteral("Label6"), QStringLiteral("   IMMETTI   IL  TUO  NOME"),
                                   240, 300, 6240, 540);

@@ -5,7 +5,7 @@
 
 #include <array>
 
-class QGroupBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,9 +39,9 @@ private:
 
     QLabel* label5;
     std::array<QLabel*, 31> lblOp{};   // 1..30
-    QGroupBox* frame1;
+    QFrame* frame1;
     std::array<PulsanteOpzione*, 4> option1{};
-    QGroupBox* fraNome;
+    QFrame* fraNome;
     QLineEdit* txtNome;
     QPushButton* cmdAvanti;
 };

@@ -104,7 +104,7 @@ void FrmInizio::creaControlli()
     impostaSfondo(a, sfondoFinestra);
     new Forme(a);
 
-    fraTitolo = nuovaCornice(a, QStringLiteral("fraTitolo"), QString(), 120, 60, 11670, 1500);
+    fraTitolo = nuovoRiquadro(a, QStringLiteral("fraTitolo"), 120, 60, 11670, 1500);
     label6 = nuovaEtichetta(fraTitolo, QStringLiteral("Label6"), QStringLiteral("OPERAZIONI\nIN RIGA"),
                             240, 300, 3600, 960);
     label6->setFont(carattere(QStringLiteral("Arial"), 16, true));

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAction;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QTimer;
@@ -55,7 +56,7 @@ private:
     Impostazioni impostazioni;
     QString prefissoLivello;
 
-    QGroupBox* fraTitolo;
+    QFrame* fraTitolo;
     QLabel* label6;
     QLabel* lblNomeOperazione;
     QLabel* label7;

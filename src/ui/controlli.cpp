@@ -5,6 +5,7 @@
 #include "ui/twips.h"
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -35,6 +36,15 @@ QGroupBox* nuovaCornice(QWidget* genitore, const QString& nome, const QString& t
     c->setObjectName(nome);
     c->setGeometry(rettangolo(left, top, width, height));
     return c;
+}
+
+QFrame* nuovoRiquadro(QWidget* genitore, const QString& nome, double left, double top, double width, double height)
+{
+    auto* r = new QFrame(genitore);
+    r->setObjectName(nome);
+    r->setFrameShape(QFrame::StyledPanel);
+    r->setGeometry(rettangolo(left, top, width, height));
+    return r;
 }
 
 PulsanteOpzione* nuovoPulsante(QWidget* genitore, const QString& nome, const QString& testo,
