@@ -93,12 +93,17 @@ int main(int argc, char* argv[])
     aggiungiFigure(raccolta.tempi, figure);
 
     long memoriaVuota = 0;
+    long memoriaTesto = 0;
     long memoriaCorsa = 0;
     tempoFiglio(QStringLiteral("memoria-vuota"), 1, &memoriaVuota);
+    tempoFiglio(QStringLiteral("memoria-testo"), 1, &memoriaTesto);
     tempoFiglio(QStringLiteral("memoria-corsa"), 1, &memoriaCorsa);
     figure.push_back({QStringLiteral("peak resident memory after a full run"), memoriaCorsa / 1024.0,
                       QStringLiteral("MiB"), QStringLiteral("empty QMainWindow shown"), memoriaVuota / 1024.0, 1.3,
                       true});
+    figure.push_back({QStringLiteral("the same, against a window with one caption"), memoriaCorsa / 1024.0,
+                      QStringLiteral("MiB"), QStringLiteral("QMainWindow with one label shown"),
+                      memoriaTesto / 1024.0, 1.3, true});
 
     stampaTabella(figure);
     return 0;

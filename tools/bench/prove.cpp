@@ -10,6 +10,7 @@
 #include "ui/stampareale.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPrinter>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QWindow>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cstdio>
 
 namespace ope::bench {
@@ -65,13 +67,18 @@ QWidget* apriEsercizio(Programma& programma)
 }
 
 // Answers the 20 operations of a run, right, key by key; each press is timed.
-void corsaDiVenti(Programma& programma, QWidget* esercizio, std::vector<double>* tempi)
+struct Azione {
+    QString tasto;
+    double microsecondi;
+};
+
+void corsaDiVenti(Programma& programma, QWidget* esercizio, std::vector<Azione>* tempi)
 {
     const Sessione& s = programma.sessione();
     auto azione = [&](const QString& nome) {
         const double t = microsecondi([&] { premi(esercizio, nome); });
         if (tempi)
-            tempi->push_back(t);
+            tempi->push_back({nome, t});
     };
     for (int operazione = 1; operazione <= 20; ++operazione) {
         const QString risposta = s.rispostaEsatta.trimmed();
@@ -214,15 +221,23 @@ void registraProve()
 void aggiungiFigure(const std::map<std::string, double>& tempi, std::vector<Figura>& figure)
 {
     // A pupil's actions through the real window, over five runs of 20.
-    std::vector<double> azioni;
+    std::vector<Azione> registro;
     {
         Programma programma(ambienteDiProva());
         QWidget* esercizio = apriEsercizio(programma);
         for (int corsa = 0; corsa < 5 && esercizio; ++corsa) {
-            corsaDiVenti(programma, esercizio, &azioni);
+            corsaDiVenti(programma, esercizio, &registro);
             premi(esercizio, QStringLiteral("Option4(1)"));   // "Ricomincia"
         }
     }
+    std::vector<double> azioni;
+    for (const Azione& a : registro)
+        azioni.push_back(a.microsecondi);
+    std::sort(registro.begin(), registro.end(), [](const Azione& a, const Azione& b) { return a.microsecondi > b.microsecondi; });
+    std::printf("slowest pupil actions:");
+    for (std::size_t i = 0; i < std::min<std::size_t>(5, registro.size()); ++i)
+        std::printf("  %s %.2f ms", qPrintable(registro[i].tasto), registro[i].microsecondi / 1000);
+    std::printf("\n");
     std::vector<double> pressioniVuote;
     {
         QWidget finestra;
@@ -254,8 +269,13 @@ void aggiungiFigure(const std::map<std::string, double>& tempi, std::vector<Figu
 int eseguiFiglio(int argc, char* argv[], const QString& modo)
 {
     QApplication app(argc, argv);
-    if (modo.endsWith(QLatin1String("vuota"))) {
+    if (modo.endsWith(QLatin1String("vuota")) || modo == QLatin1String("memoria-testo")) {
+        // At the start window's size; "testo" adds one line of text, which is
+        // what loads the font system that every window with a caption needs.
         QMainWindow vuota;
+        vuota.resize(794, 556);
+        if (modo == QLatin1String("memoria-testo"))
+            vuota.setCentralWidget(new QLabel(QStringLiteral("Sottrazioni")));
         vuota.show();
         attendiEsposta(&vuota);
         QCoreApplication::processEvents();
