@@ -233,6 +233,8 @@ void aggiungiFigure(const std::map<std::string, double>& tempi, std::vector<Figu
     std::vector<double> azioni;
     for (const Azione& a : registro)
         azioni.push_back(a.microsecondi);
+    // The first run pays once for what Qt caches (glyphs, button faces).
+    const std::vector<double> dopoLaPrima(azioni.begin() + std::min(azioni.size(), azioni.size() / 5), azioni.end());
     std::sort(registro.begin(), registro.end(), [](const Azione& a, const Azione& b) { return a.microsecondi > b.microsecondi; });
     std::printf("slowest pupil actions:");
     for (std::size_t i = 0; i < std::min<std::size_t>(5, registro.size()); ++i)
@@ -252,6 +254,8 @@ void aggiungiFigure(const std::map<std::string, double>& tempi, std::vector<Figu
     figure.push_back({QStringLiteral("pupil action in a run of 20, median"), mediana(azioni) / 1000,
                       QStringLiteral("ms"), vuota, mediana(pressioniVuote) / 1000, 2, false});
     figure.push_back({QStringLiteral("pupil action in a run of 20, worst"), peggiore(azioni) / 1000,
+                      QStringLiteral("ms"), vuota, peggiore(pressioniVuote) / 1000, 2, false});
+    figure.push_back({QStringLiteral("pupil action, worst after the first run"), peggiore(dopoLaPrima) / 1000,
                       QStringLiteral("ms"), vuota, peggiore(pressioniVuote) / 1000, 2, false});
     figure.push_back({QStringLiteral("one resize of the exercise window"), tempo(tempi, "ridimensiona_esercizio") / 1000,
                       QStringLiteral("ms"), QStringLiteral("resize of an empty QMainWindow"),
