@@ -10,6 +10,7 @@
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
@@ -513,6 +514,11 @@ void FrmOperativo::esito(const QString& testo)
 {
     lblEsito->setText(testo);
     impostaTesto(lblEsito, testo == QLatin1String("Esatto") ? verde : rosso);
+    // A screen reader says the verdict at once, as a sighted pupil sees it.
+    if (!testo.isEmpty()) {
+        QAccessibleEvent annuncio(lblEsito, QAccessible::Alert);
+        QAccessible::updateAccessibility(&annuncio);
+    }
 }
 
 void FrmOperativo::cambiaSuono()

@@ -124,6 +124,7 @@ void FrmOperativo::creaIntestazioni()
 void FrmOperativo::creaRigaNumeri()
 {
     fraNumero = nuovoRiquadro(area(), QStringLiteral("fraNumero"), 396, 1530, 11295, 3510);
+    fraNumero->setAccessibleName(QStringLiteral("Operazione"));
     impostaSfondo(fraNumero, bianco);
     constexpr double posti[3] = {105, 4095, 8040};
     for (int k = 0; k < 3; ++k)
@@ -148,6 +149,7 @@ void FrmOperativo::creaRigaNumeri()
 void FrmOperativo::creaRigaSegni()
 {
     fraSegno = nuovoRiquadro(area(), QStringLiteral("fraSegno"), 396, 1545, 11295, 3510);
+    fraSegno->setAccessibleName(QStringLiteral("Operazione"));
     impostaSfondo(fraSegno, bianco);
     lblRif2Sinistra = marcatore(fraSegno, QStringLiteral("lblRif2(1)"), 3210);
     lblRif2Destra = marcatore(fraSegno, QStringLiteral("lblRif2(3)"), 7155);
@@ -172,6 +174,7 @@ void FrmOperativo::creaRigaSegni()
 void FrmOperativo::creaTastierino()
 {
     fraTastierino = pannello(area(), QStringLiteral("fraTastierino"), 5820, 5280, sfondoPannello);
+    fraTastierino->setAccessibleName(QStringLiteral("Tastierino dei numeri"));
     // Digits 1..9 then 0 in two rows of five; the commands in a column on the right.
     for (int d = 0; d <= 9; ++d) {
         const int posto = d == 0 ? 9 : d - 1;
@@ -189,6 +192,7 @@ void FrmOperativo::creaTastierino()
 void FrmOperativo::creaTastierinoRidotto()
 {
     fraTastierinoRidotto = pannello(area(), QStringLiteral("fraTastierinoRidotto"), 5805, 5295, sfondoPannello);
+    fraTastierinoRidotto->setAccessibleName(QStringLiteral("Tastierino dei segni"));
     for (std::size_t i = 0; i < segni.size(); ++i) {
         const QRectF r(90 + double(i) * 1860, 150, 1800, 1650);
         option5[i] = tasto(fraTastierinoRidotto, nomeElemento(QStringLiteral("Option5"), int(i)),
@@ -204,6 +208,7 @@ void FrmOperativo::creaTastierinoRidotto()
 void FrmOperativo::creaPannelliAiuto()
 {
     fraAiuto = pannello(area(), QStringLiteral("fraAiuto"), 5820, 5280, sfondoPannello);
+    fraAiuto->setAccessibleName(QStringLiteral("Ti aiuto ?"));
     testoPannello(fraAiuto, QStringLiteral("LblAiuto"), QStringLiteral("Ti aiuto ?"), {150, 240, 5415, 900}, 30);
     option3[0] = tasto(fraAiuto, QStringLiteral("Option3(0)"), QStringLiteral("No"), {450, 1380, 2200, 1400}, 30,
                        tastoEsco);
@@ -211,6 +216,7 @@ void FrmOperativo::creaPannelliAiuto()
                        30, tastoVerifica);
 
     fraIntervento = pannello(area(), QStringLiteral("fraIntervento"), 5820, 5280, sfondoPannello);
+    fraIntervento->setAccessibleName(QStringLiteral("Ora intevengo io"));
     testoPannello(fraIntervento, QStringLiteral("lblIntervento"), QStringLiteral("Ora intevengo io"),
                   {150, 240, 5415, 900}, 26);
     optOK = tasto(fraIntervento, QStringLiteral("optOK"), QStringLiteral("OK"), {1660, 1380, 2400, 1400}, 30,
@@ -220,6 +226,7 @@ void FrmOperativo::creaPannelliAiuto()
 void FrmOperativo::creaAvviso()
 {
     fraAvviso = pannello(area(), QStringLiteral("fraAvviso"), 5820, 5280, sfondoPannello);
+    fraAvviso->setAccessibleName(QStringLiteral("Esercitazione terminata"));
     testoPannello(fraAvviso, QStringLiteral("Label6"), QStringLiteral("Esercitazione terminata"),
                   {150, 150, 5415, 700}, 20);
     QLabel* avviso = testoPannello(fraAvviso, QStringLiteral("Label3"),
@@ -238,6 +245,7 @@ void FrmOperativo::creaStatistiche()
     lblEsito->setAlignment(Qt::AlignCenter);
 
     fraElaborazione = nuovoRiquadro(area(), QStringLiteral("fraElaborazione"), 396, 6000, 5200, 2280);
+    fraElaborazione->setAccessibleName(QStringLiteral("Statistiche"));
     impostaSfondo(fraElaborazione, bianco);
     const std::array<const char*, 5> didascalie{"Risposte esatte ", "Operazioni eseguite", "Risposte errate",
                                                 "Tempo parziale", "Tempo totale"};

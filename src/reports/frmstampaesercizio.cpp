@@ -109,6 +109,7 @@ void FrmStampaEsercizio::creaPannelloNome()
     txtNome->setGeometry(rettangolo(480, 1440, 5760, 780));
     txtNome->setFont(carattere(QStringLiteral("Arial"), 21.75, true));
     txtNome->setMaxLength(15);
+    txtNome->setAccessibleName(QStringLiteral("Nome"));
 
     auto* label4 = nuovaEtichetta(fraNome, QStringLiteral("Label4"),
                                   QStringLiteral("Il nome viene troncato automaticamente alla 15a lettera"),
