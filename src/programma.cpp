@@ -12,6 +12,7 @@
 #include "start/frminizio.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace ope {
 
@@ -23,9 +24,10 @@ Programma::Programma(Ambiente a)
 Programma::~Programma()
 {
     chiusuraInCorso = true;
-    for (QPointer<QWidget>* posto : {&autore, &esempi, &operazioni, &valutazione, &attestato,
-                                     &stampaEsercizio, &stampaSchede, &operativo, &inizio})
-        delete posto->data();
+    finito = true;
+    // Unloaded windows may still wait for Qt to delete them: none may outlive the program.
+    for (const QPointer<QWidget>& w : caricate)
+        delete w.data();
 }
 
 template <class F>
@@ -39,6 +41,8 @@ F* Programma::carica(QPointer<QWidget>& posto)
         // An unloaded window is gone at once for the program, though Qt deletes it later.
         QObject::connect(f, &Finestra::scaricata, f, [&posto] { posto = nullptr; });
         posto = f;
+        caricate.erase(std::remove(caricate.begin(), caricate.end(), nullptr), caricate.end());
+        caricate.emplace_back(f);
     }
     return static_cast<F*>(posto.data());
 }

@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 namespace ope {
 
@@ -56,6 +57,7 @@ private:
     bool finito = false;
     bool chiusuraInCorso = false;
 
+    std::vector<QPointer<QWidget>> caricate;   // every window loaded and not yet deleted
     QPointer<QWidget> inizio;
     QPointer<QWidget> operativo;
     QPointer<QWidget> stampaEsercizio;
