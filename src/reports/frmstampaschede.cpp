@@ -32,9 +32,9 @@ constexpr double passoRiga = 210;
 constexpr double larghezzaRiga = 3510;
 constexpr double altezzaRiga = 225;
 
-// Three places of the objective panel, each shared by two objectives, and four of the levels.
-constexpr double altoObiettivo[3] = {300, 900, 1500};
-constexpr double altoLivello[4] = {300, 780, 1260, 1740};
+// The objective panel has three places, each shared by two objectives; the levels have four.
+const Scelte::Posti postiObiettivi{150, 4980, 540, 5190, 180, {300, 900, 1500}};
+const Scelte::Posti postiLivelli{150, 1860, 420, 2070, 180, {300, 780, 1260, 1740}};
 
 QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString& testo,
                           double left, double top, double width, double height)
@@ -113,25 +113,12 @@ void FrmStampaSchede::creaControlli()
 
     const QFont fontOpzioni = carattere(QStringLiteral("Arial"), 10, true);
     // Group 2 is made first, so that group 1 lies in front until the first switch.
-    for (int i : {3, 4, 5, 0, 1, 2}) {
-        const double alto = altoObiettivo[i % 3];
-        auto* opzione = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
-                                   obiettiviScheda()[i].didascalia, 150, alto, 4980, 540);
-        obiettivo.metti(i, opzione, nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
-                                   5190, alto, 180, 540));
-        opzione->setFont(fontOpzioni);
-        impostaSfondo(opzione, sfondoPulsante);
-        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
-    }
-    for (int i = 0; i < 4; ++i) {
-        auto* opzione = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
-                                   livelliScheda()[i].didascalia, 150, altoLivello[i], 1860, 420);
-        livello.metti(i, opzione, nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
-                                    2070, altoLivello[i], 180, 420));
-        opzione->setFont(fontOpzioni);
-        impostaSfondo(opzione, sfondoPulsante);
-        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
-    }
+    obiettivo.crea(frame1, QStringLiteral("Option1"), QStringLiteral("Label9"), didascalieDi(obiettiviScheda()),
+                   postiObiettivi, {3, 4, 5, 0, 1, 2}, fontOpzioni, sfondoPulsante,
+                   [this](int i) { sceltaObiettivo(i); });
+    livello.crea(frame2, QStringLiteral("Option2"), QStringLiteral("Label10"), didascalieDi(livelliScheda()),
+                 postiLivelli, {0, 1, 2, 3}, fontOpzioni, sfondoPulsante,
+                 [this](int i) { sceltaLivello(i); });
     azzeraObiettivi();
     azzeraLivelli();
     frame2->setEnabled(false);

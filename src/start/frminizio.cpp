@@ -36,9 +36,9 @@ const QColor verde(0, 255, 0);
 constexpr double larghezzaProgetto = 11910;
 constexpr double altezzaProgetto = 8340;
 
-// Three places of the objective panel (each shared by two objectives) and four of the levels.
-constexpr double altoObiettivo[3] = {360, 1200, 2040};
-constexpr double altoLivello[4] = {330, 960, 1590, 2220};
+// The objective panel has three places, each shared by two objectives; the levels have four.
+const Scelte::Posti postiObiettivi{150, 6540, 720, 6720, 240, {360, 1200, 2040}};
+const Scelte::Posti postiLivelli{150, 3540, 540, 3750, 240, {330, 960, 1590, 2220}};
 
 // The decorative shapes, drawn on one widget that lies beneath every control
 // and scales with the client area like the controls do.
@@ -151,23 +151,12 @@ void FrmInizio::creaControlli()
 
     const QFont fontOpzioni = carattere(QStringLiteral("Arial"), 13, true);
     // Group 2 is made first, so that group 1 lies in front before the first switch.
-    for (int i : {3, 4, 5, 0, 1, 2}) {
-        const double alto = altoObiettivo[i % 3];
-        auto* opzione = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i),
-                                   obiettivi()[i].didascalia, 150, alto, 6540, 720);
-        obiettivo.metti(i, opzione, nuovaEtichetta(frame1, nomeElemento(QStringLiteral("Label9"), i), QString(),
-                                   6720, alto, 240, 720));
-        opzione->setFont(fontOpzioni);
-        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaObiettivo(i); });
-    }
-    for (int i = 0; i < 4; ++i) {
-        auto* opzione = nuovoPulsante(frame2, nomeElemento(QStringLiteral("Option2"), i),
-                                   livelli()[i].didascalia, 150, altoLivello[i], 3540, 540);
-        livello.metti(i, opzione, nuovaEtichetta(frame2, nomeElemento(QStringLiteral("Label10"), i), QString(),
-                                    3750, altoLivello[i], 240, 540));
-        opzione->setFont(fontOpzioni);
-        connect(opzione, &PulsanteOpzione::premuto, this, [this, i] { sceltaLivello(i); });
-    }
+    obiettivo.crea(frame1, QStringLiteral("Option1"), QStringLiteral("Label9"), didascalieDi(obiettivi()),
+                   postiObiettivi, {3, 4, 5, 0, 1, 2}, fontOpzioni, sfondoPulsante,
+                   [this](int i) { sceltaObiettivo(i); });
+    livello.crea(frame2, QStringLiteral("Option2"), QStringLiteral("Label10"), didascalieDi(livelli()),
+                 postiLivelli, {0, 1, 2, 3}, fontOpzioni, sfondoPulsante,
+                 [this](int i) { sceltaLivello(i); });
     option3[0] = nuovoPulsante(frame3, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 180, 330, 3000, 540);
     option3[1] = nuovoPulsante(a, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 3840, 7170, 2400, 540);
     connect(option3[0], &PulsanteOpzione::premuto, this, [this] { avanti(); });
@@ -175,10 +164,6 @@ void FrmInizio::creaControlli()
     for (PulsanteOpzione* o : option3)
         o->setFont(fontOpzioni);
 
-    for (int i = 0; i < obiettivo.quante(); ++i)
-        impostaSfondo(obiettivo.opzione(i), sfondoPulsante);
-    for (int i = 0; i < livello.quante(); ++i)
-        impostaSfondo(livello.opzione(i), sfondoPulsante);
     for (PulsanteOpzione* o : option3) {
         impostaSfondo(o, sfondoPulsante);
         impostaTesto(o, blu);

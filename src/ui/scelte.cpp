@@ -16,6 +16,23 @@ const QColor rosso(255, 0, 0);
 
 } // namespace
 
+void Scelte::crea(QWidget* cornice, const QString& nomeOpzione, const QString& nomeMarcatore,
+                  const std::vector<QString>& didascalie, const Posti& posti, const std::vector<int>& ordine,
+                  const QFont& font, const QColor& sfondo, const std::function<void(int)>& scelta)
+{
+    for (int i : ordine) {
+        const double alto = posti.alti.at(static_cast<std::size_t>(i) % posti.alti.size());
+        auto* opzione = nuovoPulsante(cornice, nomeElemento(nomeOpzione, i), didascalie.at(static_cast<std::size_t>(i)),
+                                      posti.sinistra, alto, posti.larghezza, posti.altezza);
+        opzione->setFont(font);
+        impostaSfondo(opzione, sfondo);
+        QObject::connect(opzione, &PulsanteOpzione::premuto, opzione, [scelta, i] { scelta(i); });
+        metti(i, opzione, nuovaEtichetta(cornice, nomeElemento(nomeMarcatore, i), QString(), posti.sinistraMarcatore,
+                                         alto, posti.larghezzaMarcatore, posti.altezza));
+    }
+    azzera();
+}
+
 void Scelte::metti(int i, PulsanteOpzione* opzione, QLabel* marcatore)
 {
     opzioni.at(i) = opzione;

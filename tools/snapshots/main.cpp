@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QTest>
 #include <cstdio>
@@ -51,17 +53,18 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ope::scatti::Scatti s;
-    s.cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    s.cartella = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots")).absolutePath();
     QDir().mkpath(s.cartella);
-    // The settings file is written in the working directory: keep it out of the checkout.
-    QDir::setCurrent(QDir::tempPath());
-    s.cartella = QDir(s.cartella).isAbsolute() ? s.cartella : QDir(QString::fromLocal8Bit(qgetenv("PWD"))).filePath(s.cartella);
-    QDir().mkpath(s.cartella);
+    // The settings file is written in the working directory: a fresh one, so
+    // every subsystem starts as on a first run and the pictures never depend
+    // on a file left by an earlier run.
+    QTemporaryDir lavoro;
+    QDir::setCurrent(lavoro.path());
 
-    ope::scatti::scattiInizio(s);
-    ope::scatti::scattiSchede(s);
-    ope::scatti::scattiInformazioni(s);
-    ope::scatti::scattiStampe(s);
-    ope::scatti::scattiOperativo(s);
+    for (auto scatti : {&ope::scatti::scattiInizio, &ope::scatti::scattiSchede, &ope::scatti::scattiInformazioni,
+                        &ope::scatti::scattiStampe, &ope::scatti::scattiOperativo}) {
+        QFile::remove(QStringLiteral("Sottrazioni.dat"));
+        scatti(s);
+    }
     return 0;
 }

@@ -13,8 +13,10 @@ namespace {
 
 void premi(QWidget* finestra, const char* nome)
 {
-    if (QWidget* w = finestra->findChild<QWidget*>(QString::fromLatin1(nome)))
+    if (QWidget* w = finestra->findChild<QWidget*>(QString::fromLatin1(nome))) {
         QTest::mousePress(w, Qt::LeftButton);
+        QTest::mouseRelease(w, Qt::LeftButton);
+    }
 }
 
 } // namespace
