@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTime>
