@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 
 namespace ope {
@@ -53,6 +54,22 @@ void PulsanteOpzione::focusOutEvent(QFocusEvent* e)
 {
     QPushButton::focusOutEvent(e);
     emit fuocoPerso();
+}
+
+void PulsanteOpzione::paintEvent(QPaintEvent*)
+{
+    const QPalette::ColorGroup gruppo = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    QColor faccia = palette().color(gruppo, QPalette::Button);
+    if (isDown())
+        faccia = faccia.darker(120);
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(faccia.darker(isEnabled() ? 150 : 115), hasFocus() ? 2.0 : 1.0));
+    p.setBrush(faccia);
+    const qreal bordo = hasFocus() ? 1.0 : 0.5;
+    p.drawRoundedRect(QRectF(rect()).adjusted(bordo, bordo, -bordo, -bordo), 6, 6);
+    p.setPen(palette().color(gruppo, QPalette::ButtonText));
+    p.drawText(rect(), Qt::AlignCenter, text());
 }
 
 } // namespace ope

@@ -7,6 +7,8 @@ namespace ope {
 
 // An option button used as a push button: it acts when a mouse button goes
 // down on it, never on release or from the keyboard, and keeps no selected state.
+// It draws itself as a flat key in its own colours: a style's gradient face
+// cost more to paint than a whole keypad change may take.
 class PulsanteOpzione : public QPushButton {
     Q_OBJECT
 public:
@@ -25,6 +27,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 } // namespace ope

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <algorithm>
@@ -55,6 +56,10 @@ QWidget* apriEsercizio(Programma& programma)
     programma.avvia();
     QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
     attendiEsposta(inizio);
+    // The curtains cover the window until they have opened: a pupil starts after them.
+    if (auto* tendine = inizio->findChild<QTimer*>(QStringLiteral("TimerTendine")))
+        while (tendine->isActive())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     // Objective 6 draws every form; level 4 every number.
     premi(inizio, QStringLiteral("lblCambiaOb(0)"));
     premi(inizio, QStringLiteral("Option1(5)"));
