@@ -4,7 +4,6 @@
 
 #include "exercise/linea.h"
 #include "ui/controlli.h"
-#include "ui/etichettagrande.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
@@ -63,8 +62,7 @@ constexpr double altoMarcatore = 3375;
 
 QLabel* numero(QWidget* genitore, const QString& nome, double left, double larghezza, const QColor& colore)
 {
-    QLabel* l = new EtichettaGrande(nome, genitore);
-    l->setGeometry(rettangolo(left, altoNumero, larghezza, altezzaNumero));
+    QLabel* l = nuovaEtichetta(genitore, nome, QString(), left, altoNumero, larghezza, altezzaNumero);
     l->setFont(carattere(arial, 66, true));
     l->setAlignment(Qt::AlignCenter);
     impostaTesto(l, colore);
