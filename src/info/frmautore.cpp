@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/frmautore.h"
 
+#include "ui/colori.h"
 #include "ui/controlli.h"
 
 #include <QLabel>
@@ -9,7 +10,7 @@ namespace ope {
 
 namespace {
 
-const QColor blu(0, 0, 192);
+using colori::blu;
 const QColor blunotte(0, 0, 128);
 
 QLabel* etichetta(QWidget* a, const QString& nome, const QString& testo, double top, double punti, bool grassetto,

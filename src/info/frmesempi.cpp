@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/frmesempi.h"
 
+#include "ui/colori.h"
 #include "ui/controlli.h"
 
 #include <QLabel>
@@ -9,8 +10,8 @@ namespace ope {
 
 namespace {
 
-const QColor rosso(255, 0, 0);
-const QColor blu(0, 0, 192);
+using colori::rosso;
+using colori::blu;
 
 enum class Genere { intestazione, etichettaRiga, esempio };
 

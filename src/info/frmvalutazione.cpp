@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/frmvalutazione.h"
 
+#include "ui/colori.h"
 #include "ui/controlli.h"
 
 #include <QFrame>
@@ -15,7 +16,7 @@ const QColor sfondoFinestra(192, 255, 255);
 const QColor sfondoCornice(128, 255, 255);
 const QColor porpora(128, 0, 128);
 const QColor blu(0, 0, 255);
-const QColor rossoScuro(192, 0, 0);
+using colori::rossoScuro;
 
 struct Riga {
     const char* nome;

@@ -2,6 +2,7 @@
 #include "reports/attestato.h"
 
 #include "session/sessione.h"
+#include "ui/colori.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -50,7 +51,7 @@ void preparaAttestato(Sessione& s)
 
 std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data)
 {
-    const QColor rosso(255, 0, 0);
+    using colori::rosso;
     const QColor nero(0, 0, 0);
     std::vector<RigaAttestato> righe;
     // The font in force; each step changes only what it names, as a pen would.

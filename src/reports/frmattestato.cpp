@@ -4,6 +4,7 @@
 #include "programma.h"
 #include "reports/attestato.h"
 #include "reports/stampaesercizi.h"
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
 #include "ui/stampante.h"
@@ -19,8 +20,8 @@ namespace {
 
 const QColor sfondoFinestra(255, 192, 255);
 const QColor sfondoPicture(192, 255, 255);
-const QColor sfondoPulsante(255, 224, 192);
-const QColor blu(0, 0, 192);
+using colori::sfondoPulsante;
+using colori::blu;
 
 constexpr double larghezzaPicture = 3750;
 constexpr double altezzaPicture = 5205;

@@ -3,6 +3,7 @@
 
 #include "programma.h"
 #include "reports/stampaesercizi.h"
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
 #include "ui/stampante.h"
@@ -19,11 +20,10 @@ namespace ope {
 
 namespace {
 
-const QColor sfondoPulsante(255, 224, 192);
-const QColor pulsanteAttivo(255, 192, 128);
+using colori::sfondoPulsante;
 const QColor sfondoNome(255, 192, 255);
 const QColor sfondoFinestra(255, 255, 224);
-const QColor blu(0, 0, 192);
+using colori::blu;
 
 constexpr int righePerColonna = 10;
 
@@ -83,8 +83,7 @@ void FrmStampaEsercizio::creaControlli()
         o->setFont(courier(9.75, true));
         impostaSfondo(o, sfondoPulsante);
         connect(o, &PulsanteOpzione::premuto, this, [this, i] { azione(i); });
-        connect(o, &PulsanteOpzione::fuocoPreso, this, [o] { impostaSfondo(o, pulsanteAttivo); });
-        connect(o, &PulsanteOpzione::fuocoPerso, this, [o] { impostaSfondo(o, sfondoPulsante); });
+        o->accendiColFuoco();
         option1[std::size_t(i)] = o;
     }
 

@@ -3,6 +3,7 @@
 
 #include "programma.h"
 #include "reports/schede.h"
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
@@ -19,8 +20,8 @@ namespace ope {
 namespace {
 
 const QColor sfondoFinestra(255, 255, 192);
-const QColor sfondoPulsante(255, 224, 192);
-const QColor rossoScuro(192, 0, 0);
+using colori::sfondoPulsante;
+using colori::rossoScuro;
 const QColor blu(0, 0, 255);
 const QColor bluScuro(0, 0, 192);
 

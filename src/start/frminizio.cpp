@@ -4,6 +4,7 @@
 #include "programma.h"
 #include "start/tabelle.h"
 #include "start/tendine.h"
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
@@ -23,13 +24,12 @@ namespace ope {
 namespace {
 
 const QColor sfondoFinestra(255, 255, 192);
-const QColor rossoScuro(192, 0, 0);
+using colori::rossoScuro;
 const QColor giallo(255, 255, 128);
-const QColor blu(0, 0, 192);
-const QColor sfondoPulsante(255, 224, 192);
+using colori::blu;
+using colori::sfondoPulsante;
 const QColor marrone(128, 64, 0);
 const QColor sfondoCredito(255, 192, 128);
-const QColor sfondoFuoco(255, 192, 128);
 const QColor tendina(255, 128, 255);
 const QColor verde(0, 255, 0);
 
@@ -167,14 +167,7 @@ void FrmInizio::creaControlli()
     for (PulsanteOpzione* o : option3) {
         impostaSfondo(o, sfondoPulsante);
         impostaTesto(o, blu);
-        connect(o, &PulsanteOpzione::fuocoPreso, this, [o] {
-            o->setDown(false);
-            impostaSfondo(o, sfondoFuoco);
-        });
-        connect(o, &PulsanteOpzione::fuocoPerso, this, [o] {
-            o->setDown(false);
-            impostaSfondo(o, sfondoPulsante);
-        });
+        o->accendiColFuoco();
     }
     azzeraObiettivi();
     azzeraLivelli();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pulsanteopzione.h"
 
+#include "ui/colori.h"
+#include "ui/controlli.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +17,18 @@ PulsanteOpzione::PulsanteOpzione(const QString& nome, const QString& testo, QWid
     setObjectName(nome);
     setCheckable(false);
     setAutoDefault(false);
+}
+
+void PulsanteOpzione::accendiColFuoco()
+{
+    connect(this, &PulsanteOpzione::fuocoPreso, this, [this] {
+        setDown(false);
+        impostaSfondo(this, colori::pulsanteAcceso);
+    });
+    connect(this, &PulsanteOpzione::fuocoPerso, this, [this] {
+        setDown(false);
+        impostaSfondo(this, colori::sfondoPulsante);
+    });
 }
 
 void PulsanteOpzione::mousePressEvent(QMouseEvent* e)

@@ -14,6 +14,10 @@ class PulsanteOpzione : public QPushButton {
 public:
     PulsanteOpzione(const QString& nome, const QString& testo, QWidget* genitore);
 
+    // The button's face lights up while it has the focus, and is never left
+    // drawn as pressed when the focus comes or goes.
+    void accendiColFuoco();
+
 signals:
     void premuto(Qt::MouseButton tasto);
     void rilasciato();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/scelte.h"
 
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
 
@@ -10,9 +11,9 @@ namespace ope {
 
 namespace {
 
-const QColor blu(0, 0, 192);
-const QColor gialloPallido(255, 255, 192);
-const QColor rosso(255, 0, 0);
+using colori::blu;
+using colori::gialloPallido;
+using colori::rosso;
 
 } // namespace
 
