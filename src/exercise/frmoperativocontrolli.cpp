@@ -276,6 +276,7 @@ void FrmOperativo::creaStatistiche()
 
 void FrmOperativo::creaMenu()
 {
+    menuBar()->setFont(carattere(arial, 10, true));
     mnuVisualizza = menuBar()->addAction(QStringLiteral("Visualizza operazioni eseguite"));
     mnuVisualizza->setObjectName(QStringLiteral("mnuVisualizza"));
     // Kept from the design but never offered: the entries have no action.

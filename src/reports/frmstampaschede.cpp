@@ -102,12 +102,12 @@ void FrmStampaSchede::creaControlli()
     impostaTesto(lblCambiaObSchede, bluScuro);
     connect(lblCambiaObSchede, &EtichettaCliccabile::cliccata, this, [this] { cambiaObiettivi(); });
 
-    frame1 = nuovaCornice(a, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI 1"), 120, 5940, 5520, 2340);
-    frame2 = nuovaCornice(a, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), 5760, 5640, 2400, 2640);
-    frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("ALUNNI"), 8280, 5640, 3600, 1080);
-    frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QStringLiteral("DOCENTI"), 8280, 6780, 3600, 1080);
+    const QFont fontCornici = carattere(QStringLiteral("Arial"), 10, true);
+    frame1 = nuovaCornice(a, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI 1"), fontCornici, 120, 5940, 5520, 2340);
+    frame2 = nuovaCornice(a, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), fontCornici, 5760, 5640, 2400, 2640);
+    frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("ALUNNI"), fontCornici, 8280, 5640, 3600, 1080);
+    frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QStringLiteral("DOCENTI"), fontCornici, 8280, 6780, 3600, 1080);
     for (QGroupBox* f : {frame1, frame2, frame3, frame4}) {
-        f->setFont(carattere(QStringLiteral("Arial"), 10, true));
         impostaSfondo(f, sfondoFinestra);
         impostaTesto(f, rossoScuro);
     }

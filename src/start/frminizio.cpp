@@ -140,11 +140,11 @@ void FrmInizio::creaControlli()
     lblCambiaOb[1]->setVisible(false);
     lblCambiaOb[1]->setEnabled(false);
 
-    frame1 = nuovaCornice(a, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"), 240, 3780, 7080, 2940);
-    frame2 = nuovaCornice(a, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), 7500, 3780, 4170, 2940);
-    frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"), 240, 6840, 3360, 1020);
+    const QFont fontCornici = carattere(QStringLiteral("Arial"), 10, true);
+    frame1 = nuovaCornice(a, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"), fontCornici, 240, 3780, 7080, 2940);
+    frame2 = nuovaCornice(a, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), fontCornici, 7500, 3780, 4170, 2940);
+    frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"), fontCornici, 240, 6840, 3360, 1020);
     for (QGroupBox* f : {frame1, frame2, frame3}) {
-        f->setFont(carattere(QStringLiteral("Arial"), 10, true));
         impostaSfondo(f, sfondoFinestra);
         impostaTesto(f, rossoScuro);
     }

@@ -29,10 +29,14 @@ QLabel* nuovaEtichetta(QWidget* genitore, const QString& nome, const QString& te
     return l;
 }
 
-QGroupBox* nuovaCornice(QWidget* genitore, const QString& nome, const QString& titolo,
+QGroupBox* nuovaCornice(QWidget* genitore, const QString& nome, const QString& titolo, const QFont& font,
                         double left, double top, double width, double height)
 {
-    auto* c = new QGroupBox(titolo, genitore);
+    // The font comes before the title: a title measures itself at once, and in
+    // the default face it would load a whole font file for nothing.
+    auto* c = new QGroupBox(genitore);
+    c->setFont(font);
+    c->setTitle(titolo);
     c->setObjectName(nome);
     c->setGeometry(rettangolo(left, top, width, height));
     return c;

@@ -19,7 +19,7 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto = false);
 
 QLabel* nuovaEtichetta(QWidget* genitore, const QString& nome, const QString& testo,
                        double left, double top, double width, double height);
-QGroupBox* nuovaCornice(QWidget* genitore, const QString& nome, const QString& titolo,
+QGroupBox* nuovaCornice(QWidget* genitore, const QString& nome, const QString& titolo, const QFont& font,
                         double left, double top, double width, double height);
 // A frame with no caption: a plain panel, much cheaper to paint than a group box.
 QFrame* nuovoRiquadro(QWidget* genitore, const QString& nome, double left, double top, double width, double height);

@@ -20,7 +20,7 @@ class FinestraDiProva : public Finestra {
 public:
     FinestraDiProva() : Finestra(QStringLiteral("frmProva"), 9000, 6000)
     {
-        cornice = nuovaCornice(area(), QStringLiteral("Frame1"), QStringLiteral("F"), 1500, 1500, 4500, 3000);
+        cornice = nuovaCornice(area(), QStringLiteral("Frame1"), QStringLiteral("F"), font(), 1500, 1500, 4500, 3000);
         figlio = nuovaEtichetta(cornice, QStringLiteral("Label2"), QStringLiteral("x"), 750, 600, 1500, 750);
         sciolta = nuovaEtichetta(area(), QStringLiteral("Label1"), QStringLiteral("y"), 300, 150, 3000, 450);
         fissa = nuovaEtichetta(area(), QStringLiteral("Line1"), QString(), 0, 0, 300, 300);
