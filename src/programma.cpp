@@ -11,10 +11,24 @@
 #include "reports/frmstampaschede.h"
 #include "start/frminizio.h"
 
-#include <QCoreApplication>
+#include "ui/stile.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <algorithm>
 
 namespace ope {
+
+void preparaApplicazione(QApplication& app)
+{
+    QApplication::setStyle(new Stile);
+    auto* traduzioneQt = new QTranslator(&app);
+    if (traduzioneQt->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traduzioneQt);
+}
 
 Programma::Programma(Ambiente a)
     : piattaforma(completaAmbiente(std::move(a))), caso(piattaforma.orologio)

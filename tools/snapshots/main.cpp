@@ -3,6 +3,8 @@
 //   snapshots [folder]      (default: ./snapshots)
 #include "scatti.h"
 
+#include "programma.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -52,6 +54,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ope::preparaApplicazione(app);
     ope::scatti::Scatti s;
     s.cartella = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots")).absolutePath();
     QDir().mkpath(s.cartella);

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QIcon>
+#include <QProxyStyle>
+
+namespace ope {
+
+// The program's look: Fusion, with the two pictures Fusion reads from files
+// drawn in code instead. Reading any picture file wakes every image plugin,
+// almost a megabyte of memory for a frame border and an arrow the menu bar
+// shows only when its entries do not fit.
+class Stile : public QProxyStyle {
+    Q_OBJECT
+public:
+    Stile();
+
+    void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                       const QWidget* widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap figura, const QStyleOption* opzione = nullptr,
+                       const QWidget* widget = nullptr) const override;
+
+private:
+    QIcon frecciaAltro;   // the menu bar's "more entries" arrow
+};
+
+} // namespace ope
