@@ -16,6 +16,9 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto)
     QFont f(famiglia);
     f.setPointSizeF(punti);
     f.setBold(grassetto);
+    // Italian text needs no shaping (only kerning, which is cosmetic); skipping
+    // it keeps most of the shaping library out of memory.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
