@@ -5,6 +5,8 @@
 #include "misure.h"
 #include "prove.h"
 
+#include "programma.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,7 +34,8 @@ public:
     }
 };
 
-// Median wall time, in milliseconds, of a child process run `volte` times.
+// Median wall time, in milliseconds, of a child process run `volte` times;
+// -1 when a child failed, so that its figure cannot pass.
 double tempoFiglio(const QString& modo, int volte, long* memoria = nullptr)
 {
     QTemporaryDir cartella;
@@ -43,7 +46,13 @@ double tempoFiglio(const QString& modo, int volte, long* memoria = nullptr)
         QElapsedTimer orologio;
         orologio.start();
         figlio.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--figlio"), modo});
-        figlio.waitForFinished(60000);
+        const bool finito = figlio.waitForFinished(60000);
+        if (!finito || figlio.exitStatus() != QProcess::NormalExit || figlio.exitCode() != 0) {
+            std::fprintf(stderr, "bench: the child '%s' failed\n", qPrintable(modo));
+            if (memoria)
+                *memoria = -1;
+            return -1;
+        }
         tempi.push_back(orologio.nsecsElapsed() / 1e6);
         if (memoria)
             *memoria = figlio.readAllStandardOutput().trimmed().toLong();
@@ -57,12 +66,13 @@ void stampaTabella(const std::vector<Figura>& figure)
                 "ratio", "bar");
     for (const Figura& f : figure) {
         const double rapporto = f.valoreBaseline > 0 ? f.valore / f.valoreBaseline : 0;
-        const bool ok = f.rapporto ? rapporto <= f.soglia : f.valore <= f.soglia;
+        const bool misurata = f.valore >= 0 && (!f.rapporto || f.valoreBaseline > 0);
+        const bool ok = misurata && (f.rapporto ? rapporto <= f.soglia : f.valore <= f.soglia);
         const QString barra = f.rapporto ? QStringLiteral("ratio <= %1").arg(f.soglia)
                                          : QStringLiteral("< %1 %2").arg(f.soglia).arg(f.unita);
         std::printf("%-48s %10.2f %-3s   %-38s %10.2f %-3s %9.2f  %s %s\n", qPrintable(f.nome), f.valore,
                     qPrintable(f.unita), qPrintable(f.baseline), f.valoreBaseline, qPrintable(f.unita), rapporto,
-                    qPrintable(barra), ok ? "ok" : "FALLS SHORT");
+                    qPrintable(barra), !misurata ? "NOT MEASURED" : ok ? "ok" : "FALLS SHORT");
     }
 }
 
@@ -75,6 +85,7 @@ int main(int argc, char* argv[])
         return eseguiFiglio(argc, argv, QString::fromLatin1(argv[2]));
 
     QApplication app(argc, argv);
+    ope::preparaApplicazione(app);
     QTemporaryDir lavoro;
     QDir::setCurrent(lavoro.path());   // the start window writes its settings file here
 
