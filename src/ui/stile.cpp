@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOption>
+#include <algorithm>
 
 namespace ope {
 
