@@ -13,13 +13,13 @@ class QApplication;
 
 namespace ope {
 
-// Owns the session record, the generator and the life of every window.
-// Windows are loaded on demand, unloaded (closed and deleted) by themselves or
-// by chiudiTutto; no window calls another's logic, only these entry points.
 // What the application needs before the first window is built: the program's
 // style, and Qt's own buttons and dialogs in Italian like the rest of the program.
 void preparaApplicazione(QApplication& app);
 
+// Owns the session record, the generator and the life of every window.
+// Windows are loaded on demand, unloaded (closed and deleted) by themselves or
+// by chiudiTutto; no window calls another's logic, only these entry points.
 class Programma {
 public:
     explicit Programma(Ambiente ambiente = {});
