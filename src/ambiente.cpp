@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ambiente.h"
 
-#include "ui/stampareale.h"
+#include "print/stampareale.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,33 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QImage>
+#include "print/pagina.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <vector>
 
 namespace ope {
-
-// One printed page; positions in twips from the printable origin, each text
-// placed by the top-left corner of its line.
-struct Pagina {
-    struct Testo {
-        double x;
-        double y;
-        QString font;
-        double punti;
-        bool grassetto;
-        QString testo;
-    };
-    struct Immagine {
-        double x;
-        double y;
-        QImage immagine;
-    };
-    std::vector<Testo> testi;
-    std::vector<Immagine> immagini;
-};
 
 // Everything the program takes from the platform. An empty member is filled
 // with the real platform by Programma, so a test sets only what it replaces.

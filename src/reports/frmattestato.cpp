@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/frmattestato.h"
 
+#include "print/stampante.h"
 #include "programma.h"
 #include "reports/attestato.h"
 #include "reports/stampaesercizi.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
-#include "ui/stampante.h"
 #include "ui/twips.h"
+#include "ui/messaggi.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -128,7 +129,7 @@ void FrmAttestato::stampaAttestato()
     stampante.fineRiga();
     stampante.immagine(1000, 100, attestato);
     if (!stampante.fine())
-        amb.avviso(messaggioStampaNonRiuscita());
+        amb.avviso(messaggi::stampaNonRiuscita);
 }
 
 } // namespace ope

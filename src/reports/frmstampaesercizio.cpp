@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/frmstampaesercizio.h"
 
+#include "print/stampante.h"
 #include "programma.h"
 #include "reports/stampaesercizi.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
-#include "ui/stampante.h"
 #include "ui/twips.h"
 
 #include <QFrame>

@@ -2,10 +2,11 @@
 #include "reports/schede.h"
 
 #include "ambiente.h"
+#include "print/stampante.h"
 #include "session/generatore.h"
 #include "session/sessione.h"
 #include "start/tabelle.h"
-#include "ui/stampante.h"
+#include "ui/messaggi.h"
 
 namespace ope {
 
@@ -246,14 +247,14 @@ bool stampaScheda(const Sessione& s, const Ambiente& ambiente)
 {
     const QString font = scegliFontCourier(ambiente.fontStampante ? ambiente.fontStampante() : QStringList());
     if (font.isEmpty()) {
-        ambiente.avviso(avvisoFontCourier);
+        ambiente.avviso(messaggi::mancaFontCourier);
         return false;
     }
     Stampante st(ambiente.stampa);
     st.font = font;
     impaginaScheda(st, s);
     if (!st.fine()) {
-        ambiente.avviso(avvisoStampaFallita);
+        ambiente.avviso(messaggi::stampaNonRiuscita);
         return false;
     }
     return true;

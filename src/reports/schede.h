@@ -66,7 +66,4 @@ void impaginaScheda(Stampante& stampante, const Sessione& s);
 // or failure. True when the page went to the printer.
 bool stampaScheda(const Sessione& s, const Ambiente& ambiente);
 
-inline const QString avvisoFontCourier = QStringLiteral("Devi installare il font Courier o il font Courier New");
-inline const QString avvisoStampaFallita = QStringLiteral("Stampa non riuscita");
-
 } // namespace ope

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/stampaesercizi.h"
 
+#include "print/stampante.h"
 #include "session/sessione.h"
-#include "ui/stampante.h"
+#include "ui/messaggi.h"
 
 #include <algorithm>
 
@@ -88,11 +89,11 @@ QString messaggioEsito(EsitoStampa esito)
     case EsitoStampa::stampata:
         return {};
     case EsitoStampa::troppoPoche:
-        return QStringLiteral("Esegui almeno 10 operazioni. ");
+        return messaggi::troppoPocheOperazioni;
     case EsitoStampa::senzaFont:
-        return QStringLiteral("Devi installare il font Courier o il font Courier New");
+        return messaggi::mancaFontCourier;
     case EsitoStampa::guasto:
-        return messaggioStampaNonRiuscita();
+        return messaggi::stampaNonRiuscita;
     }
     return {};
 }

@@ -3,7 +3,8 @@
 #include "reports/frmattestato.h"
 #include "reports/stampaesercizi.h"
 #include "prova.h"
-#include "ui/stampante.h"
+#include "print/stampante.h"
+#include "ui/messaggi.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -117,7 +118,7 @@ void TestFrmAttestato::stampaNonRiuscita()
     Programma programma(piattaforma.ambiente());
     FrmAttestato* f = apri(programma, 18, 20);
     prova::premi(f, "Option5(0)");
-    QCOMPARE(piattaforma.avvisi, QStringList{messaggioStampaNonRiuscita()});
+    QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
     QVERIFY(pulsante(f, 0)->isEnabled());
     QVERIFY(f->isVisible());
 }

@@ -3,8 +3,9 @@
 #include "reports/stampaesercizi.h"
 #include "prova.h"
 #include "ui/controlli.h"
-#include "ui/stampante.h"
+#include "print/stampante.h"
 #include "ui/finestra.h"
+#include "ui/messaggi.h"
 
 #include <QAbstractButton>
 
@@ -142,7 +143,7 @@ void TestFrmStampaEsercizio::stampaNonRiuscitaLasciaLaFinestraUsabile()
     Programma programma(piattaforma.ambiente());
     QWidget* f = apri(programma, 20);
     prova::premi(f, "Option1(2)");
-    QCOMPARE(piattaforma.avvisi, QStringList{messaggioStampaNonRiuscita()});
+    QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
     QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
     for (int i = 0; i < 4; ++i)
         QVERIFY(prova::controllo(f, QStringLiteral("Option1(%1)").arg(i))->isEnabled());

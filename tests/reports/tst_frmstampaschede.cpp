@@ -4,6 +4,7 @@
 #include "ui/controlli.h"
 
 #include "prova.h"
+#include "ui/messaggi.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -431,7 +432,7 @@ void TstFrmStampaSchede::stampaFallitaLasciaLaFinestra()
     prova::premi(b.f, QStringLiteral("Option2(0)"));
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
     prova::clicca(b.f, QStringLiteral("CmdStampaAlunni"));
-    QCOMPARE(b.piattaforma.avvisi, QStringList{"Stampa non riuscita"});
+    QCOMPARE(b.piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
     QCoreApplication::processEvents();
     QVERIFY(!b.programma.terminato());
     QCOMPARE(b.programma.finestra(QStringLiteral("FrmStampaSchede")), b.f);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/stampante.h"
 #include "reports/schede.h"
 #include "session/generatore.h"
 #include "session/sessione.h"
-#include "ui/stampante.h"
 
 #include "prova.h"
+#include "ui/messaggi.h"
 
 #include <QSet>
 #include <QTest>
@@ -541,7 +542,7 @@ void TstSchede::stampaFallitaSegnalata()
     s.tipoStampaScheda = 2;
     QVERIFY(!stampaScheda(s, piattaforma.ambiente()));
     QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
-    QCOMPARE(piattaforma.avvisi, QStringList{"Stampa non riuscita"});
+    QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
 
     piattaforma.stampaRiesce = true;
     QVERIFY(stampaScheda(s, piattaforma.ambiente()));

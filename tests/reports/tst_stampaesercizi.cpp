@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/stampante.h"
 #include "reports/stampaesercizi.h"
 #include "session/sessione.h"
-#include "ui/stampante.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prove.h"
 
+#include "print/stampante.h"
+#include "print/stampareale.h"
 #include "programma.h"
 #include "reports/attestato.h"
 #include "reports/schede.h"
 #include "reports/stampaesercizi.h"
 #include "session/estrazione.h"
-#include "ui/stampante.h"
-#include "ui/stampareale.h"
 
 #include <QApplication>
 #include <QLabel>

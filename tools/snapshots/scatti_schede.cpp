@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scatti.h"
 
-#include "ui/disegnopagina.h"
+#include "print/disegnopagina.h"
 #include "programma.h"
 
 #include <QTest>

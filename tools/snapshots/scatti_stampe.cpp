@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scatti.h"
 
+#include "print/disegnopagina.h"
 #include "programma.h"
-#include "ui/disegnopagina.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/stampareale.h"
+#include "print/stampareale.h"
 
-#include "ui/disegnopagina.h"
+#include "print/disegnopagina.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/stampante.h"
+#include "print/stampareale.h"
 #include "reports/stampaesercizi.h"
 #include "session/sessione.h"
-#include "ui/stampante.h"
-#include "ui/stampareale.h"
 
 #include <QFontDatabase>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ambiente.h"
+#include "print/pagina.h"
 
 #include <functional>
 
@@ -39,9 +39,6 @@ private:
     std::function<bool(const Pagina&)> invio;
     Pagina foglio;
 };
-
-// What a window tells the user when a page could not be printed.
-QString messaggioStampaNonRiuscita();
 
 // The first font named exactly "Courier" or "Courier New", in the printer's
 // own order; empty when it has neither.

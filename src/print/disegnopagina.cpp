@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/disegnopagina.h"
+#include "print/disegnopagina.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/disegnopagina.h"
-#include "ui/stampante.h"
+#include "print/disegnopagina.h"
+#include "print/stampante.h"
 
 #include <QGuiApplication>
 #include <QTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/stampante.h"
+#include "print/stampante.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -77,11 +77,6 @@ double Stampante::altezzaRiga() const
 double Stampante::larghezzaTesto(const QString& testo) const
 {
     return metrica(font, punti, grassetto).horizontalAdvance(testo);
-}
-
-QString messaggioStampaNonRiuscita()
-{
-    return QStringLiteral("La stampa non è riuscita.\nControlla che la stampante sia accesa e collegata, poi riprova.");
 }
 
 QString scegliFontCourier(const QStringList& fontDellaStampante)

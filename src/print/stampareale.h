@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ambiente.h"
+#include "print/pagina.h"
 
 #include <QStringList>
 
