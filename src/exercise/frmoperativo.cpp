@@ -5,6 +5,7 @@
 #include "exercise/registro.h"
 #include "exercise/serie.h"
 #include "programma.h"
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
@@ -22,8 +23,6 @@ namespace ope {
 namespace {
 
 const QString interrogativo = QStringLiteral("?");
-const QColor verde(30, 130, 60);
-const QColor rosso(200, 30, 30);
 
 // Keys of the digit keypad after the digits 0..9.
 constexpr std::size_t cancellaTasto = 10;
@@ -513,7 +512,7 @@ void FrmOperativo::chiudiTempo()
 void FrmOperativo::esito(const QString& testo)
 {
     lblEsito->setText(testo);
-    impostaTesto(lblEsito, testo == QLatin1String("Esatto") ? verde : rosso);
+    impostaTesto(lblEsito, testo == QLatin1String("Esatto") ? colori::verdeBosco : colori::rossoMattone);
     // A screen reader says the verdict at once, as a sighted pupil sees it.
     if (!testo.isEmpty()) {
         QAccessibleEvent annuncio(lblEsito, QAccessible::Alert);

@@ -3,6 +3,7 @@
 #include "exercise/frmoperativo.h"
 
 #include "exercise/linea.h"
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
@@ -20,35 +21,21 @@ namespace {
 
 const QString arial = QStringLiteral("Arial");
 
-const QColor sfondoFinestra(226, 240, 252);
-const QColor bianco(255, 255, 255);
-const QColor bluScuro(20, 50, 140);
-const QColor arancio(214, 72, 16);
-const QColor grigioScuro(60, 60, 60);
-const QColor verde(30, 130, 60);
-const QColor rosso(200, 30, 30);
-const QColor sfondoPannello(255, 250, 225);
 
-const QColor tastoCifra(255, 224, 102);
-const QColor tastoCancella(255, 192, 120);
-const QColor tastoVerifica(140, 233, 154);
-const QColor tastoAvanti(165, 216, 255);
-const QColor tastoEsco(255, 168, 168);
-const QColor tastoSpento(222, 226, 230);
 
 // The commands of the two keypads, in key order after the digits and the signs.
 struct Comando {
     const char* testo;
     const QColor* colore;
 };
-constexpr std::array<Comando, 5> comandiCifre{{{"Cancella", &tastoCancella},
-                                                {"Verifica", &tastoVerifica},
-                                                {"Avanti", &tastoAvanti},
-                                                {"Esco", &tastoEsco},
-                                                {"Mostra", &tastoSpento}}};
-constexpr std::array<Comando, 3> comandiSegni{{{"Verifica", &tastoVerifica},
-                                                {"Avanti", &tastoAvanti},
-                                                {"Esco", &tastoEsco}}};
+constexpr std::array<Comando, 5> comandiCifre{{{"Cancella", &colori::tastoCancella},
+                                                {"Verifica", &colori::tastoVerifica},
+                                                {"Avanti", &colori::tastoAvanti},
+                                                {"Esco", &colori::tastoEsco},
+                                                {"Mostra", &colori::tastoSpento}}};
+constexpr std::array<Comando, 3> comandiSegni{{{"Verifica", &colori::tastoVerifica},
+                                                {"Avanti", &colori::tastoAvanti},
+                                                {"Esco", &colori::tastoEsco}}};
 constexpr std::array<const char*, 3> segni{"=", "<", ">"};
 
 
@@ -87,11 +74,11 @@ PulsanteOpzione* tasto(QWidget* genitore, const QString& nome, const QString& te
     PulsanteOpzione* p = nuovoPulsante(genitore, nome, testo, r.x(), r.y(), r.width(), r.height());
     p->setFont(carattere(arial, punti, true));
     impostaSfondo(p, sfondo);
-    impostaTesto(p, bluScuro);
+    impostaTesto(p, colori::bluInchiostro);
     // A key that cannot be pressed must look so to a child: pale face, grey caption.
     QPalette tavolozza = p->palette();
     tavolozza.setColor(QPalette::Disabled, QPalette::Button, sfondo.lighter(115));
-    tavolozza.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(170, 170, 170));
+    tavolozza.setColor(QPalette::Disabled, QPalette::ButtonText, colori::grigioChiaro);
     p->setPalette(tavolozza);
     return p;
 }
@@ -102,7 +89,7 @@ QLabel* testoPannello(QWidget* genitore, const QString& nome, const QString& tes
     l->setFont(carattere(arial, punti, true));
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
-    impostaTesto(l, bluScuro);
+    impostaTesto(l, colori::bluInchiostro);
     return l;
 }
 
@@ -110,12 +97,12 @@ QLabel* testoPannello(QWidget* genitore, const QString& nome, const QString& tes
 
 void FrmOperativo::creaIntestazioni()
 {
-    impostaSfondo(area(), sfondoFinestra);
+    impostaSfondo(area(), colori::celestino);
     for (int i = 0; i < 3; ++i) {
         label1[static_cast<std::size_t>(i)] = nuovaEtichetta(area(), nomeElemento(QStringLiteral("Label1"), i),
                                                              QString(), 396, 90 + i * 465, 11295, 420);
         label1[static_cast<std::size_t>(i)]->setFont(carattere(arial, 13, true));
-        impostaTesto(label1[static_cast<std::size_t>(i)], bluScuro);
+        impostaTesto(label1[static_cast<std::size_t>(i)], colori::bluInchiostro);
     }
 }
 
@@ -123,21 +110,21 @@ void FrmOperativo::creaRigaNumeri()
 {
     fraNumero = nuovoRiquadro(area(), QStringLiteral("fraNumero"), 396, 1530, 11295, 3510);
     fraNumero->setAccessibleName(QStringLiteral("Operazione"));
-    impostaSfondo(fraNumero, bianco);
+    impostaSfondo(fraNumero, colori::bianco);
     constexpr double posti[3] = {105, 4095, 8040};
     for (int k = 0; k < 3; ++k)
         lblRifer[static_cast<std::size_t>(k)] = marcatore(fraNumero, nomeElemento(QStringLiteral("lblRifer"), k), posti[k]);
-    lblNumero1 = numero(fraNumero, QStringLiteral("LblNumero1"), posti[0], larghezzaNumero, bluScuro);
-    lblNumero2 = numero(fraNumero, QStringLiteral("LblNumero2"), posti[1], larghezzaNumero, bluScuro);
-    lblRisultato1 = numero(fraNumero, QStringLiteral("lblRisultato1"), posti[2], larghezzaNumero, arancio);
+    lblNumero1 = numero(fraNumero, QStringLiteral("LblNumero1"), posti[0], larghezzaNumero, colori::bluInchiostro);
+    lblNumero2 = numero(fraNumero, QStringLiteral("LblNumero2"), posti[1], larghezzaNumero, colori::bluInchiostro);
+    lblRisultato1 = numero(fraNumero, QStringLiteral("lblRisultato1"), posti[2], larghezzaNumero, colori::arancio);
     lblRisultato1->setText(QStringLiteral("?"));
-    lblSegno = numero(fraNumero, QStringLiteral("LblSegno"), 3210, 855, grigioScuro);
-    lblUguale = numero(fraNumero, QStringLiteral("LblUguale"), 7110, 855, grigioScuro);
+    lblSegno = numero(fraNumero, QStringLiteral("LblSegno"), 3210, 855, colori::grigioScuro);
+    lblUguale = numero(fraNumero, QStringLiteral("LblUguale"), 7110, 855, colori::grigioScuro);
     lblCorrezione = nuovaEtichetta(fraNumero, QStringLiteral("lblCorrezione"), QString(), posti[2], altoCorrezione,
                                    larghezzaNumero, altezzaCorrezione);
     lblCorrezione->setFont(carattere(arial, 44, true));
     lblCorrezione->setAlignment(Qt::AlignCenter);
-    impostaTesto(lblCorrezione, verde);
+    impostaTesto(lblCorrezione, colori::verdeBosco);
     lblLinee = nuovaEtichetta(fraNumero, QStringLiteral("lblLinee"), QString(), posti[2] + spostamentoLinee,
                               altoNumero, 1615, altezzaNumero);
     linee[2] = new Linea(QStringLiteral("Line3"), fraNumero);
@@ -148,20 +135,20 @@ void FrmOperativo::creaRigaSegni()
 {
     fraSegno = nuovoRiquadro(area(), QStringLiteral("fraSegno"), 396, 1545, 11295, 3510);
     fraSegno->setAccessibleName(QStringLiteral("Operazione"));
-    impostaSfondo(fraSegno, bianco);
+    impostaSfondo(fraSegno, colori::bianco);
     lblRif2Sinistra = marcatore(fraSegno, QStringLiteral("lblRif2(1)"), 3210);
     lblRif2Destra = marcatore(fraSegno, QStringLiteral("lblRif2(3)"), 7155);
-    lblNumero4 = numero(fraSegno, QStringLiteral("lblNumero4"), 210, larghezzaNumero, bluScuro);
-    lblNumero6 = numero(fraSegno, QStringLiteral("lblNumero6"), 4140, larghezzaNumero, bluScuro);
-    lblNumero8 = numero(fraSegno, QStringLiteral("LblNumero8"), 8100, larghezzaNumero, bluScuro);
-    lblUguale2 = numero(fraSegno, QStringLiteral("lblUguale2"), 3210, 855, grigioScuro);
-    lblSegno2 = numero(fraSegno, QStringLiteral("lblSegno2"), 7155, 915, arancio);
+    lblNumero4 = numero(fraSegno, QStringLiteral("lblNumero4"), 210, larghezzaNumero, colori::bluInchiostro);
+    lblNumero6 = numero(fraSegno, QStringLiteral("lblNumero6"), 4140, larghezzaNumero, colori::bluInchiostro);
+    lblNumero8 = numero(fraSegno, QStringLiteral("LblNumero8"), 8100, larghezzaNumero, colori::bluInchiostro);
+    lblUguale2 = numero(fraSegno, QStringLiteral("lblUguale2"), 3210, 855, colori::grigioScuro);
+    lblSegno2 = numero(fraSegno, QStringLiteral("lblSegno2"), 7155, 915, colori::arancio);
     lblSegno2->setText(QStringLiteral("?"));
     lblCorrezioneS = nuovaEtichetta(fraSegno, QStringLiteral("lblCorrezioneS"), QString(), 7155, altoCorrezione, 915,
                                     altezzaCorrezione);
     lblCorrezioneS->setFont(carattere(arial, 44, true));
     lblCorrezioneS->setAlignment(Qt::AlignCenter);
-    impostaTesto(lblCorrezioneS, verde);
+    impostaTesto(lblCorrezioneS, colori::verdeBosco);
     lblLineeS = nuovaEtichetta(fraSegno, QStringLiteral("lblLineeS"), QString(), 7155, altoNumero, 915, altezzaNumero);
     linee[0] = new Linea(QStringLiteral("Line1"), fraSegno);
     linee[1] = new Linea(QStringLiteral("Line2"), fraSegno);
@@ -171,14 +158,14 @@ void FrmOperativo::creaRigaSegni()
 
 void FrmOperativo::creaTastierino()
 {
-    fraTastierino = pannello(area(), QStringLiteral("fraTastierino"), 5820, 5280, sfondoPannello);
+    fraTastierino = pannello(area(), QStringLiteral("fraTastierino"), 5820, 5280, colori::panna);
     fraTastierino->setAccessibleName(QStringLiteral("Tastierino dei numeri"));
     // Digits 1..9 then 0 in two rows of five; the commands in a column on the right.
     for (int d = 0; d <= 9; ++d) {
         const int posto = d == 0 ? 9 : d - 1;
         const QRectF r(90 + (posto % 5) * 816, 150 + (posto / 5) * 1440, 780, 1400);
         option1[static_cast<std::size_t>(d)] =
-            tasto(fraTastierino, nomeElemento(QStringLiteral("Option1"), d), QString::number(d), r, 36, tastoCifra);
+            tasto(fraTastierino, nomeElemento(QStringLiteral("Option1"), d), QString::number(d), r, 36, colori::tastoCifra);
     }
     for (std::size_t i = 0; i < comandiCifre.size(); ++i) {
         const QRectF r(4230, 150 + double(i) * 576, 1395, 540);
@@ -189,12 +176,12 @@ void FrmOperativo::creaTastierino()
 
 void FrmOperativo::creaTastierinoRidotto()
 {
-    fraTastierinoRidotto = pannello(area(), QStringLiteral("fraTastierinoRidotto"), 5805, 5295, sfondoPannello);
+    fraTastierinoRidotto = pannello(area(), QStringLiteral("fraTastierinoRidotto"), 5805, 5295, colori::panna);
     fraTastierinoRidotto->setAccessibleName(QStringLiteral("Tastierino dei segni"));
     for (std::size_t i = 0; i < segni.size(); ++i) {
         const QRectF r(90 + double(i) * 1860, 150, 1800, 1650);
         option5[i] = tasto(fraTastierinoRidotto, nomeElemento(QStringLiteral("Option5"), int(i)),
-                           QString::fromLatin1(segni[i]), r, 44, tastoCifra);
+                           QString::fromLatin1(segni[i]), r, 44, colori::tastoCifra);
     }
     for (std::size_t i = 0; i < comandiSegni.size(); ++i) {
         const QRectF r(90 + double(i) * 1860, 1950, 1800, 1050);
@@ -205,35 +192,35 @@ void FrmOperativo::creaTastierinoRidotto()
 
 void FrmOperativo::creaPannelliAiuto()
 {
-    fraAiuto = pannello(area(), QStringLiteral("fraAiuto"), 5820, 5280, sfondoPannello);
+    fraAiuto = pannello(area(), QStringLiteral("fraAiuto"), 5820, 5280, colori::panna);
     fraAiuto->setAccessibleName(QStringLiteral("Ti aiuto ?"));
     testoPannello(fraAiuto, QStringLiteral("LblAiuto"), QStringLiteral("Ti aiuto ?"), {150, 240, 5415, 900}, 30);
     option3[0] = tasto(fraAiuto, QStringLiteral("Option3(0)"), QStringLiteral("No"), {450, 1380, 2200, 1400}, 30,
-                       tastoEsco);
+                       colori::tastoEsco);
     option3[1] = tasto(fraAiuto, QStringLiteral("Option3(1)"), QStringLiteral(u"S\u00ec"), {3065, 1380, 2200, 1400},
-                       30, tastoVerifica);
+                       30, colori::tastoVerifica);
 
-    fraIntervento = pannello(area(), QStringLiteral("fraIntervento"), 5820, 5280, sfondoPannello);
+    fraIntervento = pannello(area(), QStringLiteral("fraIntervento"), 5820, 5280, colori::panna);
     fraIntervento->setAccessibleName(QStringLiteral("Ora intevengo io"));
     testoPannello(fraIntervento, QStringLiteral("lblIntervento"), QStringLiteral("Ora intevengo io"),
                   {150, 240, 5415, 900}, 26);
     optOK = tasto(fraIntervento, QStringLiteral("optOK"), QStringLiteral("OK"), {1660, 1380, 2400, 1400}, 30,
-                  tastoVerifica);
+                  colori::tastoVerifica);
 }
 
 void FrmOperativo::creaAvviso()
 {
-    fraAvviso = pannello(area(), QStringLiteral("fraAvviso"), 5820, 5280, sfondoPannello);
+    fraAvviso = pannello(area(), QStringLiteral("fraAvviso"), 5820, 5280, colori::panna);
     fraAvviso->setAccessibleName(QStringLiteral("Esercitazione terminata"));
     testoPannello(fraAvviso, QStringLiteral("Label6"), QStringLiteral("Esercitazione terminata"),
                   {150, 150, 5415, 700}, 20);
     QLabel* avviso = testoPannello(fraAvviso, QStringLiteral("Label3"),
                                    QStringLiteral("Se ricominci, gli esercizi andranno persi"), {150, 870, 5415, 500}, 11);
-    impostaTesto(avviso, rosso);
+    impostaTesto(avviso, colori::rossoMattone);
     option4[0] = tasto(fraAvviso, QStringLiteral("Option4(0)"), QStringLiteral("VISUALIZZA"), {250, 1560, 2500, 1300},
-                       15, tastoAvanti);
+                       15, colori::tastoAvanti);
     option4[1] = tasto(fraAvviso, QStringLiteral("Option4(1)"), QStringLiteral("Ricomincia"), {2965, 1560, 2500, 1300},
-                       15, tastoCancella);
+                       15, colori::tastoCancella);
 }
 
 void FrmOperativo::creaStatistiche()
@@ -244,7 +231,7 @@ void FrmOperativo::creaStatistiche()
 
     fraElaborazione = nuovoRiquadro(area(), QStringLiteral("fraElaborazione"), 396, 6000, 5200, 2280);
     fraElaborazione->setAccessibleName(QStringLiteral("Statistiche"));
-    impostaSfondo(fraElaborazione, bianco);
+    impostaSfondo(fraElaborazione, colori::bianco);
     const std::array<const char*, 5> didascalie{"Risposte esatte ", "Operazioni eseguite", "Risposte errate",
                                                 "Tempo parziale", "Tempo totale"};
     const std::array<const char*, 5> valori{"lblRisEsatte", "LblOperazione", "lblRisErrate", "LblTempoOperazione",
@@ -256,11 +243,11 @@ void FrmOperativo::creaStatistiche()
                                    QString::fromLatin1(didascalie[i]), 150, alto, 3300, 390);
         d->setFont(carattere(arial, 12, true));
         d->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        impostaTesto(d, bluScuro);
+        impostaTesto(d, colori::bluInchiostro);
         etichette[i] = nuovaEtichetta(fraElaborazione, QString::fromLatin1(valori[i]), QString(), 3500, alto, 1500, 390);
         etichette[i]->setFont(carattere(arial, 13, true));
         etichette[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        impostaTesto(etichette[i], arancio);
+        impostaTesto(etichette[i], colori::arancio);
     }
     lblRisEsatte = etichette[0];
     lblOperazione = etichette[1];
@@ -271,7 +258,7 @@ void FrmOperativo::creaStatistiche()
     label7 = new EtichettaCliccabile(QStringLiteral("Label7"), QStringLiteral("si audio"), area());
     label7->setGeometry(rettangolo(396, 8340, 2000, 330));
     label7->setFont(carattere(arial, 10, true));
-    impostaTesto(label7, bluScuro);
+    impostaTesto(label7, colori::bluInchiostro);
 }
 
 void FrmOperativo::creaMenu()

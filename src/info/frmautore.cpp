@@ -10,7 +10,6 @@ namespace ope {
 
 namespace {
 
-using colori::blu;
 const QColor blunotte(0, 0, 128);
 
 QLabel* etichetta(QWidget* a, const QString& nome, const QString& testo, double top, double punti, bool grassetto,
@@ -26,7 +25,7 @@ QLabel* etichetta(QWidget* a, const QString& nome, const QString& testo, double 
 } // namespace
 
 FrmAutore::FrmAutore(Programma&)
-    : FinestraInfo(QStringLiteral("frmAutore"), QStringLiteral("AUTORE"), 7380, 5745, QColor(255, 192, 255))
+    : FinestraInfo(QStringLiteral("frmAutore"), QStringLiteral("AUTORE"), 7380, 5745, colori::rosaChiaro)
 {
     QWidget* a = area();
     QLabel* versione = nuovaEtichetta(a, QStringLiteral("Label7"), QStringLiteral("Ver.1.0.4"), 5460, 120, 1800, 300);
@@ -34,9 +33,9 @@ FrmAutore::FrmAutore(Programma&)
     versione->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     etichetta(a, QStringLiteral("Label1"), QStringLiteral("Sito dell'autore:"), 420, 11, false, Qt::black);
-    etichetta(a, QStringLiteral("Label2"), QStringLiteral("https://ope.scuola.example/"), 840, 12, true, blu);
+    etichetta(a, QStringLiteral("Label2"), QStringLiteral("https://ope.scuola.example/"), 840, 12, true, colori::bluNotte);
     etichetta(a, QStringLiteral("Label3"), QStringLiteral("Email:"), 1500, 11, false, Qt::black);
-    etichetta(a, QStringLiteral("Label4"), QStringLiteral("ope@scuola.example"), 1920, 12, true, blu);
+    etichetta(a, QStringLiteral("Label4"), QStringLiteral("ope@scuola.example"), 1920, 12, true, colori::bluNotte);
 
     // A sibling drill of the same series: its name, what it does, an example.
     etichetta(a, QStringLiteral("Label5(0)"), QStringLiteral("Addizioni"), 2760, 14, true, blunotte);
@@ -44,7 +43,7 @@ FrmAutore::FrmAutore(Programma&)
               blunotte);
     etichetta(a, QStringLiteral("Label5(2)"), QStringLiteral("Esempio: 12 + 7 = ?"), 3720, 14, true, blunotte);
 
-    creaChiudi(2190, 4680, 3000, 720, QColor(255, 128, 255));
+    creaChiudi(2190, 4680, 3000, 720, colori::fucsia);
 }
 
 } // namespace ope

@@ -10,8 +10,6 @@ namespace ope {
 
 namespace {
 
-using colori::rosso;
-using colori::blu;
 
 enum class Genere { intestazione, etichettaRiga, esempio };
 
@@ -58,7 +56,7 @@ const Voce voci[] = {
 } // namespace
 
 FrmEsempi::FrmEsempi(Programma&)
-    : FinestraInfo(QStringLiteral("frmEsempi"), QStringLiteral("Esempi"), 10530, 8160, QColor(255, 192, 192))
+    : FinestraInfo(QStringLiteral("frmEsempi"), QStringLiteral("Esempi"), 10530, 8160, colori::rosaSalmone)
 {
     for (const Voce& v : voci) {
         const bool intestazione = v.genere == Genere::intestazione;
@@ -67,10 +65,10 @@ FrmEsempi::FrmEsempi(Programma&)
                                    QString::fromLatin1(v.testo), v.left, v.top, larghezza, intestazione ? 420 : 600);
         l->setFont(carattere(QStringLiteral("Arial"), intestazione ? 12 : 19.5, true));
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        impostaTesto(l, v.genere == Genere::esempio ? blu : rosso);
+        impostaTesto(l, v.genere == Genere::esempio ? colori::bluNotte : colori::rossoVivo);
     }
 
-    creaChiudi(3765, 6900, 3000, 720, QColor(255, 128, 128));
+    creaChiudi(3765, 6900, 3000, 720, colori::rosaCorallo);
 }
 
 } // namespace ope

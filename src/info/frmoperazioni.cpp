@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/frmoperazioni.h"
 
+#include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/twips.h"
 
@@ -57,7 +58,7 @@ QString testoIstruzioni()
 }
 
 FrmOperazioni::FrmOperazioni(Programma&)
-    : FinestraInfo(QStringLiteral("frmOperazioni"), QStringLiteral("OPERAZIONI"), 8040, 5745, QColor(255, 192, 255))
+    : FinestraInfo(QStringLiteral("frmOperazioni"), QStringLiteral("OPERAZIONI"), 8040, 5745, colori::rosaChiaro)
 {
     auto* label1 = new EtichettaRighe(area());
     label1->setObjectName(QStringLiteral("Label1"));
@@ -66,7 +67,7 @@ FrmOperazioni::FrmOperazioni(Programma&)
     label1->setFont(carattere(QStringLiteral("Arial"), 12, true));
     label1->setText(testoIstruzioni());
 
-    creaChiudi(2520, 4860, 3000, 660, QColor(255, 128, 255));
+    creaChiudi(2520, 4860, 3000, 660, colori::fucsia);
 }
 
 } // namespace ope

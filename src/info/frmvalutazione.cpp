@@ -12,11 +12,6 @@ namespace ope {
 
 namespace {
 
-const QColor sfondoFinestra(192, 255, 255);
-const QColor sfondoCornice(128, 255, 255);
-const QColor porpora(128, 0, 128);
-const QColor blu(0, 0, 255);
-using colori::rossoScuro;
 
 struct Riga {
     const char* nome;
@@ -36,7 +31,7 @@ const Riga scala[] = {
 QFrame* cornice(QWidget* genitore, const QString& nome, double left)
 {
     QFrame* f = nuovoRiquadro(genitore, nome, left, 240, 4920, 4620);
-    impostaSfondo(f, sfondoCornice);
+    impostaSfondo(f, colori::acquamarina);
     return f;
 }
 
@@ -45,21 +40,21 @@ QLabel* intestazione(QFrame* f, const QString& nome, const QString& testo)
     QLabel* l = nuovaEtichetta(f, nome, testo, 240, 300, 4440, 360);
     l->setFont(carattere(QStringLiteral("Arial"), 9.75, true));
     l->setAlignment(Qt::AlignCenter);
-    impostaTesto(l, porpora);
+    impostaTesto(l, colori::porpora);
     return l;
 }
 
 void riga(QLabel* l)
 {
     l->setFont(carattere(QStringLiteral("Arial"), 12, true));
-    impostaTesto(l, blu);
+    impostaTesto(l, colori::bluVivo);
 }
 
 } // namespace
 
 FrmValutazione::FrmValutazione(Programma&)
     : FinestraInfo(QStringLiteral("FrmValutazione"), QStringLiteral("SCALA  DI  VALUTAZIONE"), 10560, 7860,
-                   sfondoFinestra)
+                   colori::azzurroChiaro)
 {
     QWidget* a = area();
 
@@ -87,9 +82,9 @@ FrmValutazione::FrmValutazione(Programma&)
     label10->setFont(carattere(QStringLiteral("Arial"), 14.25));
     label10->setWordWrap(true);
     label10->setAlignment(Qt::AlignCenter);
-    impostaTesto(label10, rossoScuro);
+    impostaTesto(label10, colori::rossoScuro);
 
-    creaChiudi(3780, 6540, 3000, 720, sfondoCornice);
+    creaChiudi(3780, 6540, 3000, 720, colori::acquamarina);
 }
 
 bool FrmValutazione::eventFilter(QObject* oggetto, QEvent* evento)

@@ -51,11 +51,9 @@ void preparaAttestato(Sessione& s)
 
 std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data)
 {
-    using colori::rosso;
-    const QColor nero(0, 0, 0);
     std::vector<RigaAttestato> righe;
     // The font in force; each step changes only what it names, as a pen would.
-    RigaAttestato f{QString(), QStringLiteral("Arial"), 9, true, nero};
+    RigaAttestato f{QString(), QStringLiteral("Arial"), 9, true, colori::nero};
     auto riga = [&](const QString& testo, int vuoteDopo = 0) {
         f.testo = testo;
         righe.push_back(f);
@@ -70,13 +68,13 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
     };
 
     riga({}, 2);   // the top margin: three empty lines
-    cambia(20, f.grassetto, rosso);
+    cambia(20, f.grassetto, colori::rossoVivo);
     riga(QStringLiteral("ATTESTATO DI MERITO"));
-    cambia(12, false, nero);
+    cambia(12, false, colori::nero);
     riga(QStringLiteral("rilsasciato a"), 1);
-    cambia(20, true, rosso);
+    cambia(20, true, colori::rossoVivo);
     riga(s.nomeAlunno, 1);
-    cambia(12, false, nero);
+    cambia(12, false, colori::nero);
     riga(QStringLiteral("per aver eseguito"), 1);
     cambia(12, true, f.colore);
     riga(s.nomeProgramma, 1);
@@ -84,9 +82,9 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
     riga(s.descrizioneLivello, 1);
     cambia(f.punti, false, f.colore);
     riga(QStringLiteral("con la valutazione di"), 1);
-    cambia(14, true, rosso);
+    cambia(14, true, colori::rossoVivo);
     riga(s.giudizio, 1);
-    cambia(12, false, nero);
+    cambia(12, false, colori::nero);
     riga(QStringLiteral("con %1 risposte esatte su %2 richieste").arg(s.esatteAttestato).arg(s.contaOperazioni), 2);
     riga(QStringLiteral("Data  ") + data);
     return righe;

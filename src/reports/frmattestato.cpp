@@ -19,10 +19,6 @@ namespace ope {
 
 namespace {
 
-const QColor sfondoFinestra(255, 192, 255);
-const QColor sfondoPicture(192, 255, 255);
-using colori::sfondoPulsante;
-using colori::blu;
 
 constexpr double larghezzaPicture = 3750;
 constexpr double altezzaPicture = 5205;
@@ -73,24 +69,24 @@ FrmAttestato::FrmAttestato(Programma& p) : Finestra(QStringLiteral("FrmAttestato
 void FrmAttestato::creaControlli()
 {
     QWidget* a = area();
-    impostaSfondo(a, sfondoFinestra);
+    impostaSfondo(a, colori::rosaChiaro);
 
     picture1 = new Quadro(a, attestato);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(rettangolo(3450, 525, larghezzaPicture, altezzaPicture));
     picture1->setFrameShape(QFrame::Box);
-    impostaSfondo(picture1, sfondoPicture);
+    impostaSfondo(picture1, colori::azzurroChiaro);
 
     frame4 = nuovoRiquadro(a, QStringLiteral("Frame4"), 2595, 5880, 5460, 2640);
-    impostaSfondo(frame4, sfondoFinestra);
+    impostaSfondo(frame4, colori::rosaChiaro);
     const QString didascalie[3] = {QStringLiteral("STAMPA L'ATTESTATO"), QStringLiteral("TORNA ALLA FINESTRA PRECEDENTE"),
                                    QStringLiteral("FINE SESSIONE")};
     for (int i = 0; i < 3; ++i) {
         PulsanteOpzione* o = nuovoPulsante(frame4, nomeElemento(QStringLiteral("Option5"), i), didascalie[i],
                                            180, 240 + i * 780, 5100, 660);
         o->setFont(carattere(QStringLiteral("Arial"), 12, true));
-        impostaSfondo(o, sfondoPulsante);
-        impostaTesto(o, blu);
+        impostaSfondo(o, colori::pesca);
+        impostaTesto(o, colori::bluNotte);
         option5[std::size_t(i)] = o;
     }
     connect(option5[0], &PulsanteOpzione::premuto, this, [this] { stampaAttestato(); });
@@ -101,7 +97,7 @@ void FrmAttestato::creaControlli()
 void FrmAttestato::disegnaAttestato()
 {
     const std::vector<RigaAttestato> righe = righeAttestato(programma.sessione(), programma.ambiente().dataBreve());
-    attestato = nuovaImmagineAttestato(pixel(larghezzaPicture), pixel(altezzaPicture), sfondoPicture);
+    attestato = nuovaImmagineAttestato(pixel(larghezzaPicture), pixel(altezzaPicture), colori::azzurroChiaro);
     PennaAttestato penna(attestato, righe);
     // The window shows itself while it loads, so the pupil sees the certificate being written.
     show();

@@ -20,10 +20,6 @@ namespace ope {
 
 namespace {
 
-using colori::sfondoPulsante;
-const QColor sfondoNome(255, 192, 255);
-const QColor sfondoFinestra(255, 255, 224);
-using colori::blu;
 
 constexpr int righePerColonna = 10;
 
@@ -52,13 +48,13 @@ void FrmStampaEsercizio::creaControlli()
 {
     QWidget* a = area();
     a->setFont(courier(9.75));
-    impostaSfondo(a, sfondoFinestra);
+    impostaSfondo(a, colori::avorio);
 
     label5 = nuovaEtichetta(a, QStringLiteral("Label5"), QStringLiteral("E S E R C I Z I   E S E G U I T I "),
                             45, 45, 11820, 390);
     label5->setFont(courier(12, true));
     label5->setAlignment(Qt::AlignCenter);
-    impostaTesto(label5, blu);
+    impostaTesto(label5, colori::bluNotte);
 
     // Three columns of ten; the third is narrow, as a run fills only the first two.
     for (int i = 1; i <= 30; ++i) {
@@ -73,7 +69,7 @@ void FrmStampaEsercizio::creaControlli()
     }
 
     frame1 = nuovoRiquadro(a, QStringLiteral("Frame1"), 45, 6960, 11820, 810);
-    impostaSfondo(frame1, sfondoFinestra);
+    impostaSfondo(frame1, colori::avorio);
     const QString didascalie[4] = {QStringLiteral("E S C I"), QStringLiteral("SCRIVI IL NOME"),
                                    QStringLiteral("STAMPA"), QStringLiteral("ATTESTATO")};
     const double left[4] = {144, 3048, 5928, 8832};
@@ -81,7 +77,7 @@ void FrmStampaEsercizio::creaControlli()
         PulsanteOpzione* o = nuovoPulsante(frame1, nomeElemento(QStringLiteral("Option1"), i), didascalie[i],
                                            left[i], 45, 2796, 720);
         o->setFont(courier(9.75, true));
-        impostaSfondo(o, sfondoPulsante);
+        impostaSfondo(o, colori::pesca);
         connect(o, &PulsanteOpzione::premuto, this, [this, i] { azione(i); });
         o->accendiColFuoco();
         option1[std::size_t(i)] = o;
@@ -93,11 +89,11 @@ void FrmStampaEsercizio::creaControlli()
 void FrmStampaEsercizio::creaPannelloNome()
 {
     fraNome = nuovoRiquadro(area(), QStringLiteral("fraNome"), 2595, 1650, 6720, 4500);
-    impostaSfondo(fraNome, sfondoNome);
+    impostaSfondo(fraNome, colori::rosaChiaro);
     auto* label6 = nuovaEtichetta(fraNome, QStringLiteral("Label6"), QStringLiteral("   IMMETTI   IL  TUO  NOME"),
                                   240, 300, 6240, 540);
     label6->setFont(carattere(QStringLiteral("Arial"), 14, true));
-    impostaTesto(label6, blu);
+    impostaTesto(label6, colori::bluNotte);
     auto* label9 = nuovaEtichetta(fraNome, QStringLiteral("Label9"), QStringLiteral("Presta attenzione all'ortografia"),
                                   240, 900, 6240, 420);
     label9->setFont(carattere(QStringLiteral("Arial"), 11, false));

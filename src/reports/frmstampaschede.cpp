@@ -19,11 +19,6 @@ namespace ope {
 
 namespace {
 
-const QColor sfondoFinestra(255, 255, 192);
-using colori::sfondoPulsante;
-using colori::rossoScuro;
-const QColor blu(0, 0, 255);
-const QColor bluScuro(0, 0, 192);
 
 // The sheet on screen: three columns; lines 1-30 in ten rows from the first
 // top, lines 31-60 in ten rows from the second, column by column.
@@ -45,8 +40,8 @@ QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString&
     c->setGeometry(rettangolo(left, top, width, height));
     c->setAutoDefault(false);
     c->setFont(carattere(QStringLiteral("Arial"), 9, true));
-    impostaSfondo(c, sfondoPulsante);
-    impostaTesto(c, bluScuro);
+    impostaSfondo(c, colori::pesca);
+    impostaTesto(c, colori::bluNotte);
     return c;
 }
 
@@ -76,14 +71,14 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
 void FrmStampaSchede::creaControlli()
 {
     QWidget* a = area();
-    impostaSfondo(a, sfondoFinestra);
+    impostaSfondo(a, colori::gialloPallido);
 
     // Wider and taller than the single line the title had, so that level and
     // objective together are never cut off.
     label1 = nuovaEtichetta(a, QStringLiteral("Label1"), QString(), 90, 165, 11820, 840);
     label1->setFont(carattere(QStringLiteral("Arial"), 12));
     label1->setWordWrap(true);
-    impostaTesto(label1, blu);
+    impostaTesto(label1, colori::bluVivo);
 
     const QFont fontRighe = carattere(QStringLiteral("Courier New"), 9.75, true);
     for (int i = 1; i <= righePerScheda; ++i) {
@@ -92,14 +87,14 @@ void FrmStampaSchede::creaControlli()
         lblOp[i] = nuovaEtichetta(a, nomeElemento(QStringLiteral("LblOp"), i), QString(),
                                   sinistraColonna[k / 10], alto, larghezzaRiga, altezzaRiga);
         lblOp[i]->setFont(fontRighe);
-        impostaTesto(lblOp[i], rossoScuro);
+        impostaTesto(lblOp[i], colori::rossoScuro);
     }
 
     lblCambiaObSchede = new EtichettaCliccabile(QStringLiteral("lblCambiaObSchede"),
                                                 QStringLiteral("Clicca per cambiare gli obiettivi"), a);
     lblCambiaObSchede->setGeometry(rettangolo(120, 5640, 5520, 300));
     lblCambiaObSchede->setFont(carattere(QStringLiteral("Arial"), 10, true));
-    impostaTesto(lblCambiaObSchede, bluScuro);
+    impostaTesto(lblCambiaObSchede, colori::bluNotte);
     connect(lblCambiaObSchede, &EtichettaCliccabile::cliccata, this, [this] { cambiaObiettivi(); });
 
     const QFont fontCornici = carattere(QStringLiteral("Arial"), 10, true);
@@ -108,17 +103,17 @@ void FrmStampaSchede::creaControlli()
     frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("ALUNNI"), fontCornici, 8280, 5640, 3600, 1080);
     frame4 = nuovaCornice(a, QStringLiteral("Frame4"), QStringLiteral("DOCENTI"), fontCornici, 8280, 6780, 3600, 1080);
     for (QGroupBox* f : {frame1, frame2, frame3, frame4}) {
-        impostaSfondo(f, sfondoFinestra);
-        impostaTesto(f, rossoScuro);
+        impostaSfondo(f, colori::gialloPallido);
+        impostaTesto(f, colori::rossoScuro);
     }
 
     const QFont fontOpzioni = carattere(QStringLiteral("Arial"), 10, true);
     // Group 2 is made first, so that group 1 lies in front until the first switch.
     obiettivo.crea(frame1, QStringLiteral("Option1"), QStringLiteral("Label9"), didascalieDi(obiettiviScheda()),
-                   postiObiettivi, {3, 4, 5, 0, 1, 2}, fontOpzioni, sfondoPulsante,
+                   postiObiettivi, {3, 4, 5, 0, 1, 2}, fontOpzioni, colori::pesca,
                    [this](int i) { sceltaObiettivo(i); });
     livello.crea(frame2, QStringLiteral("Option2"), QStringLiteral("Label10"), didascalieDi(livelliScheda()),
-                 postiLivelli, {0, 1, 2, 3}, fontOpzioni, sfondoPulsante,
+                 postiLivelli, {0, 1, 2, 3}, fontOpzioni, colori::pesca,
                  [this](int i) { sceltaLivello(i); });
     azzeraObiettivi();
     azzeraLivelli();

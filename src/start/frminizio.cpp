@@ -23,15 +23,6 @@ namespace ope {
 
 namespace {
 
-const QColor sfondoFinestra(255, 255, 192);
-using colori::rossoScuro;
-const QColor giallo(255, 255, 128);
-using colori::blu;
-using colori::sfondoPulsante;
-const QColor marrone(128, 64, 0);
-const QColor sfondoCredito(255, 192, 128);
-const QColor tendina(255, 128, 255);
-const QColor verde(0, 255, 0);
 
 constexpr double larghezzaProgetto = 11910;
 constexpr double altezzaProgetto = 8340;
@@ -59,12 +50,12 @@ protected:
         p.setPen(Qt::NoPen);
         // Shapes are designed in twips on the design area, then follow its size.
         p.scale(width() / double(pixel(larghezzaProgetto)), height() / double(pixel(altezzaProgetto)));
-        p.setBrush(sfondoCredito);
+        p.setBrush(colori::albicocca);
         p.drawRoundedRect(rettangolo(60, 0, 11790, 1620), 18, 18);
-        p.setBrush(sfondoPulsante);
+        p.setBrush(colori::pesca);
         p.drawRoundedRect(rettangolo(180, 120, 11550, 1380), 14, 14);
         p.drawRoundedRect(rettangolo(120, 1620, 11670, 1740), 14, 14);
-        p.setBrush(verde);
+        p.setBrush(colori::verdeVivo);
         p.drawEllipse(rettangolo(30, 7950, 180, 180));
     }
 };
@@ -101,31 +92,31 @@ FrmInizio::FrmInizio(Programma& p)
 void FrmInizio::creaControlli()
 {
     QWidget* a = area();
-    impostaSfondo(a, sfondoFinestra);
+    impostaSfondo(a, colori::gialloPallido);
     new Forme(a);
 
     fraTitolo = nuovoRiquadro(a, QStringLiteral("fraTitolo"), 120, 60, 11670, 1500);
     label6 = nuovaEtichetta(fraTitolo, QStringLiteral("Label6"), QStringLiteral("OPERAZIONI\nIN RIGA"),
                             240, 300, 3600, 960);
     label6->setFont(carattere(QStringLiteral("Arial"), 16, true));
-    impostaTesto(label6, rossoScuro);
+    impostaTesto(label6, colori::rossoScuro);
     lblNomeOperazione = nuovaEtichetta(fraTitolo, QStringLiteral("lblNomeOperazione"), QStringLiteral("OPE"),
                                        3840, 120, 7620, 1260);
     lblNomeOperazione->setFont(carattere(QStringLiteral("Arial"), 48, true));
     lblNomeOperazione->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    impostaTesto(lblNomeOperazione, blu);
+    impostaTesto(lblNomeOperazione, colori::bluNotte);
 
     label7 = nuovaEtichetta(a, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"), 240, 1680, 2160, 420);
     label7->setFont(carattere(QStringLiteral("Arial"), 12, true));
-    impostaTesto(label7, rossoScuro);
+    impostaTesto(label7, colori::rossoScuro);
     label1 = nuovaEtichetta(a, QStringLiteral("Label1"), QStringLiteral("Obiettivo"), 2160, 1680, 9630, 780);
     label3 = nuovaEtichetta(a, QStringLiteral("Label3"), QStringLiteral("Livello"), 2160, 2520, 9630, 780);
     for (QLabel* l : {label1, label3}) {
         l->setFont(carattere(QStringLiteral("Arial"), 18, true));
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        impostaTesto(l, rossoScuro);
-        impostaSfondo(l, giallo);
+        impostaTesto(l, colori::rossoScuro);
+        impostaSfondo(l, colori::gialloChiaro);
     }
 
     const QString cambia[2] = {QStringLiteral("Cambia gli obiettivi"), QStringLiteral("Cambia i livelli")};
@@ -133,8 +124,8 @@ void FrmInizio::creaControlli()
         lblCambiaOb[i] = new EtichettaCliccabile(nomeElemento(QStringLiteral("lblCambiaOb"), i), cambia[i], a);
         lblCambiaOb[i]->setGeometry(rettangolo(240 + i * 6840, 3420, 3600, 360));
         lblCambiaOb[i]->setFont(carattere(QStringLiteral("Arial"), 12, true));
-        impostaTesto(lblCambiaOb[i], blu);
-        impostaSfondo(lblCambiaOb[i], sfondoFinestra);
+        impostaTesto(lblCambiaOb[i], colori::bluNotte);
+        impostaSfondo(lblCambiaOb[i], colori::gialloPallido);
         connect(lblCambiaOb[i], &EtichettaCliccabile::cliccata, this, [this, i] { cambiaObiettivi(i); });
     }
     lblCambiaOb[1]->setVisible(false);
@@ -145,17 +136,17 @@ void FrmInizio::creaControlli()
     frame2 = nuovaCornice(a, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), fontCornici, 7500, 3780, 4170, 2940);
     frame3 = nuovaCornice(a, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"), fontCornici, 240, 6840, 3360, 1020);
     for (QGroupBox* f : {frame1, frame2, frame3}) {
-        impostaSfondo(f, sfondoFinestra);
-        impostaTesto(f, rossoScuro);
+        impostaSfondo(f, colori::gialloPallido);
+        impostaTesto(f, colori::rossoScuro);
     }
 
     const QFont fontOpzioni = carattere(QStringLiteral("Arial"), 13, true);
     // Group 2 is made first, so that group 1 lies in front before the first switch.
     obiettivo.crea(frame1, QStringLiteral("Option1"), QStringLiteral("Label9"), didascalieDi(obiettivi()),
-                   postiObiettivi, {3, 4, 5, 0, 1, 2}, fontOpzioni, sfondoPulsante,
+                   postiObiettivi, {3, 4, 5, 0, 1, 2}, fontOpzioni, colori::pesca,
                    [this](int i) { sceltaObiettivo(i); });
     livello.crea(frame2, QStringLiteral("Option2"), QStringLiteral("Label10"), didascalieDi(livelli()),
-                 postiLivelli, {0, 1, 2, 3}, fontOpzioni, sfondoPulsante,
+                 postiLivelli, {0, 1, 2, 3}, fontOpzioni, colori::pesca,
                  [this](int i) { sceltaLivello(i); });
     option3[0] = nuovoPulsante(frame3, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 180, 330, 3000, 540);
     option3[1] = nuovoPulsante(a, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 3840, 7170, 2400, 540);
@@ -165,8 +156,8 @@ void FrmInizio::creaControlli()
         o->setFont(fontOpzioni);
 
     for (PulsanteOpzione* o : option3) {
-        impostaSfondo(o, sfondoPulsante);
-        impostaTesto(o, blu);
+        impostaSfondo(o, colori::pesca);
+        impostaTesto(o, colori::bluNotte);
         o->accendiColFuoco();
     }
     azzeraObiettivi();
@@ -176,8 +167,8 @@ void FrmInizio::creaControlli()
                             240, 7920, 11430, 360);
     label5->setFont(carattere(QStringLiteral("Arial"), 10, true));
     label5->setAlignment(Qt::AlignCenter);
-    impostaTesto(label5, marrone);
-    impostaSfondo(label5, sfondoCredito);
+    impostaTesto(label5, colori::marrone);
+    impostaSfondo(label5, colori::albicocca);
 
     creaTendine();
 }
@@ -192,7 +183,7 @@ void FrmInizio::creaTendine()
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(rettangolo(larghezzaProgetto - 1200, 0, 1200, altezzaProgetto));
     for (QWidget* t : {picture1, picture2})
-        impostaSfondo(t, tendina);
+        impostaSfondo(t, colori::fucsia);
 
     timerTendine = new QTimer(this);
     timerTendine->setObjectName(QStringLiteral("TimerTendine"));

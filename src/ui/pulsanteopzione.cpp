@@ -23,11 +23,11 @@ void PulsanteOpzione::accendiColFuoco()
 {
     connect(this, &PulsanteOpzione::fuocoPreso, this, [this] {
         setDown(false);
-        impostaSfondo(this, colori::pulsanteAcceso);
+        impostaSfondo(this, colori::albicocca);
     });
     connect(this, &PulsanteOpzione::fuocoPerso, this, [this] {
         setDown(false);
-        impostaSfondo(this, colori::sfondoPulsante);
+        impostaSfondo(this, colori::pesca);
     });
 }
 

@@ -11,9 +11,6 @@ namespace ope {
 
 namespace {
 
-using colori::blu;
-using colori::gialloPallido;
-using colori::rosso;
 
 } // namespace
 
@@ -43,8 +40,8 @@ void Scelte::metti(int i, PulsanteOpzione* opzione, QLabel* marcatore)
 void Scelte::azzera()
 {
     for (std::size_t i = 0; i < opzioni.size(); ++i) {
-        impostaTesto(opzioni[i], blu);
-        impostaSfondo(marcatori[i], gialloPallido);
+        impostaTesto(opzioni[i], colori::bluNotte);
+        impostaSfondo(marcatori[i], colori::gialloPallido);
     }
 }
 
@@ -52,8 +49,8 @@ void Scelte::segna(int i)
 {
     azzera();
     marcatori.at(i)->raise();
-    impostaSfondo(marcatori.at(i), rosso);
-    impostaTesto(opzioni.at(i), rosso);
+    impostaSfondo(marcatori.at(i), colori::rossoVivo);
+    impostaTesto(opzioni.at(i), colori::rossoVivo);
 }
 
 void Scelte::portaDavanti(int primo, int quanti)

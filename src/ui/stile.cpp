@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/stile.h"
 
+#include "ui/colori.h"
+
 #include <QGroupBox>
 #include <QPainter>
 #include <QPixmap>
@@ -18,7 +20,7 @@ QIcon disegnaFrecciaAltro()
     pixmap.fill(Qt::transparent);
     QPainter pittore(&pixmap);
     pittore.setRenderHint(QPainter::Antialiasing);
-    pittore.setPen(QPen(QColor(64, 64, 64), 1.5));
+    pittore.setPen(QPen(colori::grigioFerro, 1.5));
     for (const double x : {4.0, 9.0}) {
         const QPointF punte[] = {{x, 4.5}, {x + 3.5, 8}, {x, 11.5}};
         pittore.drawPolyline(punte, 3);
