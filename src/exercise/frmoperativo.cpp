@@ -51,17 +51,12 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     collegaTasti();
     registraProporzioni();
 
-    const Sessione& s = programma.sessione();
+    const DatiScelte& s = programma.sessione().scelte;
     setWindowTitle(s.nomeProgramma);
-    const QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
-    auto didascaliaInizio = [inizio](const char* nome) {
-        const QLabel* l = inizio ? inizio->findChild<QLabel*>(QString::fromLatin1(nome)) : nullptr;
-        return l ? l->text() : QString();
-    };
     const QString tre = QStringLiteral("   ");
-    label1[0]->setText(tre + didascaliaInizio("Label1"));
+    label1[0]->setText(tre + s.intestazioneObiettivo);
     label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
-    label1[2]->setText(tre + didascaliaInizio("Label3"));
+    label1[2]->setText(tre + s.intestazioneLivello);
 
     area()->installEventFilter(this);
     optOK->installEventFilter(this);
@@ -177,7 +172,7 @@ void FrmOperativo::mostraPannello(QFrame* p)
 
 void FrmOperativo::iniziaSerie()
 {
-    azzeraSerie(programma.sessione());
+    azzeraSerie(programma.sessione().serie);
     for (QLabel* l : {lblTempoTotale, lblOperazione, lblRisEsatte, lblRisErrate, lblTempoOperazione})
         l->clear();
     nuovaOperazione();
@@ -192,8 +187,8 @@ void FrmOperativo::nuovaOperazione()
     impostaSegno2(interrogativo);
     esito(QString());
     lblTempoOperazione->clear();
-    avanzaOperazione(s);
-    lblOperazione->setText(QString::number(s.numeroOperazione));
+    avanzaOperazione(s.serie, s.operazione);
+    lblOperazione->setText(QString::number(s.serie.numeroOperazione));
     nascondiLinee();
     // Armed before the presentation, which brings its keypad back over it: the
     // end panel comes to the front once the last operation is closed.
@@ -203,7 +198,7 @@ void FrmOperativo::nuovaOperazione()
 
 void FrmOperativo::controllaFine()
 {
-    if (!serieFinita(programma.sessione()))
+    if (!serieFinita(programma.sessione().serie))
         return;
     disattivaPannelli();
     mostraPannello(fraAvviso);
@@ -212,10 +207,10 @@ void FrmOperativo::controllaFine()
 void FrmOperativo::presentaOperazione()
 {
     Sessione& s = programma.sessione();
-    const std::optional<Operazione> operazione = operazioneDelTipo(s.tipoOperazione, programma.generatore());
+    const std::optional<Operazione> operazione = operazioneDelTipo(s.scelte.tipoOperazione, programma.generatore());
     if (!operazione)
         return;
-    estraiOperandi(*operazione, s, programma.generatore());
+    estraiOperandi(*operazione, s.scelte, s.operazione, programma.generatore());
     switch (*operazione) {
     case Operazione::Addizione:
         VisualizzaAdd();
@@ -242,8 +237,8 @@ void FrmOperativo::VisualizzaDiv() { visualizza(Operazione::Divisione); }
 void FrmOperativo::visualizza(Operazione operazione)
 {
     Sessione& s = programma.sessione();
-    disegnaForma(s, programma.generatore());
-    const bool rigaSegni = formaDiSegno(s.tipoEsercizio);
+    disegnaForma(s.scelte, s.operazione, programma.generatore());
+    const bool rigaSegni = formaDiSegno(s.operazione.tipoEsercizio);
     if (rigaSegni) {
         fraSegno->setEnabled(true);
         fraSegno->raise();
@@ -256,7 +251,7 @@ void FrmOperativo::visualizza(Operazione operazione)
         tastieraCifre();
     }
 
-    const Presentazione p = presenta(operazione, s.tipoEsercizio, s);
+    const Presentazione p = presenta(operazione, s.operazione.tipoEsercizio, s.operazione);
     if (rigaSegni) {
         lblNumero4->setText(p.lblNumero4);
         lblNumero6->setText(p.lblNumero6);
@@ -282,8 +277,8 @@ void FrmOperativo::visualizza(Operazione operazione)
             break;
         }
     }
-    s.rispostaEsatta = p.rispostaEsatta;
-    rigaCorrente(s) = p.testoLog;
+    s.operazione.rispostaEsatta = p.rispostaEsatta;
+    rigaCorrente(s.serie) = p.testoLog;
 
     spostaOrizzontale(lblCorrezione, lblRisultato1->x());
     spostaOrizzontale(lblCorrezioneS, lblSegno2->x());
@@ -291,7 +286,7 @@ void FrmOperativo::visualizza(Operazione operazione)
     spostaOrizzontale(lblLineeS, lblSegno2->x());
     tracciaLinee();
 
-    s.tempoInizio = programma.ambiente().orologio();
+    s.serie.tempoInizio = programma.ambiente().orologio();
 }
 
 void FrmOperativo::disponiIncognitaPrima()
@@ -363,7 +358,7 @@ void FrmOperativo::tastieraDopoSegni()
 
 void FrmOperativo::tastieraDopoRisposta()
 {
-    const int forma = programma.sessione().tipoEsercizio;
+    const int forma = programma.sessione().operazione.tipoEsercizio;
     if (formaDiNumero(forma)) {
         fraTastierino->setEnabled(true);
         fraNumero->raise();
@@ -400,15 +395,16 @@ void FrmOperativo::impostaSegno2(const QString& testo)
 void FrmOperativo::cifra(int d)
 {
     Sessione& s = programma.sessione();
-    const QString prima = s.rispostaAlunno;
-    s.rispostaAlunno = aggiungiCifra(prima, d, s.maxCifre);
-    if (s.rispostaAlunno != prima)
-        impostaRisultato1(s.rispostaAlunno);
+    QString& risposta = s.operazione.rispostaAlunno;
+    const QString prima = risposta;
+    risposta = aggiungiCifra(prima, d, s.scelte.maxCifre);
+    if (risposta != prima)
+        impostaRisultato1(risposta);
 }
 
 void FrmOperativo::cancella()
 {
-    Sessione& s = programma.sessione();
+    DatiOperazione& s = programma.sessione().operazione;
     s.rispostaAlunno = togliCifra(s.rispostaAlunno);
     impostaRisultato1(s.rispostaAlunno.isEmpty() ? interrogativo : s.rispostaAlunno);
 }
@@ -416,7 +412,7 @@ void FrmOperativo::cancella()
 void FrmOperativo::sceltaSegno(int i)
 {
     const QString segno = option5[static_cast<std::size_t>(i)]->text();
-    programma.sessione().rispostaAlunno = segno;
+    programma.sessione().operazione.rispostaAlunno = segno;
     impostaSegno2(segno);
 }
 
@@ -424,16 +420,18 @@ void FrmOperativo::sceltaSegno(int i)
 
 void FrmOperativo::verifica()
 {
-    Sessione& s = programma.sessione();
-    if (rispostaGiusta(s)) {
+    Sessione& sessione = programma.sessione();
+    Serie& s = sessione.serie;
+    DatiOperazione& o = sessione.operazione;
+    if (rispostaGiusta(o)) {
         esito(QStringLiteral("Esatto"));
         s.risposteEsatte = static_cast<std::int16_t>(s.risposteEsatte + 1);
         lblRisEsatte->setText(QString::number(s.risposteEsatte));
         s.esatteAttestato = static_cast<std::int16_t>(s.esatteAttestato + 1);
         marcaEsito = QStringLiteral("  ");
-        calcolaSpazi(s);
+        calcolaSpazi(o);
         chiudiTempo();
-        registraEsatta(s, marcaEsito);
+        registraEsatta(s, o, marcaEsito);
         disattivaPannelli();
         tastieraDopoRisposta();
         controllaFine();
@@ -444,8 +442,8 @@ void FrmOperativo::verifica()
     marcaEsito = QStringLiteral("* ");
     s.risposteErrate = static_cast<std::int16_t>(s.risposteErrate + 1);
     lblRisErrate->setText(QString::number(s.risposteErrate));
-    calcolaSpazi(s);
-    registraErrore(s, marcaEsito);
+    calcolaSpazi(o);
+    registraErrore(s, o, marcaEsito);
     disattivaPannelli();
     mostraPannello(fraAiuto);
     option3[0]->setDown(false);
@@ -453,7 +451,8 @@ void FrmOperativo::verifica()
 
 void FrmOperativo::NoNo()
 {
-    Sessione& s = programma.sessione();
+    Serie& s = programma.sessione().serie;
+    DatiOperazione& o = programma.sessione().operazione;
     esito(QString());
     s.tentativi = static_cast<std::int16_t>(s.tentativi + 1);
     if (s.tentativi == 3) {
@@ -467,9 +466,9 @@ void FrmOperativo::NoNo()
     nascondiLinee();
     impostaRisultato1(interrogativo);
     impostaSegno2(interrogativo);
-    s.rispostaAlunno.clear();
+    o.rispostaAlunno.clear();
     disattivaPannelli();
-    if (formaDiNumero(s.tipoEsercizio)) {
+    if (formaDiNumero(o.tipoEsercizio)) {
         mostraPannello(fraTastierino);
         tastieraCifre();
     } else {
@@ -482,12 +481,12 @@ void FrmOperativo::SiSi()
 {
     Sessione& s = programma.sessione();
     chiudiTempo();
-    registraAiuto(s);
-    lblCorrezione->setText(s.rispostaEsatta);
-    lblCorrezioneS->setText(s.rispostaEsatta);
+    registraAiuto(s.serie, s.operazione);
+    lblCorrezione->setText(s.operazione.rispostaEsatta);
+    lblCorrezioneS->setText(s.operazione.rispostaEsatta);
     esito(QString());
     disattivaPannelli();
-    if (formaDiNumero(s.tipoEsercizio)) {
+    if (formaDiNumero(s.operazione.tipoEsercizio)) {
         mostraPannello(fraTastierino);
         option1[0]->setDown(false);
         tastieraDopoCifre();
@@ -503,7 +502,7 @@ void FrmOperativo::SiSi()
 
 void FrmOperativo::chiudiTempo()
 {
-    Sessione& s = programma.sessione();
+    Serie& s = programma.sessione().serie;
     ope::chiudiTempo(s, programma.ambiente().orologio());
     lblTempoOperazione->setText(didascaliaTempoOperazione(s));
     lblTempoTotale->setText(didascaliaTempoTotale(s));

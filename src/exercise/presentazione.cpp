@@ -65,8 +65,8 @@ using Forme = std::array<Forma, 12>;
 
 struct Tavola {
     const char* simbolo;
-    int (*risultato)(const Sessione&);
-    QString Sessione::*spazioRisultato;
+    int (*risultato)(const DatiOperazione&);
+    QString DatiOperazione::*spazioRisultato;
     // Addition shows the drawn texts and pads them by their lengths.
     bool testiDisegnati;
     Forme forme;
@@ -82,7 +82,7 @@ const Tavola& sottrazione()
     constexpr Termine n2{Voce::Numero2};
     constexpr Termine d{Voce::Risultato};
     static const Tavola tavola{
-        "-", [](const Sessione& s) { return s.numero1 - s.numero2; }, &Sessione::spazioRisultato, false,
+        "-", [](const DatiOperazione& s) { return s.numero1 - s.numero2; }, &DatiOperazione::spazioRisultato, false,
         {{
             numero(n1, n2, ultima, bianco(d), {n1, " - ", n2, " = . "}),
             numero(d, n2, prima, bianco(n1), {" . - ", d, " = ", n2}),
@@ -107,7 +107,7 @@ const Tavola& addizione()
     constexpr Termine s{Voce::Risultato};
     // The last column of forms 8, 9, 11 and 12 lowers or raises the sum itself.
     static const Tavola tavola{
-        "+", [](const Sessione& sessione) { return int{sessione.numero3}; }, &Sessione::spazioNumero3, true,
+        "+", [](const DatiOperazione& o) { return int{o.numero3}; }, &DatiOperazione::spazioNumero3, true,
         {{
             numero(n1, n2, ultima, s, {n1, " + ", n2, " = .     r."}),
             numero(n2, s, prima, n1, {"  . + ", n2, " = ", s, "   r."}),
@@ -125,7 +125,7 @@ const Tavola& addizione()
     return tavola;
 }
 
-int prodotto(const Sessione& s) { return s.numero1 * s.numero2; }
+int prodotto(const DatiOperazione& s) { return s.numero1 * s.numero2; }
 
 const Tavola& moltiplicazione()
 {
@@ -133,7 +133,7 @@ const Tavola& moltiplicazione()
     constexpr Termine n2{Voce::Numero2};
     constexpr Termine p{Voce::Risultato};
     static const Tavola tavola{
-        "x", prodotto, &Sessione::spazioRisultato, false,
+        "x", prodotto, &DatiOperazione::spazioRisultato, false,
         {{
             numero(n1, n2, ultima, bianco(p), {n1, " x ", n2, " = . "}),
             numero(n1, bianco(p), prima, n2, {" . x ", n1, " = ", bianco(p)}),
@@ -158,7 +158,7 @@ const Tavola& divisione()
     constexpr Termine n2{Voce::Numero2};
     constexpr Termine p{Voce::Risultato};
     static const Tavola tavola{
-        ":", prodotto, &Sessione::spazioRisultato, false,
+        ":", prodotto, &DatiOperazione::spazioRisultato, false,
         {{
             numero(p, n2, ultima, bianco(n1), {p, " : ", n2, " = . "}),
             numero(n1, n2, prima, bianco(p), {" . : ", n1, " = ", n2}),
@@ -197,14 +197,14 @@ struct Scritto {
     QString log;
 };
 
-QString& spazioDelFattore(Sessione& s, Voce voce)
+QString& spazioDelFattore(DatiOperazione& s, Voce voce)
 {
     return voce == Voce::Numero1 ? s.spazioNumero1 : s.spazioNumero2;
 }
 
 // A factor shown one more or one less gets the pad of the shown value, kept
 // in the session; a result shown so keeps the pad of the true result.
-Scritto scrivi(const Tavola& tavola, Sessione& s, Termine t)
+Scritto scrivi(const Tavola& tavola, DatiOperazione& s, Termine t)
 {
     int valore = 0;
     QString testo;
@@ -246,7 +246,7 @@ PosizioneSegno posizioneDelSegno(int forma)
 
 } // namespace
 
-Presentazione presenta(Operazione operazione, int forma, Sessione& s)
+Presentazione presenta(Operazione operazione, int forma, DatiOperazione& s)
 {
     Presentazione p;
     if (forma < 1 || forma > 12)
@@ -291,22 +291,22 @@ namespace {
 // Pads by the length of the trimmed text, 1 to 4 characters; nullptr (and
 // any other length) leaves the pad as it was.
 struct Allineamento {
-    QString Sessione::*testo;
-    QString Sessione::*spazio;
+    QString DatiOperazione::*testo;
+    QString DatiOperazione::*spazio;
     std::array<const char*, 4> perLunghezza;
 };
 
 const std::array<Allineamento, 5> allineamenti{{
-    {&Sessione::testoNumero1, &Sessione::spazioNumero1, {"  ", " ", "", nullptr}},
-    {&Sessione::testoNumero2, &Sessione::spazioNumero2, {"  ", " ", "", nullptr}},
-    {&Sessione::testoNumero3, &Sessione::spazioNumero3, {"  ", " ", "", nullptr}},
-    {&Sessione::rispostaEsatta, &Sessione::spazioRispostaEsatta, {"  ", " ", "", nullptr}},
-    {&Sessione::rispostaAlunno, &Sessione::spazioRisposta, {"   ", "  ", " ", ""}},
+    {&DatiOperazione::testoNumero1, &DatiOperazione::spazioNumero1, {"  ", " ", "", nullptr}},
+    {&DatiOperazione::testoNumero2, &DatiOperazione::spazioNumero2, {"  ", " ", "", nullptr}},
+    {&DatiOperazione::testoNumero3, &DatiOperazione::spazioNumero3, {"  ", " ", "", nullptr}},
+    {&DatiOperazione::rispostaEsatta, &DatiOperazione::spazioRispostaEsatta, {"  ", " ", "", nullptr}},
+    {&DatiOperazione::rispostaAlunno, &DatiOperazione::spazioRisposta, {"   ", "  ", " ", ""}},
 }};
 
 } // namespace
 
-void calcolaSpazi(Sessione& s)
+void calcolaSpazi(DatiOperazione& s)
 {
     for (const Allineamento& a : allineamenti) {
         const qsizetype lunghezza = (s.*a.testo).trimmed().size();

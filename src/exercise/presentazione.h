@@ -5,7 +5,7 @@
 
 namespace ope {
 
-struct Sessione;
+struct DatiOperazione;
 
 enum class Operazione { Addizione, Sottrazione, Moltiplicazione, Divisione };
 
@@ -43,10 +43,10 @@ struct Presentazione {
 // session. Changes the session only where a form itself does (the addition
 // sum in forms 8, 9, 11, 12 and the pads the forms recompute); the caller
 // stores tipoEsercizio, rispostaEsatta and the log line.
-Presentazione presenta(Operazione operazione, int forma, Sessione& s);
+Presentazione presenta(Operazione operazione, int forma, DatiOperazione& s);
 
 // Right-aligns the numbers of a log line: the pads spazioNumero1..3,
 // spazioRispostaEsatta and spazioRisposta from the lengths of their trimmed texts.
-void calcolaSpazi(Sessione& s);
+void calcolaSpazi(DatiOperazione& s);
 
 } // namespace ope

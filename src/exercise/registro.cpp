@@ -21,21 +21,21 @@ std::int16_t a16(double valore)
     return static_cast<std::int16_t>(std::clamp(valore, 0.0, massimo));
 }
 
-QString secondiTra(const Sessione& s)
+QString secondiTra(const Serie& s)
 {
     return QStringLiteral("(s.") + s.spazioTempo + s.testoTempoOperazione.trimmed() + QLatin1Char(')');
 }
 
 } // namespace
 
-QString& rigaCorrente(Sessione& s)
+QString& rigaCorrente(Serie& s)
 {
-    Q_ASSERT(s.contaOperazioni >= 0 && s.contaOperazioni < Sessione::righeLog);
-    const int indice = std::clamp<int>(s.contaOperazioni, 0, Sessione::righeLog - 1);
+    Q_ASSERT(s.contaOperazioni >= 0 && s.contaOperazioni < righeLog);
+    const int indice = std::clamp<int>(s.contaOperazioni, 0, righeLog - 1);
     return s.operazioniEseguite[static_cast<std::size_t>(indice)];
 }
 
-void chiudiTempo(Sessione& s, double ora)
+void chiudiTempo(Serie& s, double ora)
 {
     s.tempoFine = ora;
     double trascorso = s.tempoFine - s.tempoInizio;
@@ -63,32 +63,32 @@ void chiudiTempo(Sessione& s, double ora)
         s.puntiniLog += QLatin1Char('.');
 }
 
-QString didascaliaTempoOperazione(const Sessione& s)
+QString didascaliaTempoOperazione(const Serie& s)
 {
     return s.secondiOperazione >= 99 ? QStringLiteral("99") : s.testoTempoOperazione;
 }
 
-QString didascaliaTempoTotale(const Sessione& s)
+QString didascaliaTempoTotale(const Serie& s)
 {
     return s.tempoTotale >= 999 ? QStringLiteral("999") : s.testoTempoTotale;
 }
 
-void registraErrore(Sessione& s, const QString& marcaEsito)
+void registraErrore(Serie& s, const DatiOperazione& o, const QString& marcaEsito)
 {
-    rigaCorrente(s) += s.spazioRisposta + s.rispostaAlunno + marcaEsito;
+    rigaCorrente(s) += o.spazioRisposta + o.rispostaAlunno + marcaEsito;
 }
 
-void registraEsatta(Sessione& s, const QString& marcaEsito)
+void registraEsatta(Serie& s, const DatiOperazione& o, const QString& marcaEsito)
 {
     // One dot less than the help leaves: the answer field is one wider.
     s.puntiniLog.chop(1);
-    rigaCorrente(s) += s.puntiniLog + s.spazioRisposta + s.rispostaAlunno + marcaEsito + QLatin1Char(' ')
+    rigaCorrente(s) += s.puntiniLog + o.spazioRisposta + o.rispostaAlunno + marcaEsito + QLatin1Char(' ')
                        + secondiTra(s);
 }
 
-void registraAiuto(Sessione& s)
+void registraAiuto(Serie& s, const DatiOperazione& o)
 {
-    rigaCorrente(s) += s.puntiniLog + s.spazioRispostaEsatta + s.rispostaEsatta + QStringLiteral(u"\u00b0  ")
+    rigaCorrente(s) += s.puntiniLog + o.spazioRispostaEsatta + o.rispostaEsatta + QStringLiteral(u"\u00b0  ")
                        + secondiTra(s);
 }
 
@@ -104,7 +104,7 @@ QString togliCifra(const QString& risposta)
     return risposta.left(std::max<qsizetype>(0, risposta.size() - 1));
 }
 
-bool rispostaGiusta(const Sessione& s)
+bool rispostaGiusta(const DatiOperazione& s)
 {
     return s.rispostaAlunno.trimmed() == s.rispostaEsatta.trimmed();
 }

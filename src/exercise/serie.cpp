@@ -7,7 +7,7 @@
 
 namespace ope {
 
-void azzeraSerie(Sessione& s)
+void azzeraSerie(Serie& s)
 {
     for (std::size_t i = 1; i <= operazioniPerSerie; ++i)
         s.operazioniEseguite[i].clear();
@@ -25,17 +25,17 @@ void azzeraSerie(Sessione& s)
     s.numeroEsercizio = static_cast<std::int16_t>(s.numeroEsercizio + 1);
 }
 
-void avanzaOperazione(Sessione& s)
+void avanzaOperazione(Serie& s, DatiOperazione& o)
 {
     s.secondiOperazione = 0;
-    s.rispostaAlunno.clear();
-    s.rispostaEsatta.clear();
+    o.rispostaAlunno.clear();
+    o.rispostaEsatta.clear();
     s.numeroOperazione = static_cast<std::int16_t>(s.numeroOperazione + 1);
     s.contaOperazioni = static_cast<std::int16_t>(s.contaOperazioni + 1);
     s.tentativi = 0;
 }
 
-bool serieFinita(const Sessione& s)
+bool serieFinita(const Serie& s)
 {
     return s.contaOperazioni >= operazioniPerSerie;
 }
@@ -65,28 +65,28 @@ std::optional<Operazione> operazioneDelTipo(int tipoOperazione, Generatore& g)
     }
 }
 
-void estraiOperandi(Operazione operazione, Sessione& s, Generatore& g)
+void estraiOperandi(Operazione operazione, const DatiScelte& c, DatiOperazione& o, Generatore& g)
 {
     switch (operazione) {
     case Operazione::Addizione:
-        estraiAddizione(s, g);
+        estraiAddizione(c, o, g);
         break;
     case Operazione::Sottrazione:
-        estraiSottrazione(s, g);
+        estraiSottrazione(c, o, g);
         break;
     case Operazione::Moltiplicazione:
-        estraiMoltiplicazione(s, g);
+        estraiMoltiplicazione(c, o, g);
         break;
     case Operazione::Divisione:
-        estraiDivisione(s, g);
+        estraiDivisione(c, o, g);
         break;
     }
 }
 
-void disegnaForma(Sessione& s, Generatore& g)
+void disegnaForma(const DatiScelte& c, DatiOperazione& o, Generatore& g)
 {
     g.semina();
-    s.tipoEsercizio = static_cast<std::int16_t>(g.tra(s.tipoEsercizioMin, s.tipoEsercizioMax));
+    o.tipoEsercizio = static_cast<std::int16_t>(g.tra(c.tipoEsercizioMin, c.tipoEsercizioMax));
 }
 
 } // namespace ope

@@ -44,9 +44,9 @@ QString nomeMaiuscolo(const QString& nome)
 
 void preparaAttestato(Sessione& s)
 {
-    s.giudizio = giudizioPer(calcolaVoto(s.esatteAttestato, s.contaOperazioni));
-    s.nomeAlunno = nomeMaiuscolo(s.nomeAlunno);
-    s.nomeEseguibile = s.nomeProgramma;
+    s.alunno.giudizio = giudizioPer(calcolaVoto(s.serie.esatteAttestato, s.serie.contaOperazioni));
+    s.alunno.nomeAlunno = nomeMaiuscolo(s.alunno.nomeAlunno);
+    s.scelte.nomeEseguibile = s.scelte.nomeProgramma;
 }
 
 std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data)
@@ -73,19 +73,19 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
     cambia(12, false, colori::nero);
     riga(QStringLiteral("rilsasciato a"), 1);
     cambia(20, true, colori::rossoVivo);
-    riga(s.nomeAlunno, 1);
+    riga(s.alunno.nomeAlunno, 1);
     cambia(12, false, colori::nero);
     riga(QStringLiteral("per aver eseguito"), 1);
     cambia(12, true, f.colore);
-    riga(s.nomeProgramma, 1);
-    riga(s.titoloObiettivo, 1);
-    riga(s.descrizioneLivello, 1);
+    riga(s.scelte.nomeProgramma, 1);
+    riga(s.scelte.titoloObiettivo, 1);
+    riga(s.scelte.descrizioneLivello, 1);
     cambia(f.punti, false, f.colore);
     riga(QStringLiteral("con la valutazione di"), 1);
     cambia(14, true, colori::rossoVivo);
-    riga(s.giudizio, 1);
+    riga(s.alunno.giudizio, 1);
     cambia(12, false, colori::nero);
-    riga(QStringLiteral("con %1 risposte esatte su %2 richieste").arg(s.esatteAttestato).arg(s.contaOperazioni), 2);
+    riga(QStringLiteral("con %1 risposte esatte su %2 richieste").arg(s.serie.esatteAttestato).arg(s.serie.contaOperazioni), 2);
     riga(QStringLiteral("Data  ") + data);
     return righe;
 }

@@ -57,9 +57,9 @@ FrmAttestato::FrmAttestato(Programma& p) : Finestra(QStringLiteral("FrmAttestato
     registraProporzioni();
 
     Sessione& s = programma.sessione();
-    valutazione = calcolaVoto(s.esatteAttestato, s.contaOperazioni);
+    valutazione = calcolaVoto(s.serie.esatteAttestato, s.serie.contaOperazioni);
     preparaAttestato(s);
-    if (!classificato(s.giudizio)) {
+    if (!classificato(s.alunno.giudizio)) {
         option5[0]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
         option5[0]->setEnabled(false);
     }
@@ -116,7 +116,7 @@ void FrmAttestato::mostraImmagine()
 void FrmAttestato::stampaAttestato()
 {
     const Ambiente& amb = programma.ambiente();
-    if (programma.sessione().contaOperazioni < operazioniMinime) {
+    if (programma.sessione().serie.contaOperazioni < operazioniMinime) {
         amb.avviso(messaggioEsito(EsitoStampa::troppoPoche));
         option5[0]->setEnabled(false);
         return;

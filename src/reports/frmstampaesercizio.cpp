@@ -125,7 +125,7 @@ void FrmStampaEsercizio::creaPannelloNome()
 
 void FrmStampaEsercizio::riempiGriglia()
 {
-    const Sessione& s = programma.sessione();
+    const Serie& s = programma.sessione().serie;
     // Only thirty places exist; further lines are simply not shown.
     const int ultima = std::min<int>(s.contaOperazioni, 30);
     for (int i = 1; i <= ultima; ++i)
@@ -159,7 +159,7 @@ void FrmStampaEsercizio::azione(int indice)
 
 void FrmStampaEsercizio::esci()
 {
-    Sessione& s = programma.sessione();
+    Serie& s = programma.sessione().serie;
     for (int k = 1; k <= 3; ++k)
         s.tempoEsercizio[std::size_t(k)].clear();
     close();
@@ -193,7 +193,7 @@ void FrmStampaEsercizio::avanti()
 {
     fraNome->setVisible(false);
     option1[2]->setFocus();
-    programma.sessione().nomeAlunno = txtNome->text();
+    programma.sessione().alunno.nomeAlunno = txtNome->text();
 }
 
 } // namespace ope

@@ -3,6 +3,8 @@
 
 #include "programma.h"
 #include "reports/schede.h"
+#include "session/sessione.h"
+#include "start/tabelle.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
@@ -56,11 +58,11 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
     registraProporzioni();
 
     Sessione& s = programma.sessione();
-    label1->setText(s.titoloObiettivo);
-    s.operazioniPerScheda = righePerScheda;
-    s.tipoStampaScheda = 0;
+    label1->setText(s.scelte.titoloObiettivo);
+    s.scheda.operazioniPerScheda = righePerScheda;
+    s.scheda.tipoStampaScheda = 0;
     for (int i = 1; i <= righePerScheda; ++i)
-        s.operazioniEseguite[i].clear();
+        bufferStampaScheda(s)[i].clear();
     costruisciScheda();
 
     frame3->setEnabled(false);
@@ -109,10 +111,10 @@ void FrmStampaSchede::creaControlli()
 
     const QFont fontOpzioni = carattere(QStringLiteral("Arial"), 10, true);
     // Group 2 is made first, so that group 1 lies in front until the first switch.
-    obiettivo.crea(frame1, QStringLiteral("Option1"), QStringLiteral("Label9"), didascalieDi(obiettiviScheda()),
+    obiettivo.crea(frame1, QStringLiteral("Option1"), QStringLiteral("Label9"), didascalieDi(obiettivi()),
                    postiObiettivi, {3, 4, 5, 0, 1, 2}, fontOpzioni, colori::pesca,
                    [this](int i) { sceltaObiettivo(i); });
-    livello.crea(frame2, QStringLiteral("Option2"), QStringLiteral("Label10"), didascalieDi(livelliScheda()),
+    livello.crea(frame2, QStringLiteral("Option2"), QStringLiteral("Label10"), didascalieDi(livelli(), &Livello::didascaliaScheda),
                  postiLivelli, {0, 1, 2, 3}, fontOpzioni, colori::pesca,
                  [this](int i) { sceltaLivello(i); });
     azzeraObiettivi();
@@ -178,7 +180,7 @@ void FrmStampaSchede::azzeraLivelli()
 void FrmStampaSchede::costruisciScheda()
 {
     Sessione& s = programma.sessione();
-    for (int i = 1; i <= s.operazioniPerScheda; ++i)
+    for (int i = 1; i <= s.scheda.operazioniPerScheda; ++i)
         generaRigaScheda(s, programma.generatore(), i);
 }
 
@@ -188,19 +190,19 @@ void FrmStampaSchede::svuotaScheda()
         lblOp[i]->clear();
 }
 
-void FrmStampaSchede::mostraScheda(const Sessione::Righe& righe)
+void FrmStampaSchede::mostraScheda(const Righe& righe)
 {
-    Sessione& s = programma.sessione();
+    Righe& buffer = bufferStampaScheda(programma.sessione());
     for (int i = 1; i <= righePerScheda; ++i) {
         lblOp[i]->setText(righe[i]);
-        s.operazioniEseguite[i] = righe[i];
+        buffer[i] = righe[i];
     }
 }
 
 void FrmStampaSchede::sceltaObiettivo(int i)
 {
     obiettivo.segna(i);
-    Sessione& s = programma.sessione();
+    DatiScelte& s = programma.sessione().scelte;
     scegliObiettivoScheda(s, i);
     label1->setText(s.titoloObiettivo);
     frame2->setEnabled(true);
@@ -218,21 +220,14 @@ void FrmStampaSchede::sceltaLivello(int i)
     // the pupils' sheet is shown, so the two printed sheets always match.
     frame4->setEnabled(false);
     daiFuoco(cmdSchedaAlunni);
-    label1->setText(s.descrizioneLivello + QStringLiteral("   -   ") + s.titoloObiettivo);
+    label1->setText(s.scelte.descrizioneLivello + QStringLiteral("   -   ") + s.scelte.titoloObiettivo);
     costruisciScheda();
     livello.segna(i);
 }
 
 void FrmStampaSchede::cambiaObiettivi()
 {
-    azzeraObiettivi();
-    azzeraLivelli();
-    frame2->setEnabled(false);
-    frame3->setEnabled(false);
-    pagina = pagina + 1 > 2 ? 1 : pagina + 1;
-    frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(pagina));
-    const int primo = pagina == 1 ? 0 : 3;
-    obiettivo.portaDavanti(primo, 3);
+    pagina = cambiaGruppoObiettivi(pagina, obiettivo, livello, frame1, {frame2, frame3});
 }
 
 void FrmStampaSchede::schedaAlunni()
@@ -244,20 +239,20 @@ void FrmStampaSchede::schedaAlunni()
     Sessione& s = programma.sessione();
     for (int i = 1; i <= righePerScheda; ++i)
         generaRigaScheda(s, programma.generatore(), i);
-    mostraScheda(s.schedaAlunni);
+    mostraScheda(s.scheda.schedaAlunni);
 }
 
 void FrmStampaSchede::schedaDocenti()
 {
     daiFuoco(cmdSchedaDocenti);
     svuotaScheda();
-    mostraScheda(programma.sessione().schedaDocenti);
+    mostraScheda(programma.sessione().scheda.schedaDocenti);
 }
 
 void FrmStampaSchede::stampa(std::int16_t tipo)
 {
     Sessione& s = programma.sessione();
-    s.tipoStampaScheda = tipo;
+    s.scheda.tipoStampaScheda = tipo;
     stampaScheda(s, programma.ambiente());
 }
 

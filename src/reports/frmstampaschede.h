@@ -38,7 +38,7 @@ private:
     void costruisciScheda();
     void svuotaScheda();
     void daiFuoco(QPushButton* scheda);
-    void mostraScheda(const Sessione::Righe& righe);
+    void mostraScheda(const Righe& righe);
 
     void sceltaObiettivo(int i);
     void sceltaLivello(int i);

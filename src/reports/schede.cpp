@@ -59,13 +59,13 @@ struct Numero {
     QString spazio;
 };
 
-Numero numeroDi(const Sessione& s, QChar lettera)
+Numero numeroDi(const Scheda& scheda, const DatiOperazione& o, QChar lettera)
 {
     if (lettera == u'A')
-        return {s.numero1, s.spazioNumero1};
+        return {o.numero1, o.spazioNumero1};
     if (lettera == u'B')
-        return {s.numero2, s.spazioNumero2};
-    return {s.risultatoScheda, s.spazioRisultato};
+        return {o.numero2, o.spazioNumero2};
+    return {scheda.risultatoScheda, o.spazioRisultato};
 }
 
 bool eNumero(QChar c)
@@ -73,12 +73,12 @@ bool eNumero(QChar c)
     return c == u'A' || c == u'B' || c == u'N';
 }
 
-QString testoAlunni(const Sessione& s, const FormaRiga& f)
+QString testoAlunni(const Scheda& scheda, const DatiOperazione& o, const FormaRiga& f)
 {
     QString testo;
     for (QChar c : f.modello) {
         if (eNumero(c)) {
-            const Numero n = numeroDi(s, c);
+            const Numero n = numeroDi(scheda, o, c);
             testo += n.spazio + QString::number(n.valore);
         } else {
             testo += c;
@@ -87,12 +87,12 @@ QString testoAlunni(const Sessione& s, const FormaRiga& f)
     return testo;
 }
 
-QString testoRisposta(const Sessione& s, const FormaRiga& f)
+QString testoRisposta(const Scheda& scheda, const DatiOperazione& o, const FormaRiga& f)
 {
     if (!eNumero(f.risposta))
         return f.apertura.toString() + f.risposta + u')';
     // The answer's pad stands before the parenthesis, not inside it.
-    const Numero n = numeroDi(s, f.risposta);
+    const Numero n = numeroDi(scheda, o, f.risposta);
     return n.spazio + f.apertura.toString() + QString::number(n.valore) + u')';
 }
 
@@ -100,9 +100,9 @@ QString testoRisposta(const Sessione& s, const FormaRiga& f)
 
 std::int16_t generaRigaScheda(Sessione& s, Generatore& g, int i)
 {
-    s.tipoOperazione = 2;
+    s.scelte.tipoOperazione = 2;
     const std::int16_t forma = GeneraSotSchede(s, g, i);
-    s.puntiniLog = separatoreScheda;
+    s.serie.puntiniLog = separatoreScheda;
     return forma;
 }
 
@@ -110,13 +110,13 @@ std::int16_t GeneraSotSchede(Sessione& s, Generatore& g, int i)
 {
     g.semina();
     const auto forma = static_cast<std::int16_t>(
-        g.intero(s.tipoEsercizioMax - s.tipoEsercizioMin + 1) + s.tipoEsercizioMin);
-    estraiOperandiScheda(s, g);
-    componiRigaScheda(s, forma, i);
+        g.intero(s.scelte.tipoEsercizioMax - s.scelte.tipoEsercizioMin + 1) + s.scelte.tipoEsercizioMin);
+    estraiOperandiScheda(s.scheda, s.operazione, g);
+    componiRigaScheda(s.scheda, s.operazione, forma, i);
     return forma;
 }
 
-void estraiOperandiScheda(Sessione& s, Generatore& g)
+void estraiOperandiScheda(Scheda& s, DatiOperazione& o, Generatore& g)
 {
     g.semina();
     if (s.livelloScheda < 1 || s.livelloScheda > 4)
@@ -126,86 +126,53 @@ void estraiOperandiScheda(Sessione& s, Generatore& g)
     do {
         int somma = 0;
         do {
-            s.numero1 = static_cast<std::int16_t>(r.base + g.intero(r.quanti));
-            s.numero2 = static_cast<std::int16_t>(r.base + g.intero(r.quanti));
-            somma = s.numero1 + s.numero2;
+            o.numero1 = static_cast<std::int16_t>(r.base + g.intero(r.quanti));
+            o.numero2 = static_cast<std::int16_t>(r.base + g.intero(r.quanti));
+            somma = o.numero1 + o.numero2;
         } while (somma < r.sommaMin || somma > r.sommaMax);
         s.scartoScheda = static_cast<std::int16_t>(1 + g.intero(3));
         totale = somma + s.scartoScheda;
     } while (totale < r.totaleMin || totale > r.totaleMax);
 }
 
-void calcolaSpaziScheda(Sessione& s)
+void calcolaSpaziScheda(const Scheda& scheda, DatiOperazione& o)
 {
-    s.spazioNumero1 = spazioPer(s.numero1);
-    s.spazioNumero2 = spazioPer(s.numero2);
-    s.spazioRisultato = spazioPer(s.risultatoScheda);
+    o.spazioNumero1 = spazioPer(o.numero1);
+    o.spazioNumero2 = spazioPer(o.numero2);
+    o.spazioRisultato = spazioPer(scheda.risultatoScheda);
 }
 
-void componiRigaScheda(Sessione& s, int forma, int i)
+void componiRigaScheda(Scheda& s, DatiOperazione& o, int forma, int i)
 {
     // A range left empty by the other windows can draw form 0: such a line
     // is not written, as no form says what it would hold.
-    if (forma < 1 || forma > 12 || i < 1 || i >= Sessione::righeLog)
+    if (forma < 1 || forma > 12 || i < 1 || i >= righeLog)
         return;
     const FormaRiga& f = formeRiga[forma - 1];
-    s.risultatoScheda = static_cast<std::int16_t>(s.numero1 + s.numero2 + f.scarto * s.scartoScheda);
-    calcolaSpaziScheda(s);
-    const QString alunni = testoAlunni(s, f);
+    s.risultatoScheda = static_cast<std::int16_t>(o.numero1 + o.numero2 + f.scarto * s.scartoScheda);
+    calcolaSpaziScheda(s, o);
+    const QString alunni = testoAlunni(s, o, f);
     s.schedaAlunni[i] = alunni;
     // The separator is always the seven blanks: the shared dot leader may
     // still hold whatever the exercise window left in it.
-    s.schedaDocenti[i] = alunni + separatoreScheda + testoRisposta(s, f);
+    s.schedaDocenti[i] = alunni + separatoreScheda + testoRisposta(s, o, f);
 }
 
-const std::array<ObiettivoScheda, 6>& obiettiviScheda()
+void scegliObiettivoScheda(DatiScelte& s, int indice)
 {
-    static const std::array<ObiettivoScheda, 6> tabella = [] {
-        const QString titoli[6] = {
-            QStringLiteral("SOTTRAZIONI.1   -   CALCOLO DEL RISULTATO"),
-            QStringLiteral("SOTTRAZIONI.1   -   CALCOLO DI UN TERMINE"),
-            QStringLiteral("SOTTRAZIONI.1   -   CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE"),
-            QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL NUMERO"),
-            QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL SEGNO"),
-            QStringLiteral("SOTTRAZIONI.2   -   CALCOLO CASUALE DEL NUMERO O DEL SEGNO"),
-        };
-        // Captions and form ranges are the start window's; the titles are the sheet's own.
-        std::array<ObiettivoScheda, 6> t;
-        for (int i = 0; i < 6; ++i) {
-            const Obiettivo& o = obiettivi()[i];
-            t[i] = {o.didascalia, titoli[i], o.formaMin, o.formaMax};
-        }
-        return t;
-    }();
-    return tabella;
-}
-
-const std::array<LivelloScheda, 4>& livelliScheda()
-{
-    static const std::array<LivelloScheda, 4> tabella{{
-        {QStringLiteral("da 1   a 30"), 1, 30, 1},
-        {QStringLiteral("da 30  a  60"), 30, 60, 2},
-        {QStringLiteral("da 60  a 99"), 60, 99, 3},
-        {QStringLiteral("da 1 a 99"), 1, 99, 4},
-    }};
-    return tabella;
-}
-
-void scegliObiettivoScheda(Sessione& s, int indice)
-{
-    const ObiettivoScheda& o = obiettiviScheda().at(indice);
-    s.titoloObiettivo = o.titolo;
+    const Obiettivo& o = obiettivi().at(indice);
+    s.titoloObiettivo = o.titoloScheda;
     s.tipoEsercizioMin = o.formaMin;
     s.tipoEsercizioMax = o.formaMax;
 }
 
 void scegliLivelloScheda(Sessione& s, int indice)
 {
-    const LivelloScheda& l = livelliScheda().at(indice);
-    s.numeroMin = l.numeroMin;
-    s.numeroMax = l.numeroMax;
-    s.livelloScheda = l.livello;
-    s.descrizioneLivello = descrizioneDelLivello(l.numeroMin, l.numeroMax);
+    const Livello& l = livelli().at(indice);
+    s.scelte.numeroMin = l.numeroMin;
+    s.scelte.numeroMax = l.numeroMax;
+    s.scheda.livelloScheda = l.livello;
+    s.scelte.descrizioneLivello = descrizioneDelLivello(l.numeroMin, l.numeroMax);
 }
 
 namespace {
@@ -227,20 +194,20 @@ void impaginaScheda(Stampante& st, const Sessione& s)
     st.x = 1000;
     st.y = 1500;
     st.punti = 12;
-    st.stampa(s.titoloObiettivo);
+    st.stampa(s.scelte.titoloObiettivo);
 
-    st.punti = s.tipoStampaScheda == 1 ? 12 : 10;
+    st.punti = s.scheda.tipoStampaScheda == 1 ? 12 : 10;
     for (int i = 1; i <= righePerScheda; ++i) {
         const int k = (i - 1) % 30;
         st.x = sinistraColonna[(i - 1) / 30];
         st.y = altoBlocco[k / 10] + passoRiga * (k % 10);
-        st.stampa(s.operazioniEseguite[i]);
+        st.stampa(bufferStampaScheda(s)[i]);
     }
 
     st.punti = 8;
     st.x = 1000;
     st.y = 15100;
-    st.stampa(s.titoloObiettivo);
+    st.stampa(s.scelte.titoloObiettivo);
 }
 
 bool stampaScheda(const Sessione& s, const Ambiente& ambiente)

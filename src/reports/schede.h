@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <cstdint>
 
 namespace ope {
 
 struct Ambiente;
+struct DatiOperazione;
+struct DatiScelte;
+struct Scheda;
 struct Sessione;
 class Generatore;
 class Stampante;
@@ -28,34 +30,17 @@ std::int16_t GeneraSotSchede(Sessione& s, Generatore& g, int i);
 
 // Draws a, b and c for the worksheet's level into numero1, numero2 and
 // scartoScheda; any other level leaves them as they were.
-void estraiOperandiScheda(Sessione& s, Generatore& g);
+void estraiOperandiScheda(Scheda& scheda, DatiOperazione& o, Generatore& g);
 
 // One blank before a, b and n when they are below 10.
-void calcolaSpaziScheda(Sessione& s);
+void calcolaSpaziScheda(const Scheda& scheda, DatiOperazione& o);
 
 // Writes line i in the given form (1..12) from numero1, numero2 and
 // scartoScheda: sets n, the pads and both texts. Any other form writes nothing.
-void componiRigaScheda(Sessione& s, int forma, int i);
-
-// The two panels of the worksheet window, as data.
-struct ObiettivoScheda {
-    QString didascalia;
-    QString titolo;
-    std::int16_t formaMin;
-    std::int16_t formaMax;
-};
-const std::array<ObiettivoScheda, 6>& obiettiviScheda();
-
-struct LivelloScheda {
-    QString didascalia;
-    std::int16_t numeroMin;
-    std::int16_t numeroMax;
-    std::int16_t livello;
-};
-const std::array<LivelloScheda, 4>& livelliScheda();
+void componiRigaScheda(Scheda& scheda, DatiOperazione& o, int forma, int i);
 
 // What choosing objective i or level i of the worksheet window writes.
-void scegliObiettivoScheda(Sessione& s, int indice);
+void scegliObiettivoScheda(DatiScelte& s, int indice);
 void scegliLivelloScheda(Sessione& s, int indice);
 
 // Lays the sheet held in lines 1..60 of the print buffer out on one page:

@@ -31,12 +31,12 @@ void stampaIntestazione(Stampante& st, const QString& nome, const QString& data)
         st.stampa(dataDiStampa, false);
 }
 
-bool stampaCorpo(Stampante& st, const Sessione& s)
+bool stampaCorpo(Stampante& st, const Serie& s)
 {
     st.punti = 12;
     st.grassetto = true;
     st.y = altoCorpo;
-    const int ultima = std::min<int>(s.contaOperazioni, Sessione::righeLog - 1);
+    const int ultima = std::min<int>(s.contaOperazioni, righeLog - 1);
     for (int i = 1; i <= ultima; ++i) {
         if (i == 1 || i == 11 || i == 21) {
             st.fineRiga();
@@ -51,7 +51,7 @@ bool stampaCorpo(Stampante& st, const Sessione& s)
     return true;
 }
 
-bool stampaPiede(Stampante& st, const Sessione& s)
+bool stampaPiede(Stampante& st, const Serie& s)
 {
     for (int k = 1; k <= 3; ++k) {
         st.fineRiga();
@@ -70,15 +70,15 @@ bool stampaPiede(Stampante& st, const Sessione& s)
 EsitoStampa stampaEsercizi(Stampante& st, const Sessione& s, const QStringList& fontStampante,
                            const QString& data)
 {
-    if (s.contaOperazioni < operazioniMinime)
+    if (s.serie.contaOperazioni < operazioniMinime)
         return EsitoStampa::troppoPoche;
     const QString font = scegliFontCourier(fontStampante);
     if (font.isEmpty())
         return EsitoStampa::senzaFont;
     st.font = font;
 
-    stampaIntestazione(st, s.nomeAlunno, data);
-    if (!stampaCorpo(st, s) || !stampaPiede(st, s))
+    stampaIntestazione(st, s.alunno.nomeAlunno, data);
+    if (!stampaCorpo(st, s.serie) || !stampaPiede(st, s.serie))
         return EsitoStampa::guasto;
     return st.fine() ? EsitoStampa::stampata : EsitoStampa::guasto;
 }

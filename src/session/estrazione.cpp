@@ -23,7 +23,7 @@ constexpr RegolaAddizione regoleAddizione[] = {
     {90, 20, 0, 98, false},
 };
 
-void padDelDisegno(Sessione& s, int risultato)
+void padDelDisegno(DatiOperazione& s, int risultato)
 {
     s.spazioNumero1 = spazioPer(s.numero1);
     s.spazioNumero2 = spazioPer(s.numero2);
@@ -32,12 +32,12 @@ void padDelDisegno(Sessione& s, int risultato)
 
 } // namespace
 
-void estraiAddizione(Sessione& s, Generatore& g)
+void estraiAddizione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
     g.semina();
-    if (s.livello < 1 || s.livello > 4)
+    if (c.livello < 1 || c.livello > 4)
         return;
-    const RegolaAddizione& r = regoleAddizione[s.livello - 1];
+    const RegolaAddizione& r = regoleAddizione[c.livello - 1];
     int somma = 0;
     do {
         if (r.risemina)
@@ -52,45 +52,45 @@ void estraiAddizione(Sessione& s, Generatore& g)
     s.testoNumero3 = QString::number(s.numero3);
 }
 
-void estraiSottrazione(Sessione& s, Generatore& g)
+void estraiSottrazione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
     g.semina();
     // No level chosen yet: no two different numbers to draw, so nothing is drawn.
-    if (s.numeroMax <= s.numeroMin)
+    if (c.numeroMax <= c.numeroMin)
         return;
     do {
-        s.numero1 = static_cast<std::int16_t>(g.tra(s.numeroMin, s.numeroMax));
-        s.numero2 = static_cast<std::int16_t>(g.tra(s.numeroMin, s.numeroMax));
+        s.numero1 = static_cast<std::int16_t>(g.tra(c.numeroMin, c.numeroMax));
+        s.numero2 = static_cast<std::int16_t>(g.tra(c.numeroMin, c.numeroMax));
     } while (s.numero1 <= s.numero2);
     padDelDisegno(s, s.numero1 - s.numero2);
 }
 
-void estraiMoltiplicazione(Sessione& s, Generatore& g)
+void estraiMoltiplicazione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
     g.semina();
     // Two factors of at least 2 need a level that reaches 4.
-    if (s.numeroMax < 4 || s.numeroMax < s.numeroMin)
+    if (c.numeroMax < 4 || c.numeroMax < c.numeroMin)
         return;
-    if (s.numeroMin * s.numeroMin <= s.numeroMax) {
+    if (c.numeroMin * c.numeroMin <= c.numeroMax) {
         do {
-            s.numero1 = static_cast<std::int16_t>(g.tra(s.numeroMin, s.numeroMax));
-            s.numero2 = static_cast<std::int16_t>(g.tra(s.numeroMin, s.numeroMax));
-        } while (s.numero1 * s.numero2 > s.numeroMax || s.numero1 == 1 || s.numero2 == 1);
+            s.numero1 = static_cast<std::int16_t>(g.tra(c.numeroMin, c.numeroMax));
+            s.numero2 = static_cast<std::int16_t>(g.tra(c.numeroMin, c.numeroMax));
+        } while (s.numero1 * s.numero2 > c.numeroMax || s.numero1 == 1 || s.numero2 == 1);
     } else {
         // No two factors of the level multiply within it (30..60, 60..99): draw
         // factors of at least 2 whose product lies in the level instead.
-        const int massimoFattore = s.numeroMax / 2;
+        const int massimoFattore = c.numeroMax / 2;
         do {
             s.numero1 = static_cast<std::int16_t>(g.tra(2, massimoFattore));
             s.numero2 = static_cast<std::int16_t>(g.tra(2, massimoFattore));
-        } while (s.numero1 * s.numero2 < s.numeroMin || s.numero1 * s.numero2 > s.numeroMax);
+        } while (s.numero1 * s.numero2 < c.numeroMin || s.numero1 * s.numero2 > c.numeroMax);
     }
     padDelDisegno(s, s.numero1 * s.numero2);
 }
 
-void estraiDivisione(Sessione& s, Generatore& g)
+void estraiDivisione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
-    estraiMoltiplicazione(s, g);
+    estraiMoltiplicazione(c, s, g);
 }
 
 } // namespace ope

@@ -3,14 +3,15 @@
 
 namespace ope {
 
-struct Sessione;
+struct DatiOperazione;
+struct DatiScelte;
 class Generatore;
 
 // Each draws the operands of one operation for the chosen level and leaves
-// them, with their pads, in the session.
-void estraiAddizione(Sessione& s, Generatore& g);
-void estraiSottrazione(Sessione& s, Generatore& g);
-void estraiMoltiplicazione(Sessione& s, Generatore& g);
-void estraiDivisione(Sessione& s, Generatore& g);
+// them, with their pads, in the operation on screen.
+void estraiAddizione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
+void estraiSottrazione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
+void estraiMoltiplicazione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
+void estraiDivisione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
 
 } // namespace ope

@@ -7,13 +7,12 @@
 
 namespace ope {
 
-// The variables every window shares. Fields are public on purpose: the windows
-// read and write them directly, as the one user-interface thread is the only user.
-struct Sessione {
-    static constexpr int righeLog = 91;   // lines 0..90; line 0 is never used
-    using Righe = std::array<QString, righeLog>;
+inline constexpr int righeLog = 91;   // lines 0..90; line 0 is never used
+using Righe = std::array<QString, righeLog>;
 
-    // Choices made in the start window (or in the worksheet window)
+// What the pupil chose in the start window (or the teacher in the worksheet
+// window), and the names the program goes by.
+struct DatiScelte {
     std::int16_t tipoOperazione = 0;      // 1 add, 2 sub, 3 add/sub, 4 mul, 5 div, 6 mul/div, 7 any
     std::int16_t livello = 0;
     std::int16_t numeroMin = 0;
@@ -23,17 +22,22 @@ struct Sessione {
     std::int16_t maxCifre = 0;
     QString titoloObiettivo;
     QString descrizioneLivello;
+    // The start window's headings of the choice, which the exercise window repeats.
+    QString intestazioneObiettivo;
+    QString intestazioneLivello;
     QString nomeProgramma;
     QString nomeEseguibile;
+};
 
-    // The operation on screen
+// The operation on screen: its operands, the pads that align them in a text
+// line, the answer expected and what the pupil has keyed so far.
+struct DatiOperazione {
     std::int16_t numero1 = 0;
     std::int16_t numero2 = 0;
     std::int16_t numero3 = 0;
     QString testoNumero1;
     QString testoNumero2;
     QString testoNumero3;
-    std::int16_t risultatoScheda = 0;
     std::int16_t tipoEsercizio = 0;
     QString rispostaEsatta;
     QString rispostaAlunno;
@@ -43,9 +47,12 @@ struct Sessione {
     QString spazioNumero3;
     QString spazioRisposta;
     QString spazioRispostaEsatta;
+};
 
-    // Counters of the current run
-    std::int16_t contaOperazioni = 0;
+// The current run of operations: its counts, its times (seconds since
+// midnight) and the log of executed operations the printout reads.
+struct Serie {
+    std::int16_t contaOperazioni = 0;     // also the index of the log line on screen
     std::int16_t numeroOperazione = 0;
     std::int16_t risposteEsatte = 0;
     std::int16_t esatteAttestato = 0;
@@ -53,7 +60,6 @@ struct Sessione {
     std::int16_t tentativi = 0;
     std::int16_t numeroEsercizio = 0;
 
-    // Times, in seconds since midnight
     double tempoInizio = 0;
     double tempoFine = 0;
     double tempoOperazione = 0;
@@ -65,23 +71,42 @@ struct Sessione {
     std::array<std::int16_t, 4> secondiEsercizio{};
     std::array<QString, 4> tempoEsercizio;
 
-    // The log of executed operations
     Righe operazioniEseguite;
     QString puntiniLog;
     std::int16_t contaPuntini = 0;
+};
 
-    // Worksheets
+// The worksheet generator's own state: the two sheets and how to print them.
+struct Scheda {
     Righe schedaAlunni;
     Righe schedaDocenti;
     std::int16_t tipoStampaScheda = 0;
     std::int16_t operazioniPerScheda = 0;
     std::int16_t livelloScheda = 0;
     std::int16_t scartoScheda = 0;
+    std::int16_t risultatoScheda = 0;     // n of the line last built
+};
 
-    // Printout and certificate
+// The printout's and the certificate's: the pupil's name and the grade.
+struct Alunno {
     QString nomeAlunno;
     QString giudizio;
 };
+
+// The record every window shares, in its parts; one user-interface thread
+// is its only user.
+struct Sessione {
+    DatiScelte scelte;
+    DatiOperazione operazione;
+    Serie serie;
+    Scheda scheda;
+    Alunno alunno;
+};
+
+// The worksheet window prints from lines 1..60 of the run's log and empties
+// them when it opens: the log is its print buffer.
+inline Righe& bufferStampaScheda(Sessione& s) { return s.serie.operazioniEseguite; }
+inline const Righe& bufferStampaScheda(const Sessione& s) { return s.serie.operazioniEseguite; }
 
 // The runtime's number-to-text form: a blank stands where a minus would (7 -> " 7").
 inline QString testoConSegno(long long valore)

@@ -65,15 +65,14 @@ protected:
 FrmInizio::FrmInizio(Programma& p)
     : Finestra(QStringLiteral("frmInizio"), larghezzaProgetto, altezzaProgetto), programma(p)
 {
-    Sessione& s = programma.sessione();
+    DatiScelte& s = programma.sessione().scelte;
     s.tipoOperazione = 2;
     creaControlli();
     creaMenu();
     avviaTendine();
     registraProporzioni();
 
-    label1->setText(QStringLiteral("Obiettivo: "));
-    label3->setText(QStringLiteral("Livello: "));
+    intesta(QStringLiteral("Obiettivo: "), QStringLiteral("Livello: "));
     // The design already puts them there, so the first resize keeps them in place.
     label1->move(label7->width(), label1->y());
     label3->move(label7->width(), label3->y());
@@ -289,14 +288,14 @@ void FrmInizio::scarica()
 
 void FrmInizio::leggiLivelli()
 {
-    Sessione& s = programma.sessione();
+    DatiScelte& s = programma.sessione().scelte;
     impostazioni = leggiFileImpostazioni(fileImpostazioni(s.nomeProgramma), s.tipoOperazione);
     s.tipoOperazione = impostazioni.tipoOperazione;
 }
 
 void FrmInizio::scriviLivelli()
 {
-    const Sessione& s = programma.sessione();
+    const DatiScelte& s = programma.sessione().scelte;
     impostazioni.tipoOperazione = s.tipoOperazione;
     scriviFileImpostazioni(fileImpostazioni(s.nomeProgramma), impostazioni);
 }
@@ -314,9 +313,9 @@ void FrmInizio::azzeraLivelli()
 void FrmInizio::sceltaObiettivo(int i)
 {
     obiettivo.segna(i);
-    Sessione& s = programma.sessione();
+    DatiScelte& s = programma.sessione().scelte;
     scegliObiettivo(s, i);
-    label1->setText(obiettivi()[i].prefisso + s.titoloObiettivo);
+    intesta(obiettivi()[i].prefisso + s.titoloObiettivo, s.intestazioneLivello);
     lblCambiaOb[1]->setEnabled(true);
     frame2->setEnabled(true);
 }
@@ -324,10 +323,10 @@ void FrmInizio::sceltaObiettivo(int i)
 void FrmInizio::sceltaLivello(int i)
 {
     azzeraLivelli();
-    Sessione& s = programma.sessione();
+    DatiScelte& s = programma.sessione().scelte;
     scegliLivello(s, i);
     prefissoLivello = livelli()[i].prefisso;
-    label3->setText(prefissoLivello + s.descrizioneLivello);
+    intesta(s.intestazioneObiettivo, prefissoLivello + s.descrizioneLivello);
     frame3->setEnabled(true);
     livello.segna(i);
 }
@@ -335,20 +334,21 @@ void FrmInizio::sceltaLivello(int i)
 void FrmInizio::cambiaObiettivi(int indice)
 {
     if (indice == 0) {
-        azzeraObiettivi();
-        azzeraLivelli();
-        label1->setText(QStringLiteral("Obiettivo"));
-        label3->setText(QStringLiteral("Livello"));
-        frame2->setEnabled(false);
-        frame3->setEnabled(false);
+        intesta(QStringLiteral("Obiettivo"), QStringLiteral("Livello"));
         std::int16_t& gruppo = impostazioni.gruppoObiettivi;
-        gruppo = gruppo + 1 > 2 ? 1 : gruppo + 1;
-        const int primo = gruppo == 1 ? 0 : 3;
-        lblNomeOperazione->setText(programma.sessione().nomeProgramma + QStringLiteral(".%1").arg(gruppo));
-        frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(gruppo));
-        obiettivo.portaDavanti(primo, 3);
+        gruppo = static_cast<std::int16_t>(cambiaGruppoObiettivi(gruppo, obiettivo, livello, frame1, {frame2, frame3}));
+        lblNomeOperazione->setText(programma.sessione().scelte.nomeProgramma + QStringLiteral(".%1").arg(gruppo));
     }
     scriviLivelli();
+}
+
+void FrmInizio::intesta(const QString& obiettivoScelto, const QString& livelloScelto)
+{
+    DatiScelte& s = programma.sessione().scelte;
+    s.intestazioneObiettivo = obiettivoScelto;
+    s.intestazioneLivello = livelloScelto;
+    label1->setText(obiettivoScelto);
+    label3->setText(livelloScelto);
 }
 
 void FrmInizio::avanti()

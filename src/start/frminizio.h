@@ -50,6 +50,8 @@ private:
     void sceltaObiettivo(int i);
     void sceltaLivello(int i);
     void cambiaObiettivi(int indice);
+    // The headings of the choice, which the exercise window repeats.
+    void intesta(const QString& obiettivoScelto, const QString& livelloScelto);
     void avanti();
 
     Programma& programma;

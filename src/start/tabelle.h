@@ -7,13 +7,14 @@
 
 namespace ope {
 
-struct Sessione;
+struct DatiScelte;
 
-// The six objectives as the start window offers them.
+// The six objectives, as the start window and the worksheet window offer them.
 struct Obiettivo {
     QString didascalia;
-    QString prefisso;
+    QString prefisso;       // before the title in the start window's heading
     QString titolo;
+    QString titoloScheda;   // the worksheet's title
     std::int16_t formaMin;
     std::int16_t formaMax;
 };
@@ -22,6 +23,7 @@ const std::array<Obiettivo, 6>& obiettivi();
 // The four levels.
 struct Livello {
     QString didascalia;
+    QString didascaliaScheda;   // the worksheet window's shorter caption
     std::int16_t livello;
     std::int16_t numeroMin;
     std::int16_t numeroMax;
@@ -32,8 +34,8 @@ const std::array<Livello, 4>& livelli();
 // "NUMERO MASSIMO da  30 a 60"
 QString descrizioneDelLivello(int numeroMin, int numeroMax);
 
-// What choosing objective i or level i writes into the session.
-void scegliObiettivo(Sessione& s, int indice);
-void scegliLivello(Sessione& s, int indice);
+// What choosing objective i or level i in the start window writes.
+void scegliObiettivo(DatiScelte& s, int indice);
+void scegliLivello(DatiScelte& s, int indice);
 
 } // namespace ope

@@ -5,14 +5,10 @@
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
 
+#include <QGroupBox>
 #include <QLabel>
 
 namespace ope {
-
-namespace {
-
-
-} // namespace
 
 void Scelte::crea(QWidget* cornice, const QString& nomeOpzione, const QString& nomeMarcatore,
                   const std::vector<QString>& didascalie, const Posti& posti, const std::vector<int>& ordine,
@@ -57,6 +53,20 @@ void Scelte::portaDavanti(int primo, int quanti)
 {
     for (int i = primo; i < primo + quanti; ++i)
         opzioni.at(i)->raise();
+}
+
+int cambiaGruppoObiettivi(int gruppo, Scelte& obiettivi, Scelte& livelli, QGroupBox* cornice,
+                          std::initializer_list<QWidget*> inAttesa)
+{
+    obiettivi.azzera();
+    livelli.azzera();
+    for (QWidget* w : inAttesa)
+        w->setEnabled(false);
+    const int nuovo = gruppo + 1 > 2 ? 1 : gruppo + 1;
+    cornice->setTitle(QStringLiteral("OBIETTIVI %1").arg(nuovo));
+    const int perGruppo = obiettivi.quante() / 2;
+    obiettivi.portaDavanti(nuovo == 1 ? 0 : perGruppo, perGruppo);
+    return nuovo;
 }
 
 } // namespace ope

@@ -3,10 +3,12 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QColor;
 class QFont;
+class QGroupBox;
 class QLabel;
 class QWidget;
 
@@ -53,13 +55,20 @@ private:
     std::vector<QLabel*> marcatori;
 };
 
+// The switch between the two groups of objectives that share their places:
+// no objective or level stays chosen, the levels and the panel after them
+// wait for a new objective, and the objectives' frame names the group now in
+// front. Answers the new group, 1 or 2.
+int cambiaGruppoObiettivi(int gruppo, Scelte& obiettivi, Scelte& livelli, QGroupBox* cornice,
+                          std::initializer_list<QWidget*> inAttesa);
+
 // The captions of a table of choices, in table order.
-template <class Tabella>
-std::vector<QString> didascalieDi(const Tabella& tabella)
+template <class Tabella, class Riga = typename Tabella::value_type>
+std::vector<QString> didascalieDi(const Tabella& tabella, QString Riga::*campo = &Riga::didascalia)
 {
     std::vector<QString> d;
-    for (const auto& riga : tabella)
-        d.push_back(riga.didascalia);
+    for (const Riga& riga : tabella)
+        d.push_back(riga.*campo);
     return d;
 }
 

@@ -73,7 +73,7 @@ void TestAccessibile::tastiEPannelliHannoUnNome()
     // The operation itself is read from its labels.
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("lblRisultato1"))), QStringLiteral("?"));
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblNumero1"))),
-             QString::number(programma->sessione().numero1));
+             QString::number(programma->sessione().operazione.numero1));
 }
 
 void TestAccessibile::ilVerdettoVieneAnnunciato()
@@ -83,7 +83,7 @@ void TestAccessibile::ilVerdettoVieneAnnunciato()
     QWidget* esercizio = apriEsercizio(0);
     QVERIFY(esercizio);
     auto* verdetto = prova::controllo<QLabel>(esercizio, QStringLiteral("LblEsito"));
-    const QString giusta = programma->sessione().rispostaEsatta.trimmed();
+    const QString giusta = programma->sessione().operazione.rispostaEsatta.trimmed();
     const QString sbagliata = giusta == QLatin1String("1") ? QStringLiteral("2") : QStringLiteral("1");
     prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(sbagliata));
     prova::premi(esercizio, QStringLiteral("Option1(11)"));

@@ -63,7 +63,7 @@ QString didascalia(QWidget* f, const char* nome)
 // Keys the answer on whichever keypad the form uses, then "Verifica".
 void rispondi(QWidget* f, const Sessione& s, const QString& risposta)
 {
-    if (s.tipoEsercizio >= 7) {
+    if (s.operazione.tipoEsercizio >= 7) {
         prova::premi(f, QStringLiteral("Option5(%1)").arg(segniTasti.indexOf(risposta)));
         prova::premi(f, QStringLiteral("Option5(3)"));
         return;
@@ -73,18 +73,18 @@ void rispondi(QWidget* f, const Sessione& s, const QString& risposta)
     prova::premi(f, QStringLiteral("Option1(11)"));
 }
 
-QString giusta(const Sessione& s) { return s.rispostaEsatta.trimmed(); }
+QString giusta(const Sessione& s) { return s.operazione.rispostaEsatta.trimmed(); }
 
 QString sbagliata(const Sessione& s)
 {
-    if (s.tipoEsercizio >= 7)
+    if (s.operazione.tipoEsercizio >= 7)
         return giusta(s) == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
     return QStringLiteral("0") + giusta(s);   // "07" is not 7
 }
 
 void avanti(QWidget* f, const Sessione& s)
 {
-    prova::premi(f, s.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+    prova::premi(f, s.operazione.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
 }
 
 // Which keys of the digit keypad can be pressed, as a string of 0/1 for Option1(0..14).
@@ -142,12 +142,12 @@ void TestFrmOperativo::apertaDalleScelteDellInizio()
     QCOMPARE(didascalia(f, "Label1(1)"), QStringLiteral("   OPERAZIONE:    Sottrazioni"));
     QCOMPARE(didascalia(f, "Label1(2)"), QStringLiteral("   ") + controllo<QLabel>(b.inizio, QStringLiteral("Label3"))->text());
 
-    QCOMPARE(b.s().contaOperazioni, std::int16_t(1));
-    QCOMPARE(b.s().tipoEsercizio, std::int16_t(1));
+    QCOMPARE(b.s().serie.contaOperazioni, std::int16_t(1));
+    QCOMPARE(b.s().operazione.tipoEsercizio, std::int16_t(1));
     QCOMPARE(didascalia(f, "LblOperazione"), QStringLiteral("1"));
     QCOMPARE(didascalia(f, "lblRisultato1"), QStringLiteral("?"));
-    QVERIFY(b.s().operazioniEseguite[1].endsWith(QStringLiteral(" = . ")));
-    QCOMPARE(b.s().tempoInizio, b.piattaforma.ora);
+    QVERIFY(b.s().serie.operazioniEseguite[1].endsWith(QStringLiteral(" = . ")));
+    QCOMPARE(b.s().serie.tempoInizio, b.piattaforma.ora);
 
     // The five panels lie on the anchor.
     const QPoint ancora = controllo(f, QStringLiteral("lblRiferimento"))->pos();
@@ -165,7 +165,7 @@ void TestFrmOperativo::tastierinoDelleCifre()
     for (int d : {1, 2, 3, 4})
         prova::premi(f, QStringLiteral("Option1(%1)").arg(d));
     QCOMPARE(didascalia(f, "lblRisultato1"), QStringLiteral("123"));
-    QCOMPARE(b.s().rispostaAlunno, QStringLiteral("123"));
+    QCOMPARE(b.s().operazione.rispostaAlunno, QStringLiteral("123"));
     QCOMPARE(tastiCifre(f), QStringLiteral("111111111111000"));
 
     prova::premi(f, QStringLiteral("Option1(10)"));
@@ -174,7 +174,7 @@ void TestFrmOperativo::tastierinoDelleCifre()
     QCOMPARE(tastiCifre(f), QStringLiteral("111111111111000"));
     prova::premi(f, QStringLiteral("Option1(10)"));
     QCOMPARE(didascalia(f, "lblRisultato1"), QStringLiteral("?"));
-    QVERIFY(b.s().rispostaAlunno.isEmpty());
+    QVERIFY(b.s().operazione.rispostaAlunno.isEmpty());
     // Verifica and Cancella grey out again; Avanti and Esco never while open.
     QCOMPARE(tastiCifre(f), QStringLiteral("111111111100000"));
 }
@@ -184,18 +184,18 @@ void TestFrmOperativo::sbaglioPoiGiustoNelRegistro()
     Banco b;
     QWidget* f = b.apri(0);
     Sessione& s = b.s();
-    const QString testo = s.operazioniEseguite[1];
+    const QString testo = s.serie.operazioniEseguite[1];
     const QString esatta = giusta(s);
 
     rispondi(f, s, QStringLiteral("0") + esatta);
     QCOMPARE(didascalia(f, "LblEsito"), QStringLiteral("Errato"));
-    QCOMPARE(s.risposteErrate, std::int16_t(1));
+    QCOMPARE(s.serie.risposteErrate, std::int16_t(1));
     QCOMPARE(didascalia(f, "lblRisErrate"), QStringLiteral("1"));
     QVERIFY(davanti(f, "fraAiuto"));
     QVERIFY(!controllo(f, QStringLiteral("fraTastierino"))->isEnabled());
     const QString tentativo = QString(4 - (esatta.size() + 1), QLatin1Char(' ')) + QStringLiteral("0") + esatta
                               + QStringLiteral("* ");
-    QCOMPARE(s.operazioniEseguite[1], testo + tentativo);
+    QCOMPARE(s.serie.operazioniEseguite[1], testo + tentativo);
 
     prova::premi(f, QStringLiteral("Option3(0)"));   // No
     QVERIFY(davanti(f, "fraTastierino"));
@@ -206,12 +206,12 @@ void TestFrmOperativo::sbaglioPoiGiustoNelRegistro()
     b.piattaforma.ora += 9.3;
     rispondi(f, s, esatta);
     QCOMPARE(didascalia(f, "LblEsito"), QStringLiteral("Esatto"));
-    QCOMPARE(s.risposteEsatte, std::int16_t(1));
-    QCOMPARE(s.esatteAttestato, std::int16_t(1));
-    QCOMPARE(s.risposteErrate, std::int16_t(1));
+    QCOMPARE(s.serie.risposteEsatte, std::int16_t(1));
+    QCOMPARE(s.serie.esatteAttestato, std::int16_t(1));
+    QCOMPARE(s.serie.risposteErrate, std::int16_t(1));
     QCOMPARE(didascalia(f, "LblTempoOperazione"), QStringLiteral(" 9"));
     QCOMPARE(didascalia(f, "LblTempoTotale"), QStringLiteral(" 9"));
-    const QString riga = s.operazioniEseguite[1];
+    const QString riga = s.serie.operazioniEseguite[1];
     QCOMPARE(riga.size(), 45 + 9);   // answer, two blanks, " (s.", " 9)"
     QCOMPARE(riga.mid(41, 4).trimmed(), esatta);
     QVERIFY(riga.endsWith(QStringLiteral("   (s. 9)")));
@@ -221,7 +221,7 @@ void TestFrmOperativo::sbaglioPoiGiustoNelRegistro()
     QCOMPARE(tastiCifre(f), QStringLiteral("000000000000110"));
 
     avanti(f, s);
-    QCOMPARE(s.contaOperazioni, std::int16_t(2));
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
     QCOMPARE(didascalia(f, "LblOperazione"), QStringLiteral("2"));
     QVERIFY(didascalia(f, "LblTempoOperazione").isEmpty());
     QVERIFY(didascalia(f, "LblEsito").isEmpty());
@@ -233,9 +233,9 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento()
     Banco b;
     QWidget* f = b.apri(1);   // forms 2 and 3: the unknown first or in the middle
     Sessione& s = b.s();
-    QVERIFY(s.tipoEsercizio == 2 || s.tipoEsercizio == 3);
+    QVERIFY(s.operazione.tipoEsercizio == 2 || s.operazione.tipoEsercizio == 3);
     auto* risultato = controllo(f, QStringLiteral("lblRisultato1"));
-    const int slot = s.tipoEsercizio == 2 ? 0 : 1;
+    const int slot = s.operazione.tipoEsercizio == 2 ? 0 : 1;
     QCOMPARE(risultato->x(), controllo(f, QStringLiteral("lblRifer(%1)").arg(slot))->x());
     QCOMPARE(controllo(f, QStringLiteral("lblCorrezione"))->x(), risultato->x());
     auto* linee = controllo(f, QStringLiteral("lblLinee"));
@@ -246,27 +246,27 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento()
     for (const char* l : {"Line1", "Line2", "Line3", "Line4"})
         QVERIFY(!controllo(f, QString::fromLatin1(l))->isVisible());
 
-    const QString testo = s.operazioniEseguite[1];
+    const QString testo = s.serie.operazioniEseguite[1];
     for (int no = 1; no <= 3; ++no) {
         rispondi(f, s, sbagliata(s));
         QVERIFY(davanti(f, "fraAiuto"));
         prova::premi(f, QStringLiteral("Option3(0)"));
         if (no < 3) {
             QVERIFY(davanti(f, "fraTastierino"));
-            QCOMPARE(s.tentativi, std::int16_t(no));
+            QCOMPARE(s.serie.tentativi, std::int16_t(no));
         }
     }
     QVERIFY(davanti(f, "fraIntervento"));
-    QCOMPARE(s.tentativi, std::int16_t(0));
-    QCOMPARE(s.risposteErrate, std::int16_t(3));
+    QCOMPARE(s.serie.tentativi, std::int16_t(0));
+    QCOMPARE(s.serie.risposteErrate, std::int16_t(3));
     QVERIFY(!controllo(f, QStringLiteral("fraTastierino"))->isEnabled());
 
     b.piattaforma.ora += 12;
     prova::premi(f, QStringLiteral("optOK"));
-    QCOMPARE(didascalia(f, "lblCorrezione"), s.rispostaEsatta);
-    QCOMPARE(s.risposteEsatte, std::int16_t(0));
-    QCOMPARE(s.risposteErrate, std::int16_t(3));
-    const QString riga = s.operazioniEseguite[1];
+    QCOMPARE(didascalia(f, "lblCorrezione"), s.operazione.rispostaEsatta);
+    QCOMPARE(s.serie.risposteEsatte, std::int16_t(0));
+    QCOMPARE(s.serie.risposteErrate, std::int16_t(3));
+    const QString riga = s.serie.operazioniEseguite[1];
     QVERIFY(riga.endsWith(QStringLiteral(u"\u00b0  (s.12)")));
     QCOMPARE(riga.size(), 42 + 3 + 1 + 3 + 6);
     QVERIFY(riga.startsWith(testo));
@@ -286,13 +286,13 @@ void TestFrmOperativo::okConInvio()
     }
     auto* ok = controllo(f, QStringLiteral("optOK"));
     QVERIFY(davanti(f, "fraIntervento"));
-    const QString prima = s.operazioniEseguite[1];
+    const QString prima = s.serie.operazioniEseguite[1];
     QTest::keyClick(ok, Qt::Key_A);
     QTest::keyClick(ok, Qt::Key_Space);
-    QCOMPARE(s.operazioniEseguite[1], prima);
+    QCOMPARE(s.serie.operazioniEseguite[1], prima);
     QVERIFY(davanti(f, "fraIntervento"));
     QTest::keyClick(ok, Qt::Key_Return);
-    QVERIFY(s.operazioniEseguite[1].contains(QStringLiteral(u"\u00b0  (s.")));
+    QVERIFY(s.serie.operazioniEseguite[1].contains(QStringLiteral(u"\u00b0  (s.")));
     QVERIFY(davanti(f, "fraTastierino"));
     QCOMPARE(tastiCifre(f), QStringLiteral("000000000000110"));
 }
@@ -305,9 +305,9 @@ void TestFrmOperativo::serieCompletaERicomincia()
     double atteso = 0;
     int errate = 0;
     for (int n = 1; n <= 20; ++n) {
-        QCOMPARE(s.contaOperazioni, std::int16_t(n));
+        QCOMPARE(s.serie.contaOperazioni, std::int16_t(n));
         QVERIFY(!davanti(f, "fraAvviso"));
-        const bool segno = s.tipoEsercizio >= 7;
+        const bool segno = s.operazione.tipoEsercizio >= 7;
         QVERIFY(davanti(f, segno ? "fraTastierinoRidotto" : "fraTastierino"));
         QCOMPARE(segno ? tastiSegni(f) : tastiCifre(f).left(15),
                  segno ? QStringLiteral("111000") : QStringLiteral("111111111100000"));
@@ -338,7 +338,7 @@ void TestFrmOperativo::serieCompletaERicomincia()
             break;
         }
         atteso += secondi;
-        QVERIFY2(s.operazioniEseguite[n].size() >= 49, qPrintable(s.operazioniEseguite[n]));
+        QVERIFY2(s.serie.operazioniEseguite[n].size() >= 49, qPrintable(s.serie.operazioniEseguite[n]));
         if (n < 20) {
             QVERIFY(!davanti(f, "fraAvviso"));
             QCOMPARE(segno ? tastiSegni(f) : tastiCifre(f), segno ? QStringLiteral("000011") : QStringLiteral("000000000000110"));
@@ -346,28 +346,28 @@ void TestFrmOperativo::serieCompletaERicomincia()
         }
     }
     QVERIFY(davanti(f, "fraAvviso"));
-    QCOMPARE(s.risposteEsatte, std::int16_t(10));
-    QCOMPARE(s.esatteAttestato, std::int16_t(10));
-    QCOMPARE(s.risposteErrate, std::int16_t(errate));
-    QCOMPARE(s.tempoTotale, atteso);
-    QCOMPARE(s.tempoEsercizio[1], QStringLiteral(" %1").arg(atteso));
+    QCOMPARE(s.serie.risposteEsatte, std::int16_t(10));
+    QCOMPARE(s.serie.esatteAttestato, std::int16_t(10));
+    QCOMPARE(s.serie.risposteErrate, std::int16_t(errate));
+    QCOMPARE(s.serie.tempoTotale, atteso);
+    QCOMPARE(s.serie.tempoEsercizio[1], QStringLiteral(" %1").arg(atteso));
     QCOMPARE(didascalia(f, "LblTempoTotale"), QStringLiteral(" %1").arg(atteso));
     QCOMPARE(didascalia(f, "lblRisEsatte"), QStringLiteral("10"));
     QCOMPARE(didascalia(f, "LblOperazione"), QStringLiteral("20"));
-    QVERIFY(s.operazioniEseguite[21].isEmpty());
+    QVERIFY(s.serie.operazioniEseguite[21].isEmpty());
 
     prova::premi(f, QStringLiteral("Option4(1)"));   // Ricomincia
-    QCOMPARE(s.contaOperazioni, std::int16_t(1));
-    QCOMPARE(s.risposteEsatte + s.risposteErrate + s.esatteAttestato, 0);
-    QCOMPARE(s.tempoTotale, 0.0);
-    QVERIFY(s.tempoEsercizio[1].isEmpty());
-    QVERIFY(!s.operazioniEseguite[1].isEmpty());   // the new run's first operation
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
+    QCOMPARE(s.serie.risposteEsatte + s.serie.risposteErrate + s.serie.esatteAttestato, 0);
+    QCOMPARE(s.serie.tempoTotale, 0.0);
+    QVERIFY(s.serie.tempoEsercizio[1].isEmpty());
+    QVERIFY(!s.serie.operazioniEseguite[1].isEmpty());   // the new run's first operation
     for (int i = 2; i <= 20; ++i)
-        QVERIFY(s.operazioniEseguite[i].isEmpty());
+        QVERIFY(s.serie.operazioniEseguite[i].isEmpty());
     QVERIFY(didascalia(f, "LblTempoTotale").isEmpty() && didascalia(f, "lblRisEsatte").isEmpty());
-    QCOMPARE(s.tipoEsercizioMin, std::int16_t(1));
-    QCOMPARE(s.tipoEsercizioMax, std::int16_t(12));
-    QCOMPARE(s.livello, std::int16_t(1));
+    QCOMPARE(s.scelte.tipoEsercizioMin, std::int16_t(1));
+    QCOMPARE(s.scelte.tipoEsercizioMax, std::int16_t(12));
+    QCOMPARE(s.scelte.livello, std::int16_t(1));
     QVERIFY(!davanti(f, "fraAvviso"));
 }
 
@@ -376,22 +376,22 @@ void TestFrmOperativo::rigaDeiSegni()
     Banco b;
     QWidget* f = b.apri(4);   // signs only
     Sessione& s = b.s();
-    QVERIFY(s.tipoEsercizio >= 7);
+    QVERIFY(s.operazione.tipoEsercizio >= 7);
     QVERIFY(davanti(f, "fraSegno") && davanti(f, "fraTastierinoRidotto"));
     QCOMPARE(tastiSegni(f), QStringLiteral("111000"));
     auto* segno2 = controllo(f, QStringLiteral("lblSegno2"));
     auto* uguale2 = controllo(f, QStringLiteral("lblUguale2"));
     const int sinistra = controllo(f, QStringLiteral("lblRif2(1)"))->x();
     const int destra = controllo(f, QStringLiteral("lblRif2(3)"))->x();
-    QCOMPARE(segno2->x(), s.tipoEsercizio <= 9 ? destra : sinistra);
-    QCOMPARE(uguale2->x(), s.tipoEsercizio <= 9 ? sinistra : destra);
+    QCOMPARE(segno2->x(), s.operazione.tipoEsercizio <= 9 ? destra : sinistra);
+    QCOMPARE(uguale2->x(), s.operazione.tipoEsercizio <= 9 ? sinistra : destra);
     QCOMPARE(controllo(f, QStringLiteral("lblCorrezioneS"))->x(), segno2->x());
     QCOMPARE(didascalia(f, "lblUguale2"), QStringLiteral("-"));
 
     prova::premi(f, QStringLiteral("Option5(0)"));
     prova::premi(f, QStringLiteral("Option5(1)"));
     QCOMPARE(didascalia(f, "lblSegno2"), QStringLiteral("<"));
-    QCOMPARE(s.rispostaAlunno, QStringLiteral("<"));
+    QCOMPARE(s.operazione.rispostaAlunno, QStringLiteral("<"));
     QCOMPARE(tastiSegni(f), QStringLiteral("111100"));
 
     rispondi(f, s, sbagliata(s));
@@ -402,10 +402,10 @@ void TestFrmOperativo::rigaDeiSegni()
     QCOMPARE(tastiSegni(f), QStringLiteral("111000"));
     rispondi(f, s, sbagliata(s));
     prova::premi(f, QStringLiteral("Option3(1)"));
-    QCOMPARE(didascalia(f, "lblCorrezioneS"), s.rispostaEsatta);
+    QCOMPARE(didascalia(f, "lblCorrezioneS"), s.operazione.rispostaEsatta);
     QVERIFY(davanti(f, "fraSegno") && davanti(f, "fraTastierinoRidotto"));
     QCOMPARE(tastiSegni(f), QStringLiteral("000011"));
-    QCOMPARE(s.operazioniEseguite[1].indexOf(QStringLiteral(u"\u00b0")), 45);
+    QCOMPARE(s.serie.operazioniEseguite[1].indexOf(QStringLiteral(u"\u00b0")), 45);
 }
 
 void TestFrmOperativo::unSoloPannelloDavantiPerForma_data()
@@ -425,8 +425,8 @@ void TestFrmOperativo::unSoloPannelloDavantiPerForma()
     QWidget* f = b.apri(obiettivo, 3);
     Sessione& s = b.s();
     for (int n = 0; n < 19; ++n) {
-        const bool segno = s.tipoEsercizio >= 7;
-        QVERIFY(s.tipoEsercizio >= s.tipoEsercizioMin && s.tipoEsercizio <= s.tipoEsercizioMax);
+        const bool segno = s.operazione.tipoEsercizio >= 7;
+        QVERIFY(s.operazione.tipoEsercizio >= s.scelte.tipoEsercizioMin && s.operazione.tipoEsercizio <= s.scelte.tipoEsercizioMax);
         QCOMPARE(davanti(f, "fraSegno"), segno);
         QCOMPARE(davanti(f, "fraNumero"), !segno);
         QCOMPARE(davanti(f, "fraTastierinoRidotto"), segno);
@@ -446,13 +446,13 @@ void TestFrmOperativo::ridimensionareRicomincia()
     b.piattaforma.ora += 5;
     rispondi(f, s, giusta(s));
     avanti(f, s);
-    QCOMPARE(s.contaOperazioni, std::int16_t(2));
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
 
     f->resize(f->width() + 150, f->height() + 60);
-    QCOMPARE(s.contaOperazioni, std::int16_t(1));
-    QCOMPARE(s.risposteEsatte, std::int16_t(0));
-    QCOMPARE(s.tempoTotale, 0.0);
-    QVERIFY(s.operazioniEseguite[2].isEmpty());
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
+    QCOMPARE(s.serie.risposteEsatte, std::int16_t(0));
+    QCOMPARE(s.serie.tempoTotale, 0.0);
+    QVERIFY(s.serie.operazioniEseguite[2].isEmpty());
     QVERIFY(didascalia(f, "LblTempoTotale").isEmpty());
     // The panels follow the anchor after scaling.
     const QPoint ancora = controllo(f, QStringLiteral("lblRiferimento"))->pos();
@@ -460,14 +460,14 @@ void TestFrmOperativo::ridimensionareRicomincia()
 
     rispondi(f, s, giusta(s));
     avanti(f, s);
-    QCOMPARE(s.contaOperazioni, std::int16_t(2));
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
     f->showMinimized();
-    QCOMPARE(s.contaOperazioni, std::int16_t(1));
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
     rispondi(f, s, giusta(s));
     avanti(f, s);
     f->showNormal();
-    QCOMPARE(s.contaOperazioni, std::int16_t(1));
-    QCOMPARE(s.risposteEsatte, std::int16_t(0));
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
+    QCOMPARE(s.serie.risposteEsatte, std::int16_t(0));
 }
 
 void TestFrmOperativo::esco()
@@ -486,7 +486,7 @@ void TestFrmOperativo::esco()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(finestra.isNull());
     // The log of the last run stays for the printout.
-    QVERIFY(s.operazioniEseguite[1].contains(QStringLiteral("(s.")));
+    QVERIFY(s.serie.operazioniEseguite[1].contains(QStringLiteral("(s.")));
 }
 
 void TestFrmOperativo::clicSulloSfondo()
@@ -538,7 +538,7 @@ void TestFrmOperativo::menu()
     QVERIFY(controllo<QAction>(f, QStringLiteral("mnuCrea")));
     QCOMPARE(controllo<QAction>(f, QStringLiteral("mnuEsegui"))->text(), QStringLiteral("Esegui sercizio"));
     visualizza->trigger();   // must not disturb the run
-    QCOMPARE(b.s().contaOperazioni, std::int16_t(1));
+    QCOMPARE(b.s().serie.contaOperazioni, std::int16_t(1));
 }
 
 void TestFrmOperativo::tipiDiOperazione_data()
@@ -557,19 +557,19 @@ void TestFrmOperativo::tipiDiOperazione()
     QFETCH(int, tipo);
     QFETCH(QStringList, simboli);
     Banco b;
-    b.s().tipoOperazione = std::int16_t(tipo);
+    b.s().scelte.tipoOperazione = std::int16_t(tipo);
     QWidget* f = b.apri(0, 0);
     Sessione& s = b.s();
     if (simboli.isEmpty()) {
         // Nothing presented: the counters have advanced all the same.
-        QCOMPARE(s.contaOperazioni, std::int16_t(1));
-        QVERIFY(s.operazioniEseguite[1].isEmpty());
+        QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
+        QVERIFY(s.serie.operazioniEseguite[1].isEmpty());
         return;
     }
     QSet<QString> visti;
     for (int serie = 0; serie < 3; ++serie) {
         for (int n = 1; n <= 20; ++n) {
-            const QString riga = s.operazioniEseguite[n];
+            const QString riga = s.serie.operazioniEseguite[n];
             QString simbolo;
             for (const char* c : {"+", "-", "x", ":"})
                 if (riga.contains(QStringLiteral(" %1 ").arg(QLatin1String(c))))

@@ -15,27 +15,27 @@ namespace {
 Sessione operazioneAperta(const QString& testo, const QString& esatta, double inizio = 36000)
 {
     Sessione s;
-    s.numeroEsercizio = 1;
-    s.contaOperazioni = 1;
-    s.operazioniEseguite[1] = testo;
-    s.rispostaEsatta = esatta;
-    s.tempoInizio = inizio;
+    s.serie.numeroEsercizio = 1;
+    s.serie.contaOperazioni = 1;
+    s.serie.operazioniEseguite[1] = testo;
+    s.operazione.rispostaEsatta = esatta;
+    s.serie.tempoInizio = inizio;
     return s;
 }
 
 void sbaglia(Sessione& s, const QString& risposta)
 {
-    s.rispostaAlunno = risposta;
-    calcolaSpazi(s);
-    registraErrore(s, QStringLiteral("* "));
+    s.operazione.rispostaAlunno = risposta;
+    calcolaSpazi(s.operazione);
+    registraErrore(s.serie, s.operazione, QStringLiteral("* "));
 }
 
 void indovina(Sessione& s, const QString& risposta, double ora)
 {
-    s.rispostaAlunno = risposta;
-    calcolaSpazi(s);
-    chiudiTempo(s, ora);
-    registraEsatta(s, QStringLiteral("  "));
+    s.operazione.rispostaAlunno = risposta;
+    calcolaSpazi(s.operazione);
+    chiudiTempo(s.serie, ora);
+    registraEsatta(s.serie, s.operazione, QStringLiteral("  "));
 }
 
 } // namespace
@@ -64,15 +64,15 @@ void TestRegistro::esempioDelloSbaglioPoiGiusto()
 {
     Sessione s = operazioneAperta(QStringLiteral("16 -  9 = . "), QStringLiteral(" 7"));
     sbaglia(s, QStringLiteral("8"));
-    QCOMPARE(s.operazioniEseguite[1], QStringLiteral("16 -  9 = .    8* "));
+    QCOMPARE(s.serie.operazioniEseguite[1], QStringLiteral("16 -  9 = .    8* "));
     indovina(s, QStringLiteral("7"), 36009.4);
 
-    const QString riga = s.operazioniEseguite[1];
+    const QString riga = s.serie.operazioniEseguite[1];
     QCOMPARE(riga, QStringLiteral("16 -  9 = .    8* ") + QString(41 - 18, QLatin1Char('.')) + QStringLiteral("   7   (s. 9)"));
     QCOMPARE(riga.left(41).right(1), QStringLiteral("."));
     QCOMPARE(riga.mid(41, 4), QStringLiteral("   7"));   // ends at character 45
     QCOMPARE(riga.at(48), QLatin1Char('('));              // character 49
-    QCOMPARE(s.secondiOperazione, std::int16_t(9));
+    QCOMPARE(s.serie.secondiOperazione, std::int16_t(9));
 }
 
 void TestRegistro::chiusure_data()
@@ -119,13 +119,13 @@ void TestRegistro::chiusure()
     Sessione s = operazioneAperta(testo, esatta);
     if (risposta.isEmpty()) {
         sbaglia(s, QStringLiteral("1"));
-        s.operazioniEseguite[1] = testo;   // only the pads of the wrong check matter here
-        chiudiTempo(s, s.tempoInizio + secondi);
-        registraAiuto(s);
+        s.serie.operazioniEseguite[1] = testo;   // only the pads of the wrong check matter here
+        chiudiTempo(s.serie, s.serie.tempoInizio + secondi);
+        registraAiuto(s.serie, s.operazione);
     } else {
-        indovina(s, risposta, s.tempoInizio + secondi);
+        indovina(s, risposta, s.serie.tempoInizio + secondi);
     }
-    QCOMPARE(s.operazioniEseguite[1], attesa);
+    QCOMPARE(s.serie.operazioniEseguite[1], attesa);
 }
 
 void TestRegistro::tempiELeLoroDidascalie_data()
@@ -153,47 +153,47 @@ void TestRegistro::tempiELeLoroDidascalie()
     QFETCH(QString, spazio);
 
     Sessione s = operazioneAperta(QStringLiteral("x"), QStringLiteral(" 1"), 1000.25);
-    chiudiTempo(s, 1000.25 + secondi);
-    QCOMPARE(s.testoTempoOperazione, testo);
-    QCOMPARE(didascaliaTempoOperazione(s), didascalia);
-    QCOMPARE(s.spazioTempo, spazio);
-    QCOMPARE(s.testoTempoTotale, testo);
-    QCOMPARE(s.tempoEsercizio[1], testo);
+    chiudiTempo(s.serie, 1000.25 + secondi);
+    QCOMPARE(s.serie.testoTempoOperazione, testo);
+    QCOMPARE(didascaliaTempoOperazione(s.serie), didascalia);
+    QCOMPARE(s.serie.spazioTempo, spazio);
+    QCOMPARE(s.serie.testoTempoTotale, testo);
+    QCOMPARE(s.serie.tempoEsercizio[1], testo);
 }
 
 void TestRegistro::totaliDiDueOperazioni()
 {
     Sessione s = operazioneAperta(QStringLiteral("a"), QStringLiteral(" 1"), 100);
-    chiudiTempo(s, 104.5);
-    s.contaOperazioni = 2;
-    s.operazioniEseguite[2] = QStringLiteral("b");
-    s.tempoInizio = 200;
-    chiudiTempo(s, 207.9);
-    QCOMPARE(s.tempoTotale, 11.0);
-    QCOMPARE(didascaliaTempoTotale(s), QStringLiteral(" 11"));
-    QCOMPARE(s.tempoEsercizio[1], QStringLiteral(" 11"));
-    QCOMPARE(s.secondiEsercizio[1], std::int16_t(11));
+    chiudiTempo(s.serie, 104.5);
+    s.serie.contaOperazioni = 2;
+    s.serie.operazioniEseguite[2] = QStringLiteral("b");
+    s.serie.tempoInizio = 200;
+    chiudiTempo(s.serie, 207.9);
+    QCOMPARE(s.serie.tempoTotale, 11.0);
+    QCOMPARE(didascaliaTempoTotale(s.serie), QStringLiteral(" 11"));
+    QCOMPARE(s.serie.tempoEsercizio[1], QStringLiteral(" 11"));
+    QCOMPARE(s.serie.secondiEsercizio[1], std::int16_t(11));
     // The leader is measured on the line of the operation being closed.
-    QCOMPARE(s.puntiniLog, QString(41, QLatin1Char('.')));
+    QCOMPARE(s.serie.puntiniLog, QString(41, QLatin1Char('.')));
 
-    s.tempoTotale = 990;
-    s.tempoInizio = 300;
-    chiudiTempo(s, 309);
-    QCOMPARE(s.testoTempoTotale, QStringLiteral(" 999"));
-    QCOMPARE(didascaliaTempoTotale(s), QStringLiteral("999"));
-    chiudiTempo(s, 305);
-    QCOMPARE(s.testoTempoTotale, QStringLiteral(" 1004"));
-    QCOMPARE(didascaliaTempoTotale(s), QStringLiteral("999"));
+    s.serie.tempoTotale = 990;
+    s.serie.tempoInizio = 300;
+    chiudiTempo(s.serie, 309);
+    QCOMPARE(s.serie.testoTempoTotale, QStringLiteral(" 999"));
+    QCOMPARE(didascaliaTempoTotale(s.serie), QStringLiteral("999"));
+    chiudiTempo(s.serie, 305);
+    QCOMPARE(s.serie.testoTempoTotale, QStringLiteral(" 1004"));
+    QCOMPARE(didascaliaTempoTotale(s.serie), QStringLiteral("999"));
 }
 
 void TestRegistro::mezzanotte()
 {
     Sessione s = operazioneAperta(QStringLiteral("16 -  9 = . "), QStringLiteral(" 7"), 86395.5);
     indovina(s, QStringLiteral("7"), 4.0);
-    QCOMPARE(s.tempoOperazione, 8.0);
-    QCOMPARE(s.testoTempoOperazione, QStringLiteral(" 8"));
-    QCOMPARE(s.tempoTotale, 8.0);
-    QVERIFY(s.operazioniEseguite[1].endsWith(QStringLiteral("(s. 8)")));
+    QCOMPARE(s.serie.tempoOperazione, 8.0);
+    QCOMPARE(s.serie.testoTempoOperazione, QStringLiteral(" 8"));
+    QCOMPARE(s.serie.tempoTotale, 8.0);
+    QVERIFY(s.serie.operazioniEseguite[1].endsWith(QStringLiteral("(s. 8)")));
 }
 
 void TestRegistro::cifre_data()
@@ -238,41 +238,41 @@ void TestRegistro::confronto()
     QFETCH(QString, esatta);
     QFETCH(bool, giusta);
     Sessione s;
-    s.rispostaAlunno = alunno;
-    s.rispostaEsatta = esatta;
-    QCOMPARE(rispostaGiusta(s), giusta);
+    s.operazione.rispostaAlunno = alunno;
+    s.operazione.rispostaEsatta = esatta;
+    QCOMPARE(rispostaGiusta(s.operazione), giusta);
 }
 
 void TestRegistro::inizioSerieTieneLeScelte()
 {
     Sessione s;
-    s.tipoOperazione = 2;
-    s.livello = 3;
-    s.tipoEsercizioMin = 1;
-    s.tipoEsercizioMax = 6;
-    s.maxCifre = 3;
+    s.scelte.tipoOperazione = 2;
+    s.scelte.livello = 3;
+    s.scelte.tipoEsercizioMin = 1;
+    s.scelte.tipoEsercizioMax = 6;
+    s.scelte.maxCifre = 3;
     for (std::size_t i = 0; i <= 21; ++i)
-        s.operazioniEseguite[i] = QStringLiteral("riga");
-    s.contaOperazioni = s.numeroOperazione = 20;
-    s.risposteEsatte = s.esatteAttestato = 15;
-    s.risposteErrate = 4;
-    s.tempoTotale = 143;
-    s.secondiEsercizio[1] = 143;
-    s.tempoEsercizio[1] = QStringLiteral(" 143");
-    s.tempoEsercizio[2] = QStringLiteral(" 5");
+        s.serie.operazioniEseguite[i] = QStringLiteral("riga");
+    s.serie.contaOperazioni = s.serie.numeroOperazione = 20;
+    s.serie.risposteEsatte = s.serie.esatteAttestato = 15;
+    s.serie.risposteErrate = 4;
+    s.serie.tempoTotale = 143;
+    s.serie.secondiEsercizio[1] = 143;
+    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
+    s.serie.tempoEsercizio[2] = QStringLiteral(" 5");
 
-    azzeraSerie(s);
+    azzeraSerie(s.serie);
     for (std::size_t i = 1; i <= 20; ++i)
-        QVERIFY(s.operazioniEseguite[i].isEmpty());
-    QCOMPARE(s.operazioniEseguite[21], QStringLiteral("riga"));
-    QCOMPARE(s.contaOperazioni + s.numeroOperazione + s.risposteEsatte + s.esatteAttestato + s.risposteErrate, 0);
-    QCOMPARE(s.tempoTotale, 0.0);
-    QCOMPARE(s.secondiEsercizio[1], std::int16_t(0));
-    QVERIFY(s.tempoEsercizio[1].isEmpty() && s.tempoEsercizio[2].isEmpty());
-    QCOMPARE(s.numeroEsercizio, std::int16_t(1));
-    QCOMPARE(s.tipoOperazione, std::int16_t(2));
-    QCOMPARE(s.livello, std::int16_t(3));
-    QCOMPARE(s.tipoEsercizioMax, std::int16_t(6));
+        QVERIFY(s.serie.operazioniEseguite[i].isEmpty());
+    QCOMPARE(s.serie.operazioniEseguite[21], QStringLiteral("riga"));
+    QCOMPARE(s.serie.contaOperazioni + s.serie.numeroOperazione + s.serie.risposteEsatte + s.serie.esatteAttestato + s.serie.risposteErrate, 0);
+    QCOMPARE(s.serie.tempoTotale, 0.0);
+    QCOMPARE(s.serie.secondiEsercizio[1], std::int16_t(0));
+    QVERIFY(s.serie.tempoEsercizio[1].isEmpty() && s.serie.tempoEsercizio[2].isEmpty());
+    QCOMPARE(s.serie.numeroEsercizio, std::int16_t(1));
+    QCOMPARE(s.scelte.tipoOperazione, std::int16_t(2));
+    QCOMPARE(s.scelte.livello, std::int16_t(3));
+    QCOMPARE(s.scelte.tipoEsercizioMax, std::int16_t(6));
 }
 
 void TestRegistro::tipiCheSorteggianoLOperazione_data()
@@ -315,12 +315,12 @@ void TestRegistro::formeNelCampoDellObiettivo()
     Generatore g([&ora] { return ora; });
     Sessione s;
     for (auto [minimo, massimo] : {std::pair{1, 1}, {2, 3}, {1, 3}, {1, 6}, {7, 12}, {1, 12}}) {
-        s.tipoEsercizioMin = std::int16_t(minimo);
-        s.tipoEsercizioMax = std::int16_t(massimo);
+        s.scelte.tipoEsercizioMin = std::int16_t(minimo);
+        s.scelte.tipoEsercizioMax = std::int16_t(massimo);
         std::set<int> viste;
         for (int i = 0; i < 600; ++i) {
-            disegnaForma(s, g);   // the same clock reading every time: still varied
-            viste.insert(s.tipoEsercizio);
+            disegnaForma(s.scelte, s.operazione, g);   // the same clock reading every time: still varied
+            viste.insert(s.operazione.tipoEsercizio);
         }
         QCOMPARE(*viste.begin(), minimo);
         QCOMPARE(*viste.rbegin(), massimo);

@@ -64,11 +64,11 @@ void TestStampaReale::paginaInPdf()
     const QString file = cartella.filePath(QStringLiteral("esercizi.pdf"));
 
     Sessione s;
-    s.contaOperazioni = 12;
+    s.serie.contaOperazioni = 12;
     for (int i = 1; i <= 12; ++i)
-        s.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  9 = ...... %2  (s. 3)").arg(i + 20).arg(i + 11);
-    s.tempoEsercizio[1] = QStringLiteral(" 143");
-    s.nomeAlunno = QStringLiteral("Mario rossi");
+        s.serie.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  9 = ...... %2  (s. 3)").arg(i + 20).arg(i + 11);
+    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
+    s.alunno.nomeAlunno = QStringLiteral("Mario rossi");
     bool scritto = false;
     Stampante stampante([&](const Pagina& p) { return scritto = inPdf(p, file); });
     QCOMPARE(stampaEsercizi(stampante, s, {QStringLiteral("Courier New")}, QStringLiteral("08/12/26")),

@@ -12,12 +12,12 @@ namespace {
 Sessione valutata(int esatte, int richieste, const QString& nome)
 {
     Sessione s;
-    s.esatteAttestato = std::int16_t(esatte);
-    s.contaOperazioni = std::int16_t(richieste);
-    s.nomeAlunno = nome;
-    s.nomeProgramma = QStringLiteral("Sottrazioni");
-    s.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    s.serie.esatteAttestato = std::int16_t(esatte);
+    s.serie.contaOperazioni = std::int16_t(richieste);
+    s.alunno.nomeAlunno = nome;
+    s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
+    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
     preparaAttestato(s);
     return s;
 }
@@ -93,9 +93,9 @@ void TestAttestato::nomeMaiuscolo()
 void TestAttestato::preparazioneCambiaLaSessione()
 {
     const Sessione s = valutata(19, 20, QStringLiteral("mARIO rOSSI"));
-    QCOMPARE(s.giudizio, QStringLiteral("OTTIMO"));
-    QCOMPARE(s.nomeAlunno, QStringLiteral("Mario rossi"));
-    QCOMPARE(s.nomeEseguibile, QStringLiteral("Sottrazioni"));
+    QCOMPARE(s.alunno.giudizio, QStringLiteral("OTTIMO"));
+    QCOMPARE(s.alunno.nomeAlunno, QStringLiteral("Mario rossi"));
+    QCOMPARE(s.scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
 }
 
 void TestAttestato::righeInOrdineConIlLoroFont()
@@ -157,7 +157,7 @@ void TestAttestato::nomeVuotoLasciaLaRigaVuota()
 void TestAttestato::ogniRigaEntraNelQuadro()
 {
     Sessione s = valutata(17, 20, QStringLiteral("Massimilianoros"));
-    s.titoloObiettivo = QStringLiteral("CALCOLO CASUALE DEL RISULTATO O DEL TERMINE");
+    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO CASUALE DEL RISULTATO O DEL TERMINE");
     const std::vector<RigaAttestato> righe = righeAttestato(s, QStringLiteral("08/12/2026"));
     QImage img = nuovaImmagineAttestato(250, 347, Qt::white);
     QCOMPARE(img.deviceIndependentSize(), QSizeF(250, 347));

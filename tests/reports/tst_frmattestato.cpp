@@ -16,10 +16,10 @@ namespace {
 FrmAttestato* apri(Programma& programma, int esatte, int richieste, const QString& nome = {})
 {
     Sessione& s = programma.sessione();
-    s.esatteAttestato = std::int16_t(esatte);
-    s.contaOperazioni = std::int16_t(richieste);
-    s.nomeAlunno = nome;
-    s.nomeProgramma = QStringLiteral("Sottrazioni");
+    s.serie.esatteAttestato = std::int16_t(esatte);
+    s.serie.contaOperazioni = std::int16_t(richieste);
+    s.alunno.nomeAlunno = nome;
+    s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
     programma.apriAttestato();
     return static_cast<FrmAttestato*>(programma.finestra(QStringLiteral("FrmAttestato")));
 }
@@ -67,7 +67,7 @@ void TestFrmAttestato::stampabileSeClassificato()
     Programma programma(piattaforma.ambiente());
     FrmAttestato* f = apri(programma, esatte, richieste);
     QVERIFY(f);
-    QCOMPARE(programma.sessione().giudizio, giudizio);
+    QCOMPARE(programma.sessione().alunno.giudizio, giudizio);
     QCOMPARE(pulsante(f, 0)->isEnabled(), stampabile);
     QCOMPARE(pulsante(f, 0)->text(),
              stampabile ? QStringLiteral("STAMPA L'ATTESTATO") : QStringLiteral("ATTESTATO NON STAMPABILE"));
@@ -84,7 +84,7 @@ void TestFrmAttestato::sottoSogliaRifiutaEDisabilita()
     Programma programma(piattaforma.ambiente());
     FrmAttestato* f = apri(programma, 9, 9);
     QCOMPARE(int(f->voto()), 10);
-    QCOMPARE(programma.sessione().giudizio, QStringLiteral("OTTIMO"));
+    QCOMPARE(programma.sessione().alunno.giudizio, QStringLiteral("OTTIMO"));
     QVERIFY(pulsante(f, 0)->isEnabled());
     prova::premi(f, "Option5(0)");
     QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Esegui almeno 10 operazioni. ")});
@@ -129,8 +129,8 @@ void TestFrmAttestato::nomeRiscritto()
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
     FrmAttestato* f = apri(programma, 18, 20, QStringLiteral("mARIO rOSSI"));
-    QCOMPARE(programma.sessione().nomeAlunno, QStringLiteral("Mario rossi"));
-    QCOMPARE(programma.sessione().nomeEseguibile, QStringLiteral("Sottrazioni"));
+    QCOMPARE(programma.sessione().alunno.nomeAlunno, QStringLiteral("Mario rossi"));
+    QCOMPARE(programma.sessione().scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
     // Something was drawn: the picture is not its plain background any more.
     const QImage& img = f->immagine();
     bool disegnato = false;
@@ -145,7 +145,7 @@ void TestFrmAttestato::tornaAllaFinestraPrecedente()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    programma.sessione().contaOperazioni = 20;
+    programma.sessione().serie.contaOperazioni = 20;
     programma.apriStampaEsercizio();
     QWidget* f = apri(programma, 18, 20);
     prova::premi(f, "Option5(1)");

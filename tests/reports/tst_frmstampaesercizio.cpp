@@ -20,10 +20,10 @@ namespace {
 
 void registra(Sessione& s, int n)
 {
-    s.contaOperazioni = std::int16_t(n);
+    s.serie.contaOperazioni = std::int16_t(n);
     for (int i = 1; i <= n; ++i)
-        s.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  1 = .").arg(i + 1, 2);
-    s.tempoEsercizio[1] = QStringLiteral(" 143");
+        s.serie.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  1 = .").arg(i + 1, 2);
+    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
 }
 
 QWidget* apri(Programma& programma, int operazioni)
@@ -167,7 +167,7 @@ void TestFrmStampaEsercizio::nomeNelPannello()
     QCOMPARE(txtNome->text(), QStringLiteral("Massimiliano Ro"));
     prova::clicca(f, "cmdAvanti");
     QVERIFY(!prova::controllo(f, "fraNome")->isVisible());
-    QCOMPARE(programma.sessione().nomeAlunno, QStringLiteral("Massimiliano Ro"));
+    QCOMPARE(programma.sessione().alunno.nomeAlunno, QStringLiteral("Massimiliano Ro"));
 
     // Opened again, the panel keeps what was typed.
     prova::premi(f, "Option1(1)");
@@ -213,17 +213,17 @@ void TestFrmStampaEsercizio::esciCancellaITempi()
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
     Sessione& s = programma.sessione();
-    s.tempoEsercizio[2] = QStringLiteral(" 5");
-    s.tempoEsercizio[3] = QStringLiteral(" 6");
+    s.serie.tempoEsercizio[2] = QStringLiteral(" 5");
+    s.serie.tempoEsercizio[3] = QStringLiteral(" 6");
     QWidget* f = apri(programma, 20);
     prova::premi(f, "Option1(0)");
     for (int k = 1; k <= 3; ++k)
-        QVERIFY(s.tempoEsercizio[std::size_t(k)].isEmpty());
+        QVERIFY(s.serie.tempoEsercizio[std::size_t(k)].isEmpty());
     QTRY_VERIFY(!programma.finestra(QStringLiteral("FrmStampaEsercizio")));
 
     // Reopened, the printout carries empty times.
     f = apri(programma, 20);
-    s.tempoEsercizio[1].clear();
+    s.serie.tempoEsercizio[1].clear();
     prova::premi(f, "Option1(2)");
     QCOMPARE(piattaforma.pagine.at(0).testi.at(piattaforma.pagine.at(0).testi.size() - 3).testo,
              QStringLiteral("Eser. n.1: Tempo tot.  secondi"));

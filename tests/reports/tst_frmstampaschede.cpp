@@ -76,9 +76,9 @@ void TstFrmStampaSchede::apertura()
     QVERIFY(b.f);
     QCOMPARE(b.f->windowTitle(), QStringLiteral("SOTTRAZIONI"));
     const Sessione& s = b.programma.sessione();
-    QCOMPARE(s.operazioniPerScheda, std::int16_t(60));
-    QCOMPARE(s.tipoStampaScheda, std::int16_t(0));
-    QCOMPARE(s.tipoOperazione, std::int16_t(2));
+    QCOMPARE(s.scheda.operazioniPerScheda, std::int16_t(60));
+    QCOMPARE(s.scheda.tipoStampaScheda, std::int16_t(0));
+    QCOMPARE(s.scelte.tipoOperazione, std::int16_t(2));
     QCOMPARE(static_cast<FrmStampaSchede*>(b.f)->paginaObiettivi(), std::int16_t(1));
     QCOMPARE(prova::controllo<QGroupBox>(b.f, QStringLiteral("Frame1"))->title(), QStringLiteral("OBIETTIVI 1"));
     for (int i = 1; i <= 60; ++i)
@@ -119,14 +119,14 @@ void TstFrmStampaSchede::aperturaSvuotaIlRegistro()
     Programma programma(piattaforma.ambiente());
     Sessione& s = programma.sessione();
     for (int i = 0; i <= 90; ++i)
-        s.operazioniEseguite[i] = QStringLiteral("operazione %1").arg(i);
-    s.titoloObiettivo = QStringLiteral("CALCOLO DEL SEGNO");
+        s.serie.operazioniEseguite[i] = QStringLiteral("operazione %1").arg(i);
+    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL SEGNO");
     programma.apriStampaSchede();
     QWidget* f = programma.finestra(QStringLiteral("FrmStampaSchede"));
     for (int i = 1; i <= 60; ++i)
-        QVERIFY(s.operazioniEseguite[i].isEmpty());
-    QCOMPARE(s.operazioniEseguite[61], QStringLiteral("operazione 61"));
-    QCOMPARE(s.operazioniEseguite[0], QStringLiteral("operazione 0"));
+        QVERIFY(s.serie.operazioniEseguite[i].isEmpty());
+    QCOMPARE(s.serie.operazioniEseguite[61], QStringLiteral("operazione 61"));
+    QCOMPARE(s.serie.operazioniEseguite[0], QStringLiteral("operazione 0"));
     QCOMPARE(prova::controllo<QLabel>(f, QStringLiteral("Label1"))->text(), QStringLiteral("CALCOLO DEL SEGNO"));
 }
 
@@ -169,7 +169,7 @@ void TstFrmStampaSchede::livelliChiusiSenzaObiettivo()
     Banco b;
     Sessione& s = b.programma.sessione();
     prova::premi(b.f, QStringLiteral("Option2(2)"));
-    QCOMPARE(s.livelloScheda, std::int16_t(0));
+    QCOMPARE(s.scheda.livelloScheda, std::int16_t(0));
     QCOMPARE(coloreTesto(prova::controllo(b.f, QStringLiteral("Option2(2)"))), bluScuro);
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
     QVERIFY(b.riga(1).isEmpty());
@@ -177,10 +177,10 @@ void TstFrmStampaSchede::livelliChiusiSenzaObiettivo()
     // After the group switch, a level must be chosen again before a sheet.
     prova::premi(b.f, QStringLiteral("Option1(0)"));
     prova::premi(b.f, QStringLiteral("Option2(2)"));
-    QCOMPARE(s.livelloScheda, std::int16_t(3));
+    QCOMPARE(s.scheda.livelloScheda, std::int16_t(3));
     prova::clicca(b.f, QStringLiteral("lblCambiaObSchede"));
     prova::premi(b.f, QStringLiteral("Option2(0)"));
-    QCOMPARE(s.livelloScheda, std::int16_t(3));
+    QCOMPARE(s.scheda.livelloScheda, std::int16_t(3));
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
     QVERIFY(b.riga(1).isEmpty());
 }
@@ -237,7 +237,7 @@ void TstFrmStampaSchede::cambioDiGruppo()
     }
     // The group in front is the one a press reaches.
     prova::premi(b.f, QStringLiteral("Option1(4)"));
-    QCOMPARE(b.programma.sessione().tipoEsercizioMin, std::int16_t(7));
+    QCOMPARE(b.programma.sessione().scelte.tipoEsercizioMin, std::int16_t(7));
 }
 
 void TstFrmStampaSchede::titoliDelleScelte_data()
@@ -272,8 +272,8 @@ void TstFrmStampaSchede::titoliDelleScelte()
     prova::premi(b.f, nomeElemento(QStringLiteral("Option2"), livello));
     QCOMPARE(b.titolo(), conLivello);
     const Sessione& s = b.programma.sessione();
-    QCOMPARE(s.titoloObiettivo, titolo);
-    QCOMPARE(s.livelloScheda, livello + 1);
+    QCOMPARE(s.scelte.titoloObiettivo, titolo);
+    QCOMPARE(s.scheda.livelloScheda, livello + 1);
 
     // The lines built at the level choice follow the objective's forms.
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
@@ -282,7 +282,7 @@ void TstFrmStampaSchede::titoliDelleScelte()
         QCOMPARE(r.size(), 12);
         if (obiettivo == 4)   // a sign to find: no "=" written, the dot between two numbers
             QVERIFY2(!r.contains(u'=') && (r.at(3) == u'.' || r.at(8) == u'.'), qPrintable(r));
-        QCOMPARE(s.operazioniEseguite[i], r);
+        QCOMPARE(s.serie.operazioniEseguite[i], r);
     }
 }
 
@@ -302,7 +302,7 @@ void TstFrmStampaSchede::schedaAlunniNuovaOgniVolta()
     for (int i = 0; i < 60; ++i) {
         QVERIFY2(docenti[i].startsWith(prima[i] + QStringLiteral("       ")), qPrintable(docenti[i]));
         QVERIFY(docenti[i].endsWith(u')'));
-        QCOMPARE(s.operazioniEseguite[i + 1], docenti[i]);
+        QCOMPARE(s.serie.operazioniEseguite[i + 1], docenti[i]);
     }
 
     // The clock has not moved, yet the second sheet is a new one.
@@ -342,7 +342,7 @@ void TstFrmStampaSchede::cancellaScheda()
     prova::clicca(b.f, QStringLiteral("CmdRicomincia"));
     for (int i = 1; i <= 60; ++i) {
         QVERIFY(b.riga(i).isEmpty());
-        QCOMPARE(b.programma.sessione().operazioniEseguite[i], mostrata[i - 1]);
+        QCOMPARE(b.programma.sessione().serie.operazioniEseguite[i], mostrata[i - 1]);
     }
     QVERIFY(!b.visibile("CmdStampaAlunni"));
     QVERIFY(!b.visibile("CmdStampaDocenti"));
@@ -378,7 +378,7 @@ void TstFrmStampaSchede::stampaDelleSchede()
     const QStringList mostrata = b.foglio();
     prova::clicca(b.f, pulsante);
 
-    QCOMPARE(b.programma.sessione().tipoStampaScheda, tipo);
+    QCOMPARE(b.programma.sessione().scheda.tipoStampaScheda, tipo);
     QCOMPARE(b.piattaforma.pagine.size(), std::size_t(1));
     QVERIFY(b.piattaforma.avvisi.isEmpty());
     const auto& testi = b.piattaforma.pagine[0].testi;
@@ -456,11 +456,11 @@ void TstFrmStampaSchede::esciMostraLInizio()
     QVERIFY(!b.programma.terminato());
 
     // A window loaded again starts afresh.
-    b.programma.sessione().operazioniEseguite[5] = QStringLiteral("x");
+    b.programma.sessione().serie.operazioniEseguite[5] = QStringLiteral("x");
     b.programma.apriStampaSchede();
     QWidget* f = b.programma.finestra(QStringLiteral("FrmStampaSchede"));
     QVERIFY(f);
-    QVERIFY(b.programma.sessione().operazioniEseguite[5].isEmpty());
+    QVERIFY(b.programma.sessione().serie.operazioniEseguite[5].isEmpty());
 }
 
 void TstFrmStampaSchede::chiusuraDiTutto()

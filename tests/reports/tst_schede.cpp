@@ -3,6 +3,7 @@
 #include "reports/schede.h"
 #include "session/generatore.h"
 #include "session/sessione.h"
+#include "start/tabelle.h"
 
 #include "prova.h"
 #include "ui/messaggi.h"
@@ -117,15 +118,15 @@ void TstSchede::testiDelleForme()
     QFETCH(QString, docenti);
 
     Sessione s;
-    s.numero1 = std::int16_t(a);
-    s.numero2 = std::int16_t(b);
-    s.scartoScheda = std::int16_t(c);
-    componiRigaScheda(s, forma, 37);
-    QCOMPARE(s.risultatoScheda, n);
-    QCOMPARE(s.schedaAlunni[37], alunni);
-    QCOMPARE(s.schedaDocenti[37], docenti);
-    QVERIFY(s.schedaAlunni[36].isEmpty());
-    QVERIFY(s.schedaDocenti[38].isEmpty());
+    s.operazione.numero1 = std::int16_t(a);
+    s.operazione.numero2 = std::int16_t(b);
+    s.scheda.scartoScheda = std::int16_t(c);
+    componiRigaScheda(s.scheda, s.operazione, forma, 37);
+    QCOMPARE(s.scheda.risultatoScheda, n);
+    QCOMPARE(s.scheda.schedaAlunni[37], alunni);
+    QCOMPARE(s.scheda.schedaDocenti[37], docenti);
+    QVERIFY(s.scheda.schedaAlunni[36].isEmpty());
+    QVERIFY(s.scheda.schedaDocenti[38].isEmpty());
 }
 
 void TstSchede::spaziScheda_data()
@@ -149,45 +150,45 @@ void TstSchede::spaziScheda()
     QFETCH(QString, spazi);
 
     Sessione s;
-    s.numero1 = std::int16_t(a);
-    s.numero2 = std::int16_t(b);
-    s.risultatoScheda = std::int16_t(n);
-    calcolaSpaziScheda(s);
-    QCOMPARE(u'|' + s.spazioNumero1 + u'|' + s.spazioNumero2 + u'|' + s.spazioRisultato + u'|', spazi);
+    s.operazione.numero1 = std::int16_t(a);
+    s.operazione.numero2 = std::int16_t(b);
+    s.scheda.risultatoScheda = std::int16_t(n);
+    calcolaSpaziScheda(s.scheda, s.operazione);
+    QCOMPARE(u'|' + s.operazione.spazioNumero1 + u'|' + s.operazione.spazioNumero2 + u'|' + s.operazione.spazioRisultato + u'|', spazi);
 }
 
 void TstSchede::formaFuoriTabellaNonScrive()
 {
     Sessione s;
-    s.numero1 = 7;
-    s.numero2 = 8;
-    s.schedaAlunni[5] = QStringLiteral("before");
-    componiRigaScheda(s, 0, 5);
-    componiRigaScheda(s, 13, 5);
-    QCOMPARE(s.schedaAlunni[5], QStringLiteral("before"));
-    QVERIFY(s.schedaDocenti[5].isEmpty());
+    s.operazione.numero1 = 7;
+    s.operazione.numero2 = 8;
+    s.scheda.schedaAlunni[5] = QStringLiteral("before");
+    componiRigaScheda(s.scheda, s.operazione, 0, 5);
+    componiRigaScheda(s.scheda, s.operazione, 13, 5);
+    QCOMPARE(s.scheda.schedaAlunni[5], QStringLiteral("before"));
+    QVERIFY(s.scheda.schedaDocenti[5].isEmpty());
 
     // An empty objective range, as at program start, draws form 0.
     Banco banco;
-    banco.s.livelloScheda = 1;
+    banco.s.scheda.livelloScheda = 1;
     QCOMPARE(generaRigaScheda(banco.s, banco.g, 1), std::int16_t(0));
-    QVERIFY(banco.s.schedaAlunni[1].isEmpty());
+    QVERIFY(banco.s.scheda.schedaAlunni[1].isEmpty());
 }
 
 void TstSchede::rigaUsaSempreSetteSpazi()
 {
     Banco banco;
     Sessione& s = banco.s;
-    s.tipoOperazione = 7;
-    s.livelloScheda = 2;
-    s.tipoEsercizioMin = 1;
-    s.tipoEsercizioMax = 1;
-    s.puntiniLog = QStringLiteral("..........");   // left by the exercise window
+    s.scelte.tipoOperazione = 7;
+    s.scheda.livelloScheda = 2;
+    s.scelte.tipoEsercizioMin = 1;
+    s.scelte.tipoEsercizioMax = 1;
+    s.serie.puntiniLog = QStringLiteral("..........");   // left by the exercise window
     generaRigaScheda(s, banco.g, 1);
-    QCOMPARE(s.tipoOperazione, std::int16_t(2));
-    QCOMPARE(s.puntiniLog, QStringLiteral("       "));
-    QCOMPARE(s.schedaDocenti[1].mid(12, 7), QStringLiteral("       "));
-    QVERIFY(!s.schedaDocenti[1].contains(u".."));
+    QCOMPARE(s.scelte.tipoOperazione, std::int16_t(2));
+    QCOMPARE(s.serie.puntiniLog, QStringLiteral("       "));
+    QCOMPARE(s.scheda.schedaDocenti[1].mid(12, 7), QStringLiteral("       "));
+    QVERIFY(!s.scheda.schedaDocenti[1].contains(u".."));
 }
 
 void TstSchede::numeriPerLivello_data()
@@ -218,15 +219,15 @@ void TstSchede::numeriPerLivello()
 
     Banco banco;
     Sessione& s = banco.s;
-    s.livelloScheda = std::int16_t(livello);
-    s.tipoEsercizioMin = 1;
-    s.tipoEsercizioMax = 12;
+    s.scheda.livelloScheda = std::int16_t(livello);
+    s.scelte.tipoEsercizioMin = 1;
+    s.scelte.tipoEsercizioMax = 12;
     int aMin = 1000, aMax = -1000, nVisto = 1000, nMassimo = -1000;
     QSet<int> scarti;
     for (int k = 0; k < 6000; ++k) {
         const int i = k % 60 + 1;
         const int forma = generaRigaScheda(s, banco.g, i);
-        const int a = s.numero1, b = s.numero2, c = s.scartoScheda, n = s.risultatoScheda;
+        const int a = s.operazione.numero1, b = s.operazione.numero2, c = s.scheda.scartoScheda, n = s.scheda.risultatoScheda;
         QVERIFY2(a >= minAB && a <= maxAB && b >= minAB && b <= maxAB, qPrintable(QString::number(a)));
         QVERIFY(a + b >= sommaMin && a + b <= sommaMax);
         QVERIFY(c >= 1 && c <= 3);
@@ -234,10 +235,10 @@ void TstSchede::numeriPerLivello()
         QVERIFY(n >= nMin && n <= nMax);
         const int atteso = forma == 8 || forma == 12 ? a + b + c : forma == 9 || forma == 11 ? a + b - c : a + b;
         QCOMPARE(n, atteso);
-        QCOMPARE(s.schedaAlunni[i].size(), 12);
-        QVERIFY(s.schedaDocenti[i].startsWith(s.schedaAlunni[i] + QStringLiteral("       ")));
+        QCOMPARE(s.scheda.schedaAlunni[i].size(), 12);
+        QVERIFY(s.scheda.schedaDocenti[i].startsWith(s.scheda.schedaAlunni[i] + QStringLiteral("       ")));
         QString perche;
-        QVERIFY2(rispostaGiusta(s.schedaDocenti[i], &perche), qPrintable(perche));
+        QVERIFY2(rispostaGiusta(s.scheda.schedaDocenti[i], &perche), qPrintable(perche));
         aMin = std::min(aMin, a);
         aMax = std::max(aMax, a);
         nVisto = std::min(nVisto, n);
@@ -256,9 +257,9 @@ void TstSchede::differenzeNegativeRestano()
 {
     Banco banco;
     Sessione& s = banco.s;
-    s.livelloScheda = 1;
-    s.tipoEsercizioMin = 7;
-    s.tipoEsercizioMax = 12;
+    s.scheda.livelloScheda = 1;
+    s.scelte.tipoEsercizioMin = 7;
+    s.scelte.tipoEsercizioMax = 12;
     int negative = 0;
     for (int k = 0; k < 6000; ++k) {
         const int forma = generaRigaScheda(s, banco.g, 1);
@@ -266,11 +267,11 @@ void TstSchede::differenzeNegativeRestano()
             continue;
         QString perche;
         // The sign still compares the two sides as written.
-        QVERIFY2(rispostaGiusta(s.schedaDocenti[1], &perche), qPrintable(perche));
-        if (s.risultatoScheda < s.numero1) {
+        QVERIFY2(rispostaGiusta(s.scheda.schedaDocenti[1], &perche), qPrintable(perche));
+        if (s.scheda.risultatoScheda < s.operazione.numero1) {
             ++negative;
-            QCOMPARE(s.numero2, std::int16_t(2));
-            QCOMPARE(s.scartoScheda, std::int16_t(3));
+            QCOMPARE(s.operazione.numero2, std::int16_t(2));
+            QCOMPARE(s.scheda.scartoScheda, std::int16_t(3));
         }
     }
     QVERIFY(negative > 0);
@@ -280,15 +281,15 @@ void TstSchede::livelloSconosciutoLasciaINumeri()
 {
     Banco banco;
     Sessione& s = banco.s;
-    s.numero1 = 44;
-    s.numero2 = 33;
-    s.scartoScheda = 2;
+    s.operazione.numero1 = 44;
+    s.operazione.numero2 = 33;
+    s.scheda.scartoScheda = 2;
     for (std::int16_t livello : {0, 5, -1}) {
-        s.livelloScheda = livello;
-        estraiOperandiScheda(s, banco.g);
-        QCOMPARE(s.numero1, std::int16_t(44));
-        QCOMPARE(s.numero2, std::int16_t(33));
-        QCOMPARE(s.scartoScheda, std::int16_t(2));
+        s.scheda.livelloScheda = livello;
+        estraiOperandiScheda(s.scheda, s.operazione, banco.g);
+        QCOMPARE(s.operazione.numero1, std::int16_t(44));
+        QCOMPARE(s.operazione.numero2, std::int16_t(33));
+        QCOMPARE(s.scheda.scartoScheda, std::int16_t(2));
     }
 }
 
@@ -314,7 +315,7 @@ void TstSchede::formeDellObiettivo()
 
     Banco banco;
     Sessione& s = banco.s;
-    scegliObiettivoScheda(s, obiettivo);
+    scegliObiettivoScheda(s.scelte, obiettivo);
     scegliLivelloScheda(s, 2);
     QSet<int> viste;
     for (int i = 1; i <= 600; ++i)
@@ -329,20 +330,20 @@ void TstSchede::righeDiUnIstanteDiverse()
     // The clock does not move: all 60 lines and both sheets fall in one tick.
     Banco banco;
     Sessione& s = banco.s;
-    scegliObiettivoScheda(s, 0);
+    scegliObiettivoScheda(s.scelte, 0);
     scegliLivelloScheda(s, 2);
     QSet<QString> righe;
     for (int i = 1; i <= 60; ++i) {
         generaRigaScheda(s, banco.g, i);
-        righe.insert(s.schedaAlunni[i]);
+        righe.insert(s.scheda.schedaAlunni[i]);
     }
     QVERIFY2(righe.size() >= 45, qPrintable(QString::number(righe.size())));
-    const Sessione::Righe prima = s.schedaAlunni;
+    const Righe prima = s.scheda.schedaAlunni;
     for (int i = 1; i <= 60; ++i)
         generaRigaScheda(s, banco.g, i);
     int uguali = 0;
     for (int i = 1; i <= 60; ++i)
-        uguali += s.schedaAlunni[i] == prima[i];
+        uguali += s.scheda.schedaAlunni[i] == prima[i];
     QVERIFY(uguali < 10);
 }
 
@@ -372,12 +373,12 @@ void TstSchede::obiettivi()
     QFETCH(int, formaMin);
     QFETCH(int, formaMax);
 
-    QCOMPARE(obiettiviScheda()[indice].didascalia, didascalia);
+    QCOMPARE(ope::obiettivi()[indice].didascalia, didascalia);
     Sessione s;
-    scegliObiettivoScheda(s, indice);
-    QCOMPARE(s.titoloObiettivo, titolo);
-    QCOMPARE(s.tipoEsercizioMin, formaMin);
-    QCOMPARE(s.tipoEsercizioMax, formaMax);
+    scegliObiettivoScheda(s.scelte, indice);
+    QCOMPARE(s.scelte.titoloObiettivo, titolo);
+    QCOMPARE(s.scelte.tipoEsercizioMin, formaMin);
+    QCOMPARE(s.scelte.tipoEsercizioMax, formaMax);
 }
 
 void TstSchede::livelli_data()
@@ -402,18 +403,18 @@ void TstSchede::livelli()
     QFETCH(int, numeroMax);
     QFETCH(QString, descrizione);
 
-    QCOMPARE(livelliScheda()[indice].didascalia, didascalia);
+    QCOMPARE(ope::livelli()[indice].didascaliaScheda, didascalia);
     Sessione s;
-    s.livello = 3;
-    s.maxCifre = 0;
+    s.scelte.livello = 3;
+    s.scelte.maxCifre = 0;
     scegliLivelloScheda(s, indice);
-    QCOMPARE(s.numeroMin, numeroMin);
-    QCOMPARE(s.numeroMax, numeroMax);
-    QCOMPARE(s.livelloScheda, indice + 1);
-    QCOMPARE(s.descrizioneLivello, descrizione);
+    QCOMPARE(s.scelte.numeroMin, numeroMin);
+    QCOMPARE(s.scelte.numeroMax, numeroMax);
+    QCOMPARE(s.scheda.livelloScheda, indice + 1);
+    QCOMPARE(s.scelte.descrizioneLivello, descrizione);
     // The start window's own level and digit limit are not the sheet's.
-    QCOMPARE(s.livello, std::int16_t(3));
-    QCOMPARE(s.maxCifre, std::int16_t(0));
+    QCOMPARE(s.scelte.livello, std::int16_t(3));
+    QCOMPARE(s.scelte.maxCifre, std::int16_t(0));
 }
 
 void TstSchede::impaginazione_data()
@@ -443,10 +444,10 @@ void TstSchede::impaginazione()
 
     Sessione s;
     for (int i = 1; i <= 60; ++i)
-        s.operazioniEseguite[i] = QStringLiteral("riga %1").arg(i);
-    s.operazioniEseguite[61] = QStringLiteral("not on the sheet");
+        s.serie.operazioniEseguite[i] = QStringLiteral("riga %1").arg(i);
+    s.serie.operazioniEseguite[61] = QStringLiteral("not on the sheet");
     for (std::int16_t tipo : {1, 2}) {
-        s.tipoStampaScheda = tipo;
+        s.scheda.tipoStampaScheda = tipo;
         Pagina pagina;
         Stampante st([&pagina](const Pagina& p) {
             pagina = p;
@@ -467,8 +468,8 @@ void TstSchede::impaginazione()
 void TstSchede::intestazioneEPiede()
 {
     Sessione s;
-    s.titoloObiettivo = QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL SEGNO");
-    s.tipoStampaScheda = 0;   // neither button: the teachers' size
+    s.scelte.titoloObiettivo = QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL SEGNO");
+    s.scheda.tipoStampaScheda = 0;   // neither button: the teachers' size
     Pagina pagina;
     Stampante st([&pagina](const Pagina& p) {
         pagina = p;
@@ -522,7 +523,7 @@ void TstSchede::sceltaDelFont()
     prova::Piattaforma piattaforma;
     piattaforma.font = font;
     Sessione s;
-    s.tipoStampaScheda = 1;
+    s.scheda.tipoStampaScheda = 1;
     QCOMPARE(stampaScheda(s, piattaforma.ambiente()), stampata);
     QCOMPARE(piattaforma.pagine.size(), std::size_t(stampata ? 1 : 0));
     if (stampata) {
@@ -539,7 +540,7 @@ void TstSchede::stampaFallitaSegnalata()
     prova::Piattaforma piattaforma;
     piattaforma.stampaRiesce = false;
     Sessione s;
-    s.tipoStampaScheda = 2;
+    s.scheda.tipoStampaScheda = 2;
     QVERIFY(!stampaScheda(s, piattaforma.ambiente()));
     QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
     QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});

@@ -13,10 +13,10 @@ namespace {
 Sessione conOperazioni(int n)
 {
     Sessione s;
-    s.contaOperazioni = std::int16_t(n);
+    s.serie.contaOperazioni = std::int16_t(n);
     for (int i = 1; i <= std::min(n, 90); ++i)
-        s.operazioniEseguite[std::size_t(i)] = QStringLiteral("riga %1").arg(i, 2);
-    s.tempoEsercizio[1] = QStringLiteral(" 143");
+        s.serie.operazioniEseguite[std::size_t(i)] = QStringLiteral("riga %1").arg(i, 2);
+    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
     return s;
 }
 
@@ -119,7 +119,7 @@ void TestStampaEsercizi::intestazione()
     QFETCH(QString, nome);
     QFETCH(QStringList, attese);
     Sessione s = conOperazioni(10);
-    s.nomeAlunno = nome;
+    s.alunno.nomeAlunno = nome;
     Registro r;
     Stampante st = r.stampante();
     QCOMPARE(stampaEsercizi(st, s, fontConCourier, QStringLiteral("08/12/26")), EsitoStampa::stampata);

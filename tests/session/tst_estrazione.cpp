@@ -20,9 +20,9 @@ constexpr Livello livelli[] = {{1, 1, 30}, {2, 30, 60}, {3, 60, 99}, {4, 1, 99}}
 Sessione sessioneAlLivello(int i)
 {
     Sessione s;
-    s.livello = static_cast<std::int16_t>(livelli[i].livello);
-    s.numeroMin = static_cast<std::int16_t>(livelli[i].minimo);
-    s.numeroMax = static_cast<std::int16_t>(livelli[i].massimo);
+    s.scelte.livello = static_cast<std::int16_t>(livelli[i].livello);
+    s.scelte.numeroMin = static_cast<std::int16_t>(livelli[i].minimo);
+    s.scelte.numeroMax = static_cast<std::int16_t>(livelli[i].massimo);
     return s;
 }
 
@@ -65,13 +65,13 @@ void TestEstrazione::sottrazione()
     Generatore g([] { return 1.0; });
     std::set<std::pair<int, int>> coppie;
     for (int k = 0; k < estrazioni; ++k) {
-        estraiSottrazione(s, g);
-        QVERIFY(s.numero1 > s.numero2);
-        QVERIFY(s.numero2 >= s.numeroMin && s.numero1 <= s.numeroMax);
-        QCOMPARE(s.spazioNumero1, pad(s.numero1));
-        QCOMPARE(s.spazioNumero2, pad(s.numero2));
-        QCOMPARE(s.spazioRisultato, pad(s.numero1 - s.numero2));
-        coppie.insert({s.numero1, s.numero2});
+        estraiSottrazione(s.scelte, s.operazione, g);
+        QVERIFY(s.operazione.numero1 > s.operazione.numero2);
+        QVERIFY(s.operazione.numero2 >= s.scelte.numeroMin && s.operazione.numero1 <= s.scelte.numeroMax);
+        QCOMPARE(s.operazione.spazioNumero1, pad(s.operazione.numero1));
+        QCOMPARE(s.operazione.spazioNumero2, pad(s.operazione.numero2));
+        QCOMPARE(s.operazione.spazioRisultato, pad(s.operazione.numero1 - s.operazione.numero2));
+        coppie.insert({s.operazione.numero1, s.operazione.numero2});
     }
     if (indice == 0)
         QVERIFY(coppie.count({2, 1}) == 1);   // the smallest pair is reachable
@@ -89,13 +89,13 @@ void TestEstrazione::addizione()
     const Limiti atteso[] = {{1, 20, 2, 30}, {20, 49, 40, 60}, {20, 79, 60, 98}, {20, 78, 40, 98}};
     const Limiti& l = atteso[indice];
     for (int k = 0; k < estrazioni; ++k) {
-        estraiAddizione(s, g);
-        QVERIFY(s.numero1 >= l.addendoMin && s.numero1 <= l.addendoMax);
-        QVERIFY(s.numero2 >= l.addendoMin && s.numero2 <= l.addendoMax);
-        QCOMPARE(s.numero3, s.numero1 + s.numero2);
-        QVERIFY(s.numero3 >= l.sommaMin && s.numero3 <= l.sommaMax);
-        QCOMPARE(s.testoNumero1, QString::number(s.numero1));
-        QCOMPARE(s.testoNumero3, QString::number(s.numero3));
+        estraiAddizione(s.scelte, s.operazione, g);
+        QVERIFY(s.operazione.numero1 >= l.addendoMin && s.operazione.numero1 <= l.addendoMax);
+        QVERIFY(s.operazione.numero2 >= l.addendoMin && s.operazione.numero2 <= l.addendoMax);
+        QCOMPARE(s.operazione.numero3, s.operazione.numero1 + s.operazione.numero2);
+        QVERIFY(s.operazione.numero3 >= l.sommaMin && s.operazione.numero3 <= l.sommaMax);
+        QCOMPARE(s.operazione.testoNumero1, QString::number(s.operazione.numero1));
+        QCOMPARE(s.operazione.testoNumero3, QString::number(s.operazione.numero3));
     }
 }
 
@@ -107,16 +107,16 @@ void TestEstrazione::moltiplicazioneEDivisione()
     for (auto estrai : {&estraiMoltiplicazione, &estraiDivisione}) {
         std::set<int> prodotti;
         for (int k = 0; k < estrazioni; ++k) {
-            estrai(s, g);
-            const int prodotto = s.numero1 * s.numero2;
-            QVERIFY(s.numero1 >= 2 && s.numero2 >= 2);
-            QVERIFY(prodotto <= s.numeroMax);
+            estrai(s.scelte, s.operazione, g);
+            const int prodotto = s.operazione.numero1 * s.operazione.numero2;
+            QVERIFY(s.operazione.numero1 >= 2 && s.operazione.numero2 >= 2);
+            QVERIFY(prodotto <= s.scelte.numeroMax);
             if (indice == 0)
-                QVERIFY(s.numero1 <= 15 && s.numero2 <= 15);
+                QVERIFY(s.operazione.numero1 <= 15 && s.operazione.numero2 <= 15);
             if (indice == 1 || indice == 2)
-                QVERIFY(prodotto >= s.numeroMin);   // a draw that ends, inside the level
-            QCOMPARE(s.spazioRisultato, pad(prodotto));
-            QCOMPARE(s.spazioNumero1, pad(s.numero1));
+                QVERIFY(prodotto >= s.scelte.numeroMin);   // a draw that ends, inside the level
+            QCOMPARE(s.operazione.spazioRisultato, pad(prodotto));
+            QCOMPARE(s.operazione.spazioNumero1, pad(s.operazione.numero1));
             prodotti.insert(prodotto);
         }
         QVERIFY(prodotti.size() > 5);
@@ -126,31 +126,31 @@ void TestEstrazione::moltiplicazioneEDivisione()
 void TestEstrazione::livelloSconosciutoLasciaLAddizione()
 {
     Sessione s;
-    s.numero1 = 4;
-    s.numero2 = 5;
-    s.testoNumero1 = QStringLiteral("4");
+    s.operazione.numero1 = 4;
+    s.operazione.numero2 = 5;
+    s.operazione.testoNumero1 = QStringLiteral("4");
     Generatore g([] { return 1.0; });
-    estraiAddizione(s, g);
-    QCOMPARE(s.numero1, 4);
-    QCOMPARE(s.testoNumero1, QStringLiteral("4"));
+    estraiAddizione(s.scelte, s.operazione, g);
+    QCOMPARE(s.operazione.numero1, 4);
+    QCOMPARE(s.operazione.testoNumero1, QStringLiteral("4"));
 }
 
 void TestEstrazione::senzaLivelloNessunaEstrazioneSenzaFine()
 {
     // Before any level is chosen the range is empty: the draws must end, drawing nothing.
     Sessione s;
-    s.numero1 = 9;
-    s.numero2 = 4;
+    s.operazione.numero1 = 9;
+    s.operazione.numero2 = 4;
     Generatore g([] { return 1.0; });
-    estraiSottrazione(s, g);
-    estraiMoltiplicazione(s, g);
-    estraiDivisione(s, g);
-    QCOMPARE(s.numero1, 9);
-    QCOMPARE(s.numero2, 4);
-    s.numeroMin = 1;
-    s.numeroMax = 3;
-    estraiMoltiplicazione(s, g);
-    QCOMPARE(s.numero1, 9);
+    estraiSottrazione(s.scelte, s.operazione, g);
+    estraiMoltiplicazione(s.scelte, s.operazione, g);
+    estraiDivisione(s.scelte, s.operazione, g);
+    QCOMPARE(s.operazione.numero1, 9);
+    QCOMPARE(s.operazione.numero2, 4);
+    s.scelte.numeroMin = 1;
+    s.scelte.numeroMax = 3;
+    estraiMoltiplicazione(s.scelte, s.operazione, g);
+    QCOMPARE(s.operazione.numero1, 9);
 }
 
 void TestEstrazione::generatoreUniforme()
@@ -181,8 +181,8 @@ void TestEstrazione::risemineConLoStessoOrologioNonRipetono()
     Sessione s = sessioneAlLivello(1);
     std::set<int> somme;
     for (int k = 0; k < 200; ++k) {
-        estraiAddizione(s, g);
-        somme.insert(s.numero3);
+        estraiAddizione(s.scelte, s.operazione, g);
+        somme.insert(s.operazione.numero3);
     }
     QVERIFY(somme.size() > 10);
 }

@@ -92,9 +92,9 @@ void TestFrmInizio::caricamento()
 {
     QVERIFY(apri());
     const Sessione& s = programma->sessione();
-    QCOMPARE(s.tipoOperazione, 2);
-    QCOMPARE(s.nomeProgramma, QStringLiteral("Sottrazioni"));
-    QCOMPARE(s.nomeEseguibile, QStringLiteral("Sottrazioni"));
+    QCOMPARE(s.scelte.tipoOperazione, 2);
+    QCOMPARE(s.scelte.nomeProgramma, QStringLiteral("Sottrazioni"));
+    QCOMPARE(s.scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
     QCOMPARE(inizio->windowTitle(), QStringLiteral("Sottrazioni"));
     QCOMPARE(testo("lblNomeOperazione"), QStringLiteral("Sottrazioni"));
     QCOMPARE(testo("Label1"), QStringLiteral("Obiettivo: "));
@@ -120,7 +120,7 @@ void TestFrmInizio::ordineObbligato()
     QVERIFY(apri());
     // A level or "Avanti" pressed before its turn does nothing.
     prova::premi(inizio, QStringLiteral("Option2(0)"));
-    QCOMPARE(programma->sessione().livello, 0);
+    QCOMPARE(programma->sessione().scelte.livello, 0);
     QCOMPARE(testo("Label3"), QStringLiteral("Livello: "));
 
     prova::premi(inizio, QStringLiteral("Option1(0)"));
@@ -134,7 +134,7 @@ void TestFrmInizio::ordineObbligato()
 
     prova::premi(inizio, QStringLiteral("Option2(1)"));
     QVERIFY(abilitato("Frame3"));
-    QCOMPARE(programma->sessione().maxCifre, 3);
+    QCOMPARE(programma->sessione().scelte.maxCifre, 3);
 }
 
 void TestFrmInizio::riepilogo_data()
@@ -172,13 +172,13 @@ void TestFrmInizio::riepilogo()
     QCOMPARE(testo("Label1"), label1);
     QCOMPARE(testo("Label3"), label3);
     const Sessione& s = programma->sessione();
-    QTEST(int(s.tipoEsercizioMin), "formaMin");
-    QTEST(int(s.tipoEsercizioMax), "formaMax");
-    QTEST(int(s.numeroMin), "numeroMin");
-    QTEST(int(s.numeroMax), "numeroMax");
-    QCOMPARE(s.livello, livello + 1);
-    QCOMPARE(s.descrizioneLivello, label3.mid(21));
-    QCOMPARE(s.titoloObiettivo, label1.mid(19));
+    QTEST(int(s.scelte.tipoEsercizioMin), "formaMin");
+    QTEST(int(s.scelte.tipoEsercizioMax), "formaMax");
+    QTEST(int(s.scelte.numeroMin), "numeroMin");
+    QTEST(int(s.scelte.numeroMax), "numeroMax");
+    QCOMPARE(s.scelte.livello, livello + 1);
+    QCOMPARE(s.scelte.descrizioneLivello, label3.mid(21));
+    QCOMPARE(s.scelte.titoloObiettivo, label1.mid(19));
 }
 
 void TestFrmInizio::coloriDellaScelta()
@@ -194,7 +194,7 @@ void TestFrmInizio::coloriDellaScelta()
         QVERIFY(!static_cast<QAbstractButton*>(o)->isDown());
     }
     QVERIFY(prova::inPrimoPiano(prova::controllo(inizio, QStringLiteral("Label9(2)"))));
-    QCOMPARE(programma->sessione().titoloObiettivo, QStringLiteral("CALCOLO CASUALE DEL RISULTATO O DEL TERMINE"));
+    QCOMPARE(programma->sessione().scelte.titoloObiettivo, QStringLiteral("CALCOLO CASUALE DEL RISULTATO O DEL TERMINE"));
 
     prova::premi(inizio, QStringLiteral("Option2(3)"));
     prova::premi(inizio, QStringLiteral("Option2(0)"));
@@ -223,7 +223,7 @@ void TestFrmInizio::cambioGruppo()
         QVERIFY(prova::inPrimoPiano(prova::controllo(inizio, nomeElemento(QStringLiteral("Option1"), i))));
     QCOMPARE(contenuto(QStringLiteral("Sottrazioni.dat")), QByteArray(" 2  2  1 \r\n"));
     // The choices of before stay in the session until the next ones.
-    QCOMPARE(programma->sessione().titoloObiettivo, QStringLiteral("CALCOLO DEL RISULTATO"));
+    QCOMPARE(programma->sessione().scelte.titoloObiettivo, QStringLiteral("CALCOLO DEL RISULTATO"));
 
     prova::clicca(inizio, QStringLiteral("lblCambiaOb(0)"));
     QCOMPARE(testo("lblNomeOperazione"), QStringLiteral("Sottrazioni.1"));
@@ -237,7 +237,7 @@ void TestFrmInizio::impostazioniLetteAllAvvio()
 {
     scriviFile(QStringLiteral("Sottrazioni.dat"), "1, 2, 1");
     QVERIFY(apri());
-    QCOMPARE(programma->sessione().tipoOperazione, 1);
+    QCOMPARE(programma->sessione().scelte.tipoOperazione, 1);
     // The stored group is not applied at load: it decides where the first switch goes.
     QCOMPARE(prova::controllo<QGroupBox>(inizio, QStringLiteral("Frame1"))->title(), QStringLiteral("OBIETTIVI"));
     prova::clicca(inizio, QStringLiteral("lblCambiaOb(0)"));
@@ -248,7 +248,7 @@ void TestFrmInizio::impostazioniLetteAllAvvio()
     // Only two numbers: the groups fall back, the kind keeps the first number.
     scriviFile(QStringLiteral("Sottrazioni.dat"), "4 2");
     QVERIFY(apri());
-    QCOMPARE(programma->sessione().tipoOperazione, 4);
+    QCOMPARE(programma->sessione().scelte.tipoOperazione, 4);
     prova::clicca(inizio, QStringLiteral("lblCambiaOb(0)"));
     QCOMPARE(testo("lblNomeOperazione"), QStringLiteral("Sottrazioni.2"));
     programma.reset();
@@ -258,7 +258,7 @@ void TestFrmInizio::impostazioniLetteAllAvvio()
     piattaforma = {};
     programma = std::make_unique<Programma>(piattaforma.ambiente(QStringLiteral("Addizioni")));
     programma->avvia();
-    QCOMPARE(programma->sessione().tipoOperazione, 1);
+    QCOMPARE(programma->sessione().scelte.tipoOperazione, 1);
     QCOMPARE(programma->finestra(QStringLiteral("frmInizio"))->windowTitle(), QStringLiteral("Addizioni"));
 }
 
@@ -291,7 +291,7 @@ void TestFrmInizio::attivazioneAzzeraIPannelli()
     QCOMPARE(coloreSfondo(prova::controllo(inizio, QStringLiteral("Label10(1)"))), giallino);
     // The summary and the session keep the last choice.
     QCOMPARE(testo("Label1"), QStringLiteral("Obiettivo n.2:     CALCOLO DEL TERMINE"));
-    QCOMPARE(programma->sessione().livello, 2);
+    QCOMPARE(programma->sessione().scelte.livello, 2);
 }
 
 void TestFrmInizio::esciChiudeTutto()
@@ -346,7 +346,7 @@ void TestFrmInizio::fileOstili()
     }
     // Whole either way: the old file where it could not be replaced, a new one where it could.
     const QByteArray dopo = contenuto(file);
-    const int tipo = programma->sessione().tipoOperazione;
+    const int tipo = programma->sessione().scelte.tipoOperazione;
     const QByteArray nuovo = QStringLiteral(" %1  1  1 \r\n").arg(tipo).toLatin1();
     QVERIFY2(dopo == prima || dopo == nuovo, dopo.left(40).constData());
 }

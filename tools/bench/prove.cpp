@@ -93,8 +93,8 @@ void corsaDiVenti(Programma& programma, QWidget* esercizio, std::vector<Azione>*
             tempi->push_back({nome, t});
     };
     for (int operazione = 1; operazione <= 20; ++operazione) {
-        const QString risposta = s.rispostaEsatta.trimmed();
-        if (s.tipoEsercizio <= 6) {
+        const QString risposta = s.operazione.rispostaEsatta.trimmed();
+        if (s.operazione.tipoEsercizio <= 6) {
             for (QChar c : risposta)
                 azione(QStringLiteral("Option1(%1)").arg(c.digitValue()));
             azione(QStringLiteral("Option1(11)"));
@@ -113,15 +113,15 @@ void corsaDiVenti(Programma& programma, QWidget* esercizio, std::vector<Azione>*
 Sessione sessioneConCorsa()
 {
     Sessione s;
-    s.contaOperazioni = 20;
-    s.esatteAttestato = 18;
-    s.nomeProgramma = QStringLiteral("Sottrazioni");
-    s.nomeAlunno = QStringLiteral("mARIO rOSSI");
-    s.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
-    s.tempoEsercizio[1] = QStringLiteral(" 143");
+    s.serie.contaOperazioni = 20;
+    s.serie.esatteAttestato = 18;
+    s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
+    s.alunno.nomeAlunno = QStringLiteral("mARIO rOSSI");
+    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
     for (int i = 1; i <= 20; ++i)
-        s.operazioniEseguite[i] = QStringLiteral("16 -  9 = . ..............................   7   (s. 9)");
+        s.serie.operazioniEseguite[i] = QStringLiteral("16 -  9 = . ..............................   7   (s. 9)");
     return s;
 }
 
@@ -187,7 +187,7 @@ void registraProve()
 {
     benchmark::RegisterBenchmark("scheda_60_righe", [](benchmark::State& stato) {
         Sessione s;
-        scegliObiettivoScheda(s, 5);
+        scegliObiettivoScheda(s.scelte, 5);
         scegliLivelloScheda(s, 3);
         Generatore g([] { return 36000.0; });
         for (auto _ : stato)
@@ -197,11 +197,11 @@ void registraProve()
     benchmark::RegisterBenchmark("baseline_60_sottrazioni_estratte", [](benchmark::State& stato) {
         Sessione s;
         scegliLivelloScheda(s, 3);
-        s.livello = 4;
+        s.scelte.livello = 4;
         Generatore g([] { return 36000.0; });
         for (auto _ : stato)
             for (int i = 1; i <= 60; ++i)
-                estraiSottrazione(s, g);
+                estraiSottrazione(s.scelte, s.operazione, g);
     })->Unit(benchmark::kMicrosecond);
 
     registraPdf("pagina_esercizi_in_pdf", &paginaEsercizi);
@@ -310,7 +310,7 @@ int eseguiFiglio(int argc, char* argv[], const QString& modo)
         corsaDiVenti(programma, esercizio, nullptr);
         QCoreApplication::processEvents();
         // A run that went wrong would measure less than a pupil's.
-        if (programma.sessione().risposteEsatte != 20)
+        if (programma.sessione().serie.risposteEsatte != 20)
             return 3;
     } else {
         return 2;

@@ -67,16 +67,16 @@ void scattiOperativo(Scatti& s)
         s.salva(f, QStringLiteral("operativo-4-intervento"));
         premi(f, QStringLiteral("optOK"));
         s.salva(f, QStringLiteral("operativo-5-aiutato"));
-        while (dati.contaOperazioni < 20) {
+        while (dati.serie.contaOperazioni < 20) {
             premi(f, QStringLiteral("Option1(12)"));
             s.ora += 7;
-            rispondi(f, dati.rispostaEsatta, false);
+            rispondi(f, dati.operazione.rispostaEsatta, false);
             premi(f, QStringLiteral("Option1(11)"));
         }
         s.salva(f, QStringLiteral("operativo-7-finita"));
         f->showMaximized();
         QApplication::processEvents();
-        rispondi(f, dati.rispostaEsatta, false);
+        rispondi(f, dati.operazione.rispostaEsatta, false);
         s.salva(f, QStringLiteral("operativo-9-ingrandita"));
     }
     {
@@ -85,7 +85,7 @@ void scattiOperativo(Scatti& s)
         if (!f)
             return;
         s.salva(f, QStringLiteral("operativo-6-segno"));
-        rispondi(f, programma.sessione().rispostaEsatta, true);
+        rispondi(f, programma.sessione().operazione.rispostaEsatta, true);
         premi(f, QStringLiteral("Option5(3)"));
         s.salva(f, QStringLiteral("operativo-8-segno-chiuso"));
     }

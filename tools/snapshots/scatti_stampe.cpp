@@ -44,16 +44,16 @@ void riempiSerie(Sessione& s)
             riga += QString(42 - riga.size() - 1, QLatin1Char('.')) + QString(4 - risposta.size(), QLatin1Char(' '))
                     + risposta + QStringLiteral("   (s.%1%2)").arg(spazioPer(secondi)).arg(secondi);
         }
-        s.operazioniEseguite[std::size_t(i)] = riga;
+        s.serie.operazioniEseguite[std::size_t(i)] = riga;
     }
-    s.contaOperazioni = 20;
-    s.numeroOperazione = 20;
-    s.esatteAttestato = 18;
-    s.risposteEsatte = 18;
-    s.tempoEsercizio[1] = QStringLiteral(" 143");
-    s.nomeProgramma = QStringLiteral("Sottrazioni");
-    s.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    s.serie.contaOperazioni = 20;
+    s.serie.numeroOperazione = 20;
+    s.serie.esatteAttestato = 18;
+    s.serie.risposteEsatte = 18;
+    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
+    s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
+    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
 }
 
 } // namespace
@@ -84,7 +84,7 @@ void scattiStampe(Scatti& s)
     {
         Programma programma(s.ambiente());
         riempiSerie(programma.sessione());
-        programma.sessione().esatteAttestato = 8;
+        programma.sessione().serie.esatteAttestato = 8;
         programma.apriAttestato();
         s.salva(programma.finestra(QStringLiteral("FrmAttestato")), QStringLiteral("stampe-6-non-classificato"));
     }
