@@ -6,6 +6,7 @@
 #include "exercise/serie.h"
 #include "programma.h"
 #include "ui/colori.h"
+#include "ui/clicsfondo.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
@@ -16,7 +17,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 
 namespace ope {
 
@@ -58,7 +58,6 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
     label1[2]->setText(tre + s.intestazioneLivello);
 
-    area()->installEventFilter(this);
     optOK->installEventFilter(this);
     caricata = true;
 }
@@ -89,6 +88,8 @@ void FrmOperativo::collegaTasti()
     suPressione(option4[1], [this] { iniziaSerie(); });
     connect(mnuVisualizza, &QAction::triggered, this, [this] { programma.apriStampaEsercizio(); });
     connect(label7, &EtichettaCliccabile::cliccata, this, [this] { cambiaSuono(); });
+    connect(new ClicSulloSfondo(area()), &ClicSulloSfondo::cliccato, this,
+            [this] { fraElaborazione->setVisible(!fraElaborazione->isVisible()); });
 }
 
 // ---- Window events
@@ -130,17 +131,6 @@ bool FrmOperativo::eventFilter(QObject* oggetto, QEvent* evento)
             controllaFine();
         }
         return true;
-    }
-    if (oggetto == area() && (evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonRelease)) {
-        // Only the bare background: clicks on the panels and labels are theirs.
-        const auto* mouse = static_cast<QMouseEvent*>(evento);
-        const bool sfondo = area()->childAt(mouse->position().toPoint()) == nullptr;
-        if (evento->type() == QEvent::MouseButtonPress) {
-            sfondoPremuto = sfondo;
-        } else if (sfondoPremuto && sfondo) {
-            sfondoPremuto = false;
-            fraElaborazione->setVisible(!fraElaborazione->isVisible());
-        }
     }
     return Finestra::eventFilter(oggetto, evento);
 }

@@ -87,7 +87,6 @@ private:
 
     Programma& programma;
     bool caricata = false;
-    bool sfondoPremuto = false;
     QString marcaEsito;
     QString suono;
 

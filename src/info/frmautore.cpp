@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/frmautore.h"
 
+#include "info/versione.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 
@@ -28,9 +29,10 @@ FrmAutore::FrmAutore(Programma&)
     : FinestraInfo(QStringLiteral("frmAutore"), QStringLiteral("AUTORE"), 7380, 5745, colori::rosaChiaro)
 {
     QWidget* a = area();
-    QLabel* versione = nuovaEtichetta(a, QStringLiteral("Label7"), QStringLiteral("Ver.1.0.4"), 5460, 120, 1800, 300);
-    versione->setFont(carattere(QStringLiteral("Arial"), 9));
-    versione->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* etichettaVersione = nuovaEtichetta(a, QStringLiteral("Label7"), QStringLiteral("Ver.") + QLatin1String(versione),
+                                               5460, 120, 1800, 300);
+    etichettaVersione->setFont(carattere(QStringLiteral("Arial"), 9));
+    etichettaVersione->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     etichetta(a, QStringLiteral("Label1"), QStringLiteral("Sito dell'autore:"), 420, 11, false, Qt::black);
     etichetta(a, QStringLiteral("Label2"), QStringLiteral("https://ope.scuola.example/"), 840, 12, true, colori::bluNotte);

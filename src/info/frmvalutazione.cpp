@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/frmvalutazione.h"
 
+#include "ui/clicsfondo.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 
 namespace ope {
 
@@ -85,23 +85,7 @@ FrmValutazione::FrmValutazione(Programma&)
     impostaTesto(label10, colori::rossoScuro);
 
     creaChiudi(3780, 6540, 3000, 720, colori::acquamarina);
-}
-
-bool FrmValutazione::eventFilter(QObject* oggetto, QEvent* evento)
-{
-    // Only the bare background counts: a press on a frame or a label is theirs.
-    if (oggetto == area() && (evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonRelease)) {
-        const auto* e = static_cast<QMouseEvent*>(evento);
-        const bool sfondo = area()->childAt(e->position().toPoint()) == nullptr;
-        if (evento->type() == QEvent::MouseButtonPress) {
-            premutoSulloSfondo = sfondo;
-        } else if (premutoSulloSfondo && sfondo) {
-            premutoSulloSfondo = false;
-            close();
-            return true;
-        }
-    }
-    return FinestraInfo::eventFilter(oggetto, evento);
+    connect(new ClicSulloSfondo(area()), &ClicSulloSfondo::cliccato, this, [this] { close(); });
 }
 
 } // namespace ope

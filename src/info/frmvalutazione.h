@@ -13,12 +13,6 @@ class FrmValutazione : public FinestraInfo {
     Q_OBJECT
 public:
     explicit FrmValutazione(Programma& programma);
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
-
-private:
-    bool premutoSulloSfondo = false;
 };
 
 } // namespace ope

@@ -11,7 +11,6 @@
 #include "ui/twips.h"
 #include "ui/messaggi.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QPainter>
 
@@ -98,14 +97,12 @@ void FrmAttestato::disegnaAttestato()
 {
     const std::vector<RigaAttestato> righe = righeAttestato(programma.sessione(), programma.ambiente().dataBreve());
     attestato = nuovaImmagineAttestato(pixel(larghezzaPicture), pixel(altezzaPicture), colori::azzurroChiaro);
+    // Drawn whole before the window is shown: the lines take a few
+    // milliseconds, and a window must not wait on events before the program has it.
     PennaAttestato penna(attestato, righe);
-    // The window shows itself while it loads, so the pupil sees the certificate being written.
-    show();
-    while (!penna.finita()) {
+    while (!penna.finita())
         penna.scriviRiga();
-        mostraImmagine();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
+    mostraImmagine();
 }
 
 void FrmAttestato::mostraImmagine()

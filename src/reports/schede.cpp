@@ -186,6 +186,10 @@ constexpr double passoRiga = 400;
 
 void impaginaScheda(Stampante& st, const Sessione& s)
 {
+    // Set by name whichever of the two the printer has, as the worksheet's
+    // printing rule says: the check only makes sure a Courier face exists,
+    // and the name resolves to a monospaced face (Liberation Mono where the
+    // package's fonts are), which is all the sheet's columns need.
     st.font = QStringLiteral("Courier");
     st.x = 1000;
     st.y = 1000;
