@@ -66,6 +66,7 @@ void Programma::mostra(QWidget* w)
     if (!w)
         return;
     w->show();
+    w->raise();
     w->activateWindow();
 }
 
@@ -88,7 +89,26 @@ void Programma::mostraInizio()
     mostra(carica<FrmInizio>(inizio));
 }
 
-void Programma::apriOperativo() { mostra(carica<FrmOperativo>(operativo)); }
+void Programma::apriOperativo()
+{
+    // Already open: "Avanti" in the start window asks for a new run with the choices made there since.
+    const bool giaCaricata = operativo;
+    auto* f = carica<FrmOperativo>(operativo);
+    if (f && giaCaricata)
+        f->ricomincia();
+    mostra(f);
+}
+
+void Programma::tornaDallaStampa()
+{
+    // The exercise window is shown again only while it is loaded: loading a
+    // fresh one would start a run and empty the log just looked at.
+    if (operativo)
+        mostra(operativo);
+    else
+        mostraInizio();
+}
+
 void Programma::apriStampaEsercizio() { mostra(carica<FrmStampaEsercizio>(stampaEsercizio)); }
 void Programma::apriAttestato() { mostra(carica<FrmAttestato>(attestato)); }
 void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede)); }

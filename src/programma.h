@@ -36,6 +36,7 @@ public:
     // Loading (if needed) and showing each window; modeless unless noted.
     void mostraInizio();
     void apriOperativo();
+    void tornaDallaStampa();   // where closing the printout leads
     void apriStampaEsercizio();
     void apriAttestato();
     void apriStampaSchede();

@@ -51,15 +51,20 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     collegaTasti();
     registraProporzioni();
 
+    setWindowTitle(programma.sessione().scelte.nomeProgramma);
+    optOK->installEventFilter(this);
+    caricata = true;
+    ricomincia();
+}
+
+void FrmOperativo::ricomincia()
+{
     const DatiScelte& s = programma.sessione().scelte;
-    setWindowTitle(s.nomeProgramma);
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);
     label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
     label1[2]->setText(tre + s.intestazioneLivello);
-
-    optOK->installEventFilter(this);
-    caricata = true;
+    iniziaSerie();
 }
 
 void FrmOperativo::collegaTasti()
@@ -96,22 +101,12 @@ void FrmOperativo::collegaTasti()
 
 void FrmOperativo::ridimensionata()
 {
+    // Only the layout follows the new size: the run, its counts and times
+    // and the operation on screen stay as they were.
     if (!caricata)
         return;
     disponiPannelli();
-    iniziaSerie();
-}
-
-void FrmOperativo::changeEvent(QEvent* e)
-{
-    // Minimising and restoring resize the window too, though the client
-    // area keeps its size: each starts a new run like any resize.
-    if (e->type() == QEvent::WindowStateChange) {
-        const auto prima = static_cast<QWindowStateChangeEvent*>(e)->oldState();
-        if ((prima & Qt::WindowMinimized) != (windowState() & Qt::WindowMinimized))
-            ridimensionata();
-    }
-    Finestra::changeEvent(e);
+    disponiRiga();
 }
 
 bool FrmOperativo::event(QEvent* e)
@@ -241,20 +236,38 @@ void FrmOperativo::visualizza(Operazione operazione)
         tastieraCifre();
     }
 
-    const Presentazione p = presenta(operazione, s.operazione.tipoEsercizio, s.operazione);
+    presentazione = presenta(operazione, s.operazione.tipoEsercizio, s.operazione);
+    const Presentazione& p = *presentazione;
     if (rigaSegni) {
         lblNumero4->setText(p.lblNumero4);
         lblNumero6->setText(p.lblNumero6);
         lblNumero8->setText(p.lblNumero8);
         lblUguale2->setText(p.lblUguale2);
-        const bool aDestra = p.incognita == PosizioneSegno::Destra;
-        spostaOrizzontale(lblUguale2, (aDestra ? lblRif2Sinistra : lblRif2Destra)->x());
-        spostaOrizzontale(lblSegno2, (aDestra ? lblRif2Destra : lblRif2Sinistra)->x());
     } else {
         lblNumero1->setText(p.lblNumero1);
         lblNumero2->setText(p.lblNumero2);
         lblSegno->setText(p.lblSegno);
         lblUguale->setText(p.lblUguale);
+    }
+    disponiRiga();
+    s.operazione.rispostaEsatta = p.rispostaEsatta;
+    rigaCorrente(s.serie) = p.testoLog;
+
+    s.serie.tempoInizio = programma.ambiente().orologio();
+}
+
+void FrmOperativo::disponiRiga()
+{
+    // The proportional layout puts every label back at its design place:
+    // the row of the operation on screen is arranged again over it.
+    if (!presentazione)
+        return;
+    const Presentazione& p = *presentazione;
+    if (p.rigaSegni) {
+        const bool aDestra = p.incognita == PosizioneSegno::Destra;
+        spostaOrizzontale(lblUguale2, (aDestra ? lblRif2Sinistra : lblRif2Destra)->x());
+        spostaOrizzontale(lblSegno2, (aDestra ? lblRif2Destra : lblRif2Sinistra)->x());
+    } else {
         switch (p.disposizione) {
         case Disposizione::Prima:
             disponiIncognitaPrima();
@@ -267,16 +280,11 @@ void FrmOperativo::visualizza(Operazione operazione)
             break;
         }
     }
-    s.operazione.rispostaEsatta = p.rispostaEsatta;
-    rigaCorrente(s.serie) = p.testoLog;
-
     spostaOrizzontale(lblCorrezione, lblRisultato1->x());
     spostaOrizzontale(lblCorrezioneS, lblSegno2->x());
     spostaOrizzontale(lblLinee, lblRisultato1->x() + pixel(spostamentoLinee));
     spostaOrizzontale(lblLineeS, lblSegno2->x());
     tracciaLinee();
-
-    s.serie.tempoInizio = programma.ambiente().orologio();
 }
 
 void FrmOperativo::disponiIncognitaPrima()

@@ -5,6 +5,7 @@
 #include "ui/finestra.h"
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -23,6 +24,9 @@ class FrmOperativo : public Finestra {
     Q_OBJECT
 public:
     explicit FrmOperativo(Programma& programma);
+
+    // A new run with the choices of the start window as they are now.
+    void ricomincia();
 
     void iniziaSerie();
     void nuovaOperazione();
@@ -44,7 +48,6 @@ protected:
     void ridimensionata() override;
     void scarica() override;
     bool event(QEvent* e) override;
-    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
@@ -60,6 +63,7 @@ private:
     void collegaTasti();
 
     void visualizza(Operazione operazione);
+    void disponiRiga();
     void disponiIncognitaPrima();
     void disponiIncognitaCentrale();
     void disponiIncognitaUltima();
@@ -87,6 +91,7 @@ private:
 
     Programma& programma;
     bool caricata = false;
+    std::optional<Presentazione> presentazione;   // of the operation on screen
     QString marcaEsito;
     QString suono;
 

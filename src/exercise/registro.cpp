@@ -40,9 +40,12 @@ void chiudiTempo(Serie& s, double ora)
     s.tempoFine = ora;
     double trascorso = s.tempoFine - s.tempoInizio;
     // The clock starts again at midnight: an operation left open across it
-    // took one day's seconds more than the readings say.
+    // took one day's seconds more than the readings say. A reading less than
+    // half a day behind the start is the clock itself set back (time
+    // synchronisation, daylight saving, a hand change): no time has passed
+    // that can be counted, so the operation takes none.
     if (trascorso < 0)
-        trascorso += secondiGiorno;
+        trascorso = trascorso < -secondiGiorno / 2 ? trascorso + secondiGiorno : 0;
     s.tempoOperazione = std::floor(trascorso);
     s.secondiOperazione = a16(s.tempoOperazione);
     s.testoTempoOperazione = testoConSegno(s.secondiOperazione);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/attestato.h"
 
+#include "reports/stampaesercizi.h"
 #include "session/sessione.h"
 #include "ui/colori.h"
+#include "ui/messaggi.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -83,7 +85,10 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
     cambia(f.punti, false, f.colore);
     riga(QStringLiteral("con la valutazione di"), 1);
     cambia(14, true, colori::rossoVivo);
-    riga(s.alunno.giudizio, 1);
+    // A run too short to be graded says so where the grade would stand,
+    // before the pupil reaches a print button that would refuse it.
+    const bool stampabile = s.serie.contaOperazioni >= operazioniMinime;
+    riga(stampabile ? s.alunno.giudizio : messaggi::troppoPocheOperazioni.trimmed(), 1);
     cambia(12, false, colori::nero);
     riga(QStringLiteral("con %1 risposte esatte su %2 richieste").arg(s.serie.esatteAttestato).arg(s.serie.contaOperazioni), 2);
     riga(QStringLiteral("Data  ") + data);

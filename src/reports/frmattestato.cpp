@@ -58,7 +58,7 @@ FrmAttestato::FrmAttestato(Programma& p) : Finestra(QStringLiteral("FrmAttestato
     Sessione& s = programma.sessione();
     valutazione = calcolaVoto(s.serie.esatteAttestato, s.serie.contaOperazioni);
     preparaAttestato(s);
-    if (!classificato(s.alunno.giudizio)) {
+    if (!classificato(s.alunno.giudizio) || s.serie.contaOperazioni < operazioniMinime) {
         option5[0]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
         option5[0]->setEnabled(false);
     }

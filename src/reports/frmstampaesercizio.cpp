@@ -134,7 +134,7 @@ void FrmStampaEsercizio::riempiGriglia()
 
 void FrmStampaEsercizio::scarica()
 {
-    programma.apriOperativo();
+    programma.tornaDallaStampa();
 }
 
 void FrmStampaEsercizio::azione(int indice)

@@ -61,8 +61,8 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
     label1->setText(s.scelte.titoloObiettivo);
     s.scheda.operazioniPerScheda = righePerScheda;
     s.scheda.tipoStampaScheda = 0;
-    for (int i = 1; i <= righePerScheda; ++i)
-        bufferStampaScheda(s)[i].clear();
+    s.scheda.stampaAlunni = {};
+    s.scheda.stampaDocenti = {};
     costruisciScheda();
 
     frame3->setEnabled(false);
@@ -192,11 +192,12 @@ void FrmStampaSchede::svuotaScheda()
 
 void FrmStampaSchede::mostraScheda(const Righe& righe)
 {
-    Righe& buffer = bufferStampaScheda(programma.sessione());
-    for (int i = 1; i <= righePerScheda; ++i) {
+    for (int i = 1; i <= righePerScheda; ++i)
         lblOp[i]->setText(righe[i]);
-        buffer[i] = righe[i];
-    }
+    // Both forms of the draw now on screen wait for their own print button.
+    Scheda& scheda = programma.sessione().scheda;
+    scheda.stampaAlunni = scheda.schedaAlunni;
+    scheda.stampaDocenti = scheda.schedaDocenti;
 }
 
 void FrmStampaSchede::sceltaObiettivo(int i)

@@ -19,7 +19,7 @@ class EtichettaCliccabile;
 class PulsanteOpzione;
 
 // The worksheet window: objective, level, then the pupils' sheet, the
-// teachers' sheet with its answers, and the print of the sheet last shown.
+// teachers' sheet with its answers, and the print of either form of the sheet last shown.
 class FrmStampaSchede : public Finestra {
     Q_OBJECT
 public:

@@ -200,12 +200,14 @@ void impaginaScheda(Stampante& st, const Sessione& s)
     st.punti = 12;
     st.stampa(s.scelte.titoloObiettivo);
 
-    st.punti = s.scheda.tipoStampaScheda == 1 ? 12 : 10;
+    const bool alunni = s.scheda.tipoStampaScheda == 1;
+    const Righe& righe = alunni ? s.scheda.stampaAlunni : s.scheda.stampaDocenti;
+    st.punti = alunni ? 12 : 10;
     for (int i = 1; i <= righePerScheda; ++i) {
         const int k = (i - 1) % 30;
         st.x = sinistraColonna[(i - 1) / 30];
         st.y = altoBlocco[k / 10] + passoRiga * (k % 10);
-        st.stampa(bufferStampaScheda(s)[i]);
+        st.stampa(righe[i]);
     }
 
     st.punti = 8;

@@ -43,8 +43,8 @@ void componiRigaScheda(Scheda& scheda, DatiOperazione& o, int forma, int i);
 void scegliObiettivoScheda(DatiScelte& s, int indice);
 void scegliLivelloScheda(Sessione& s, int indice);
 
-// Lays the sheet held in lines 1..60 of the print buffer out on one page:
-// header, body at the size of the print kind, footer.
+// Lays the sheet of the print kind (1 the pupils', else the teachers') out on
+// one page: header, body at that kind's size, footer.
 void impaginaScheda(Stampante& stampante, const Sessione& s);
 
 // The whole print: the font rule, the page, and a message for each refusal

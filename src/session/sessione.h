@@ -85,6 +85,11 @@ struct Scheda {
     std::int16_t livelloScheda = 0;
     std::int16_t scartoScheda = 0;
     std::int16_t risultatoScheda = 0;     // n of the line last built
+    // What the two print buttons print: each its own form of the sheet last
+    // shown, so the pupils' print never carries the answers. Emptied when
+    // the window opens; the run's log is never the worksheet's to use.
+    Righe stampaAlunni;
+    Righe stampaDocenti;
 };
 
 // The printout's and the certificate's: the pupil's name and the grade.
@@ -102,11 +107,6 @@ struct Sessione {
     Scheda scheda;
     Alunno alunno;
 };
-
-// The worksheet window prints from lines 1..60 of the run's log and empties
-// them when it opens: the log is its print buffer.
-inline Righe& bufferStampaScheda(Sessione& s) { return s.serie.operazioniEseguite; }
-inline const Righe& bufferStampaScheda(const Sessione& s) { return s.serie.operazioniEseguite; }
 
 // The runtime's number-to-text form: a blank stands where a minus would (7 -> " 7").
 inline QString testoConSegno(long long valore)

@@ -118,7 +118,9 @@ private slots:
     void rigaDeiSegni();
     void unSoloPannelloDavantiPerForma_data();
     void unSoloPannelloDavantiPerForma();
-    void ridimensionareRicomincia();
+    void ridimensionareNonPerdeLaSerie();
+    void avantiDallInizioRicomincia();
+    void orologioCheTornaIndietro();
     void esco();
     void clicSulloSfondo();
     void suono();
@@ -438,36 +440,79 @@ void TestFrmOperativo::unSoloPannelloDavantiPerForma()
     }
 }
 
-void TestFrmOperativo::ridimensionareRicomincia()
+void TestFrmOperativo::ridimensionareNonPerdeLaSerie()
 {
     Banco b;
-    QWidget* f = b.apri(0);
+    QWidget* f = b.apri(1);   // objective 2: the unknown stands first or in the middle, never at its design place
     Sessione& s = b.s();
     b.piattaforma.ora += 5;
     rispondi(f, s, giusta(s));
     avanti(f, s);
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
+    rispondi(f, s, sbagliata(s));
+    const Sessione prima = s;
+    auto postoDellIncognita = [f] {
+        const int x = controllo(f, QStringLiteral("lblRisultato1"))->x();
+        for (int i = 0; i < 3; ++i)
+            if (controllo(f, QStringLiteral("lblRifer(%1)").arg(i))->x() == x)
+                return i;
+        return -1;
+    };
+    const int posto = postoDellIncognita();
+    QVERIFY(posto >= 0);
 
+    auto invariata = [&] {
+        QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
+        QCOMPARE(s.serie.risposteEsatte, prima.serie.risposteEsatte);
+        QCOMPARE(s.serie.risposteErrate, std::int16_t(1));
+        QCOMPARE(s.serie.tempoTotale, prima.serie.tempoTotale);
+        QCOMPARE(s.serie.operazioniEseguite, prima.serie.operazioniEseguite);
+        QCOMPARE(s.operazione.rispostaEsatta, prima.operazione.rispostaEsatta);
+        QVERIFY(davanti(f, "fraAiuto"));
+        // The row keeps the operation's arrangement at the new scale.
+        QCOMPARE(postoDellIncognita(), posto);
+        QCOMPARE(controllo(f, QStringLiteral("fraAiuto"))->pos(), controllo(f, QStringLiteral("lblRiferimento"))->pos());
+    };
     f->resize(f->width() + 150, f->height() + 60);
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
-    QCOMPARE(s.serie.risposteEsatte, std::int16_t(0));
-    QCOMPARE(s.serie.tempoTotale, 0.0);
-    QVERIFY(s.serie.operazioniEseguite[2].isEmpty());
-    QVERIFY(didascalia(f, "LblTempoTotale").isEmpty());
-    // The panels follow the anchor after scaling.
-    const QPoint ancora = controllo(f, QStringLiteral("lblRiferimento"))->pos();
-    QCOMPARE(controllo(f, QStringLiteral("fraTastierinoRidotto"))->pos(), ancora);
-
-    rispondi(f, s, giusta(s));
-    avanti(f, s);
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
+    invariata();
+    f->showMaximized();
+    invariata();
     f->showMinimized();
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
+    f->showNormal();
+    invariata();
+}
+
+void TestFrmOperativo::avantiDallInizioRicomincia()
+{
+    // Another level chosen while the exercise window is open: "Avanti" starts
+    // a new run with it, the headings follow, and the window comes forward.
+    Banco b;
+    QWidget* f = b.apri(0, 0);
+    Sessione& s = b.s();
     rispondi(f, s, giusta(s));
     avanti(f, s);
-    f->showNormal();
+    prova::premi(b.inizio, QStringLiteral("Option2(2)"));
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));   // choosing alone changes nothing
+    prova::premi(b.inizio, QStringLiteral("Option3(0)"));
+    QCOMPARE(b.programma->finestra(QStringLiteral("FrmOperativo")), f);
     QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
     QCOMPARE(s.serie.risposteEsatte, std::int16_t(0));
+    QVERIFY(s.serie.operazioniEseguite[2].isEmpty());
+    QVERIFY(s.operazione.numero1 >= 60 && s.operazione.numero1 <= 99);
+    QCOMPARE(didascalia(f, "Label1(2)"), QStringLiteral("   ") + didascalia(b.inizio, "Label3"));
+    QVERIFY(didascalia(f, "Label1(2)").endsWith(QStringLiteral("da  60 a 99")));
+}
+
+void TestFrmOperativo::orologioCheTornaIndietro()
+{
+    // A clock set back by a minute: the operation took no time, not a day.
+    Banco b;
+    QWidget* f = b.apri(0);
+    Sessione& s = b.s();
+    b.piattaforma.ora -= 60;
+    rispondi(f, s, giusta(s));
+    QVERIFY(s.serie.operazioniEseguite[1].endsWith(QStringLiteral("(s. 0)")));
+    QCOMPARE(didascalia(f, "LblTempoOperazione"), QStringLiteral(" 0"));
+    QCOMPARE(didascalia(f, "LblTempoTotale"), QStringLiteral(" 0"));
 }
 
 void TestFrmOperativo::esco()

@@ -51,7 +51,7 @@ class TstFrmStampaSchede : public QObject {
     Q_OBJECT
 private slots:
     void apertura();
-    void aperturaSvuotaIlRegistro();
+    void aperturaLasciaIlRegistro();
     void statiDellaFinestra();
     void livelliChiusiSenzaObiettivo();
     void coloriDelleScelte();
@@ -112,21 +112,22 @@ void TstFrmStampaSchede::apertura()
     }
 }
 
-void TstFrmStampaSchede::aperturaSvuotaIlRegistro()
+void TstFrmStampaSchede::aperturaLasciaIlRegistro()
 {
+    // A teacher opening the worksheets must not empty a pupil's log.
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
     Sessione& s = programma.sessione();
     for (int i = 0; i <= 90; ++i)
         s.serie.operazioniEseguite[i] = QStringLiteral("operazione %1").arg(i);
+    s.scheda.stampaDocenti[7] = QStringLiteral("old answers");
     s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL SEGNO");
     programma.apriStampaSchede();
     QWidget* f = programma.finestra(QStringLiteral("FrmStampaSchede"));
-    for (int i = 1; i <= 60; ++i)
-        QVERIFY(s.serie.operazioniEseguite[i].isEmpty());
-    QCOMPARE(s.serie.operazioniEseguite[61], QStringLiteral("operazione 61"));
-    QCOMPARE(s.serie.operazioniEseguite[0], QStringLiteral("operazione 0"));
+    for (int i = 0; i <= 90; ++i)
+        QCOMPARE(s.serie.operazioniEseguite[i], QStringLiteral("operazione %1").arg(i));
+    QVERIFY(s.scheda.stampaDocenti[7].isEmpty());
     QCOMPARE(prova::controllo<QLabel>(f, QStringLiteral("Label1"))->text(), QStringLiteral("CALCOLO DEL SEGNO"));
 }
 
@@ -282,7 +283,7 @@ void TstFrmStampaSchede::titoliDelleScelte()
         QCOMPARE(r.size(), 12);
         if (obiettivo == 4)   // a sign to find: no "=" written, the dot between two numbers
             QVERIFY2(!r.contains(u'=') && (r.at(3) == u'.' || r.at(8) == u'.'), qPrintable(r));
-        QCOMPARE(s.serie.operazioniEseguite[i], r);
+        QCOMPARE(s.scheda.stampaAlunni[i], r);
     }
 }
 
@@ -302,7 +303,7 @@ void TstFrmStampaSchede::schedaAlunniNuovaOgniVolta()
     for (int i = 0; i < 60; ++i) {
         QVERIFY2(docenti[i].startsWith(prima[i] + QStringLiteral("       ")), qPrintable(docenti[i]));
         QVERIFY(docenti[i].endsWith(u')'));
-        QCOMPARE(s.serie.operazioniEseguite[i + 1], docenti[i]);
+        QCOMPARE(s.scheda.stampaDocenti[i + 1], docenti[i]);
     }
 
     // The clock has not moved, yet the second sheet is a new one.
@@ -342,7 +343,7 @@ void TstFrmStampaSchede::cancellaScheda()
     prova::clicca(b.f, QStringLiteral("CmdRicomincia"));
     for (int i = 1; i <= 60; ++i) {
         QVERIFY(b.riga(i).isEmpty());
-        QCOMPARE(b.programma.sessione().serie.operazioniEseguite[i], mostrata[i - 1]);
+        QCOMPARE(b.programma.sessione().scheda.stampaAlunni[i], mostrata[i - 1]);
     }
     QVERIFY(!b.visibile("CmdStampaAlunni"));
     QVERIFY(!b.visibile("CmdStampaDocenti"));
@@ -375,8 +376,16 @@ void TstFrmStampaSchede::stampaDelleSchede()
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
     if (docenti)
         prova::clicca(b.f, QStringLiteral("CmdSchedaDocenti"));
-    const QStringList mostrata = b.foglio();
+    QStringList alunni, risposte;
+    for (int i = 1; i <= 60; ++i) {
+        alunni << b.programma.sessione().scheda.schedaAlunni[i];
+        risposte << b.programma.sessione().scheda.schedaDocenti[i];
+    }
+    QCOMPARE(b.foglio(), docenti ? risposte : alunni);
     prova::clicca(b.f, pulsante);
+    // Whichever was shown last, each button prints its own form of the
+    // draw on screen: the pupils' never carries the answers.
+    const QStringList stampata = tipo == 1 ? alunni : risposte;
 
     QCOMPARE(b.programma.sessione().scheda.tipoStampaScheda, tipo);
     QCOMPARE(b.piattaforma.pagine.size(), std::size_t(1));
@@ -390,7 +399,7 @@ void TstFrmStampaSchede::stampaDelleSchede()
     QCOMPARE(testi[62].y, 15100.0);
     for (int i = 1; i <= 60; ++i) {
         const Pagina::Testo& t = testi[std::size_t(i) + 1];
-        QCOMPARE(t.testo, mostrata[i - 1]);
+        QCOMPARE(t.testo, stampata[i - 1]);
         QCOMPARE(t.punti, punti);
         QCOMPARE(t.font, QStringLiteral("Courier"));
     }
@@ -456,11 +465,11 @@ void TstFrmStampaSchede::esciMostraLInizio()
     QVERIFY(!b.programma.terminato());
 
     // A window loaded again starts afresh.
-    b.programma.sessione().serie.operazioniEseguite[5] = QStringLiteral("x");
+    b.programma.sessione().scheda.stampaAlunni[5] = QStringLiteral("x");
     b.programma.apriStampaSchede();
     QWidget* f = b.programma.finestra(QStringLiteral("FrmStampaSchede"));
     QVERIFY(f);
-    QVERIFY(b.programma.sessione().serie.operazioniEseguite[5].isEmpty());
+    QVERIFY(b.programma.sessione().scheda.stampaAlunni[5].isEmpty());
 }
 
 void TstFrmStampaSchede::chiusuraDiTutto()

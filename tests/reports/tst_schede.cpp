@@ -443,9 +443,11 @@ void TstSchede::impaginazione()
     QFETCH(double, y);
 
     Sessione s;
-    for (int i = 1; i <= 60; ++i)
-        s.serie.operazioniEseguite[i] = QStringLiteral("riga %1").arg(i);
-    s.serie.operazioniEseguite[61] = QStringLiteral("not on the sheet");
+    for (int i = 1; i <= 60; ++i) {
+        s.scheda.stampaAlunni[i] = QStringLiteral("riga %1").arg(i);
+        s.scheda.stampaDocenti[i] = QStringLiteral("riga %1 (risposta)").arg(i);
+    }
+    s.scheda.stampaAlunni[61] = QStringLiteral("not on the sheet");
     for (std::int16_t tipo : {1, 2}) {
         s.scheda.tipoStampaScheda = tipo;
         Pagina pagina;
@@ -457,7 +459,7 @@ void TstSchede::impaginazione()
         QVERIFY(st.fine());
         QCOMPARE(pagina.testi.size(), std::size_t(63));
         const Pagina::Testo& t = pagina.testi[std::size_t(riga) + 1];   // after the two header lines
-        QCOMPARE(t.testo, QStringLiteral("riga %1").arg(riga));
+        QCOMPARE(t.testo, QString::fromLatin1(tipo == 1 ? "riga %1" : "riga %1 (risposta)").arg(riga));
         QCOMPARE(t.x, x);
         QCOMPARE(t.y, y);
         QCOMPARE(t.punti, tipo == 1 ? 12.0 : 10.0);
