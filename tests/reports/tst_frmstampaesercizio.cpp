@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 using namespace ope;
@@ -48,6 +49,7 @@ private slots:
     void pannelloDentroLaFinestra();
     void attestatoAncheSottoSoglia();
     void esciCancellaITempi();
+    void chiusaTornaAllEsercizioSeAperto();
     void proporzioniAlRidimensionamento();
 };
 
@@ -227,6 +229,37 @@ void TestFrmStampaEsercizio::esciCancellaITempi()
     prova::premi(f, "Option1(2)");
     QCOMPARE(piattaforma.pagine.at(0).testi.at(piattaforma.pagine.at(0).testi.size() - 3).testo,
              QStringLiteral("Eser. n.1: Tempo tot.  secondi"));
+}
+
+void TestFrmStampaEsercizio::chiusaTornaAllEsercizioSeAperto()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    programma.avvia();
+    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+    for (const char* nome : {"Option1(0)", "Option2(0)", "Option3(0)"})
+        prova::premi(inizio, QString::fromLatin1(nome));
+    QPointer<QWidget> esercizio = programma.finestra(QStringLiteral("FrmOperativo"));
+    QVERIFY(esercizio);
+    Sessione& s = programma.sessione();
+
+    // Still open beneath: closing the printout brings back the same run.
+    programma.apriStampaEsercizio();
+    const Righe registro = s.serie.operazioniEseguite;
+    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
+    QCOMPARE(programma.finestra(QStringLiteral("FrmOperativo")), esercizio.data());
+    QVERIFY(esercizio->isVisible());
+    QCOMPARE(s.serie.operazioniEseguite, registro);
+
+    // Left with "Esco": no fresh exercise window, and its run's log stays.
+    programma.apriStampaEsercizio();
+    esercizio->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
+    QVERIFY(!programma.finestra(QStringLiteral("FrmOperativo")));
+    QVERIFY(inizio->isVisible());
+    QCOMPARE(s.serie.operazioniEseguite, registro);
 }
 
 void TestFrmStampaEsercizio::proporzioniAlRidimensionamento()
