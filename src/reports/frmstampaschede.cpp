@@ -57,12 +57,13 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
     pagina = 1;
     registraProporzioni();
 
-    Sessione& s = programma.sessione();
+    Scheda& s = programma.sessione().scheda;
+    s.scelte = programma.sessione().scelte;
     label1->setText(s.scelte.titoloObiettivo);
-    s.scheda.operazioniPerScheda = righePerScheda;
-    s.scheda.tipoStampaScheda = 0;
-    s.scheda.stampaAlunni = {};
-    s.scheda.stampaDocenti = {};
+    s.operazioniPerScheda = righePerScheda;
+    s.tipoStampaScheda = 0;
+    s.stampaAlunni = {};
+    s.stampaDocenti = {};
     costruisciScheda();
 
     frame3->setEnabled(false);
@@ -179,8 +180,8 @@ void FrmStampaSchede::azzeraLivelli()
 
 void FrmStampaSchede::costruisciScheda()
 {
-    Sessione& s = programma.sessione();
-    for (int i = 1; i <= s.scheda.operazioniPerScheda; ++i)
+    Scheda& s = programma.sessione().scheda;
+    for (int i = 1; i <= s.operazioniPerScheda; ++i)
         generaRigaScheda(s, programma.generatore(), i);
 }
 
@@ -203,7 +204,7 @@ void FrmStampaSchede::mostraScheda(const Righe& righe)
 void FrmStampaSchede::sceltaObiettivo(int i)
 {
     obiettivo.segna(i);
-    DatiScelte& s = programma.sessione().scelte;
+    DatiScelte& s = programma.sessione().scheda.scelte;
     scegliObiettivoScheda(s, i);
     label1->setText(s.titoloObiettivo);
     frame2->setEnabled(true);
@@ -214,7 +215,7 @@ void FrmStampaSchede::sceltaObiettivo(int i)
 void FrmStampaSchede::sceltaLivello(int i)
 {
     azzeraLivelli();
-    Sessione& s = programma.sessione();
+    Scheda& s = programma.sessione().scheda;
     scegliLivelloScheda(s, i);
     frame3->setEnabled(true);
     // A new level builds a sheet nobody has seen yet: its answers wait until
@@ -237,10 +238,10 @@ void FrmStampaSchede::schedaAlunni()
     svuotaScheda();
     frame4->setEnabled(true);
     daiFuoco(cmdSchedaDocenti);
-    Sessione& s = programma.sessione();
+    Scheda& s = programma.sessione().scheda;
     for (int i = 1; i <= righePerScheda; ++i)
         generaRigaScheda(s, programma.generatore(), i);
-    mostraScheda(s.scheda.schedaAlunni);
+    mostraScheda(s.schedaAlunni);
 }
 
 void FrmStampaSchede::schedaDocenti()
@@ -252,8 +253,8 @@ void FrmStampaSchede::schedaDocenti()
 
 void FrmStampaSchede::stampa(std::int16_t tipo)
 {
-    Sessione& s = programma.sessione();
-    s.scheda.tipoStampaScheda = tipo;
+    Scheda& s = programma.sessione().scheda;
+    s.tipoStampaScheda = tipo;
     stampaScheda(s, programma.ambiente());
 }
 

@@ -98,26 +98,25 @@ QString testoRisposta(const Scheda& scheda, const DatiOperazione& o, const Forma
 
 } // namespace
 
-std::int16_t generaRigaScheda(Sessione& s, Generatore& g, int i)
+std::int16_t generaRigaScheda(Scheda& s, Generatore& g, int i)
 {
     s.scelte.tipoOperazione = 2;
-    const std::int16_t forma = GeneraSotSchede(s, g, i);
-    s.serie.puntiniLog = separatoreScheda;
-    return forma;
+    return GeneraSotSchede(s, g, i);
 }
 
-std::int16_t GeneraSotSchede(Sessione& s, Generatore& g, int i)
+std::int16_t GeneraSotSchede(Scheda& s, Generatore& g, int i)
 {
     g.semina();
     const auto forma = static_cast<std::int16_t>(
         g.intero(s.scelte.tipoEsercizioMax - s.scelte.tipoEsercizioMin + 1) + s.scelte.tipoEsercizioMin);
-    estraiOperandiScheda(s.scheda, s.operazione, g);
-    componiRigaScheda(s.scheda, s.operazione, forma, i);
+    estraiOperandiScheda(s, g);
+    componiRigaScheda(s, forma, i);
     return forma;
 }
 
-void estraiOperandiScheda(Scheda& s, DatiOperazione& o, Generatore& g)
+void estraiOperandiScheda(Scheda& s, Generatore& g)
 {
+    DatiOperazione& o = s.riga;
     g.semina();
     if (s.livelloScheda < 1 || s.livelloScheda > 4)
         return;
@@ -135,22 +134,24 @@ void estraiOperandiScheda(Scheda& s, DatiOperazione& o, Generatore& g)
     } while (totale < r.totaleMin || totale > r.totaleMax);
 }
 
-void calcolaSpaziScheda(const Scheda& scheda, DatiOperazione& o)
+void calcolaSpaziScheda(Scheda& scheda)
 {
+    DatiOperazione& o = scheda.riga;
     o.spazioNumero1 = spazioPer(o.numero1);
     o.spazioNumero2 = spazioPer(o.numero2);
     o.spazioRisultato = spazioPer(scheda.risultatoScheda);
 }
 
-void componiRigaScheda(Scheda& s, DatiOperazione& o, int forma, int i)
+void componiRigaScheda(Scheda& s, int forma, int i)
 {
+    DatiOperazione& o = s.riga;
     // A range left empty by the other windows can draw form 0: such a line
     // is not written, as no form says what it would hold.
     if (forma < 1 || forma > 12 || i < 1 || i >= righeLog)
         return;
     const FormaRiga& f = formeRiga[forma - 1];
     s.risultatoScheda = static_cast<std::int16_t>(o.numero1 + o.numero2 + f.scarto * s.scartoScheda);
-    calcolaSpaziScheda(s, o);
+    calcolaSpaziScheda(s);
     const QString alunni = testoAlunni(s, o, f);
     s.schedaAlunni[i] = alunni;
     // The separator is always the seven blanks: the shared dot leader may
@@ -166,12 +167,12 @@ void scegliObiettivoScheda(DatiScelte& s, int indice)
     s.tipoEsercizioMax = o.formaMax;
 }
 
-void scegliLivelloScheda(Sessione& s, int indice)
+void scegliLivelloScheda(Scheda& s, int indice)
 {
     const Livello& l = livelli().at(indice);
     s.scelte.numeroMin = l.numeroMin;
     s.scelte.numeroMax = l.numeroMax;
-    s.scheda.livelloScheda = l.livello;
+    s.livelloScheda = l.livello;
     s.scelte.descrizioneLivello = descrizioneDelLivello(l.numeroMin, l.numeroMax);
 }
 
@@ -184,7 +185,7 @@ constexpr double passoRiga = 400;
 
 } // namespace
 
-void impaginaScheda(Stampante& st, const Sessione& s)
+void impaginaScheda(Stampante& st, const Scheda& s)
 {
     // Set by name whichever of the two the printer has, as the worksheet's
     // printing rule says: the check only makes sure a Courier face exists,
@@ -200,8 +201,8 @@ void impaginaScheda(Stampante& st, const Sessione& s)
     st.punti = 12;
     st.stampa(s.scelte.titoloObiettivo);
 
-    const bool alunni = s.scheda.tipoStampaScheda == 1;
-    const Righe& righe = alunni ? s.scheda.stampaAlunni : s.scheda.stampaDocenti;
+    const bool alunni = s.tipoStampaScheda == 1;
+    const Righe& righe = alunni ? s.stampaAlunni : s.stampaDocenti;
     st.punti = alunni ? 12 : 10;
     for (int i = 1; i <= righePerScheda; ++i) {
         const int k = (i - 1) % 30;
@@ -216,7 +217,7 @@ void impaginaScheda(Stampante& st, const Sessione& s)
     st.stampa(s.scelte.titoloObiettivo);
 }
 
-bool stampaScheda(const Sessione& s, const Ambiente& ambiente)
+bool stampaScheda(const Scheda& s, const Ambiente& ambiente)
 {
     const QString font = scegliFontCourier(ambiente.fontStampante ? ambiente.fontStampante() : QStringList());
     if (font.isEmpty()) {

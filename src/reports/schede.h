@@ -7,10 +7,8 @@
 namespace ope {
 
 struct Ambiente;
-struct DatiOperazione;
 struct DatiScelte;
 struct Scheda;
-struct Sessione;
 class Generatore;
 class Stampante;
 
@@ -22,33 +20,33 @@ inline constexpr int righePerScheda = 60;
 inline const QString separatoreScheda = QStringLiteral("       ");
 
 // Builds line i (1..60) of both texts; returns the line form drawn.
-std::int16_t generaRigaScheda(Sessione& s, Generatore& g, int i);
+std::int16_t generaRigaScheda(Scheda& s, Generatore& g, int i);
 
 // The body of generaRigaScheda: reseeds, draws the form within the
 // objective's range, draws a, b and c, and writes line i.
-std::int16_t GeneraSotSchede(Sessione& s, Generatore& g, int i);
+std::int16_t GeneraSotSchede(Scheda& s, Generatore& g, int i);
 
 // Draws a, b and c for the worksheet's level into numero1, numero2 and
 // scartoScheda; any other level leaves them as they were.
-void estraiOperandiScheda(Scheda& scheda, DatiOperazione& o, Generatore& g);
+void estraiOperandiScheda(Scheda& scheda, Generatore& g);
 
 // One blank before a, b and n when they are below 10.
-void calcolaSpaziScheda(const Scheda& scheda, DatiOperazione& o);
+void calcolaSpaziScheda(Scheda& scheda);
 
 // Writes line i in the given form (1..12) from numero1, numero2 and
 // scartoScheda: sets n, the pads and both texts. Any other form writes nothing.
-void componiRigaScheda(Scheda& scheda, DatiOperazione& o, int forma, int i);
+void componiRigaScheda(Scheda& scheda, int forma, int i);
 
 // What choosing objective i or level i of the worksheet window writes.
 void scegliObiettivoScheda(DatiScelte& s, int indice);
-void scegliLivelloScheda(Sessione& s, int indice);
+void scegliLivelloScheda(Scheda& s, int indice);
 
 // Lays the sheet of the print kind (1 the pupils', else the teachers') out on
 // one page: header, body at that kind's size, footer.
-void impaginaScheda(Stampante& stampante, const Sessione& s);
+void impaginaScheda(Stampante& stampante, const Scheda& s);
 
 // The whole print: the font rule, the page, and a message for each refusal
 // or failure. True when the page went to the printer.
-bool stampaScheda(const Sessione& s, const Ambiente& ambiente);
+bool stampaScheda(const Scheda& s, const Ambiente& ambiente);
 
 } // namespace ope

@@ -76,8 +76,12 @@ struct Serie {
     std::int16_t contaPuntini = 0;
 };
 
-// The worksheet generator's own state: the two sheets and how to print them.
+// The worksheet generator's own state: the choices and the operands of the
+// line it builds, the two sheets and how to print them. Kept apart from the
+// pupil's parts, so a teacher's worksheets never touch a run in progress.
 struct Scheda {
+    DatiScelte scelte;        // taken from the start window's when the window opens
+    DatiOperazione riga;      // the operands and pads of the line being built
     Righe schedaAlunni;
     Righe schedaDocenti;
     std::int16_t tipoStampaScheda = 0;

@@ -51,7 +51,7 @@ class TstFrmStampaSchede : public QObject {
     Q_OBJECT
 private slots:
     void apertura();
-    void aperturaLasciaIlRegistro();
+    void lasciaStareLaSerie();
     void statiDellaFinestra();
     void livelliChiusiSenzaObiettivo();
     void coloriDelleScelte();
@@ -78,7 +78,7 @@ void TstFrmStampaSchede::apertura()
     const Sessione& s = b.programma.sessione();
     QCOMPARE(s.scheda.operazioniPerScheda, std::int16_t(60));
     QCOMPARE(s.scheda.tipoStampaScheda, std::int16_t(0));
-    QCOMPARE(s.scelte.tipoOperazione, std::int16_t(2));
+    QCOMPARE(s.scheda.scelte.tipoOperazione, std::int16_t(2));
     QCOMPARE(static_cast<FrmStampaSchede*>(b.f)->paginaObiettivi(), std::int16_t(1));
     QCOMPARE(prova::controllo<QGroupBox>(b.f, QStringLiteral("Frame1"))->title(), QStringLiteral("OBIETTIVI 1"));
     for (int i = 1; i <= 60; ++i)
@@ -112,9 +112,10 @@ void TstFrmStampaSchede::apertura()
     }
 }
 
-void TstFrmStampaSchede::aperturaLasciaIlRegistro()
+void TstFrmStampaSchede::lasciaStareLaSerie()
 {
-    // A teacher opening the worksheets must not empty a pupil's log.
+    // A teacher's worksheets must not empty a pupil's log, nor change the
+    // choices and the operation of a run in progress.
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
@@ -129,6 +130,22 @@ void TstFrmStampaSchede::aperturaLasciaIlRegistro()
         QCOMPARE(s.serie.operazioniEseguite[i], QStringLiteral("operazione %1").arg(i));
     QVERIFY(s.scheda.stampaDocenti[7].isEmpty());
     QCOMPARE(prova::controllo<QLabel>(f, QStringLiteral("Label1"))->text(), QStringLiteral("CALCOLO DEL SEGNO"));
+
+    s.scelte.tipoOperazione = 1;
+    s.operazione.numero1 = 44;
+    const DatiScelte scelte = s.scelte;
+    for (const char* nome : {"Option1(4)", "Option2(3)"})
+        prova::premi(f, QString::fromLatin1(nome));
+    prova::clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    prova::clicca(f, QStringLiteral("CmdStampaAlunni"));
+    QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
+    QCOMPARE(s.scelte.titoloObiettivo, scelte.titoloObiettivo);
+    QCOMPARE(s.scelte.tipoOperazione, std::int16_t(1));
+    QCOMPARE(s.scelte.tipoEsercizioMin, scelte.tipoEsercizioMin);
+    QCOMPARE(s.scelte.numeroMax, scelte.numeroMax);
+    QCOMPARE(s.scelte.descrizioneLivello, scelte.descrizioneLivello);
+    QCOMPARE(s.operazione.numero1, std::int16_t(44));
+    QCOMPARE(s.serie.operazioniEseguite[3], QStringLiteral("operazione 3"));
 }
 
 void TstFrmStampaSchede::statiDellaFinestra()
@@ -238,7 +255,7 @@ void TstFrmStampaSchede::cambioDiGruppo()
     }
     // The group in front is the one a press reaches.
     prova::premi(b.f, QStringLiteral("Option1(4)"));
-    QCOMPARE(b.programma.sessione().scelte.tipoEsercizioMin, std::int16_t(7));
+    QCOMPARE(b.programma.sessione().scheda.scelte.tipoEsercizioMin, std::int16_t(7));
 }
 
 void TstFrmStampaSchede::titoliDelleScelte_data()
@@ -273,7 +290,7 @@ void TstFrmStampaSchede::titoliDelleScelte()
     prova::premi(b.f, nomeElemento(QStringLiteral("Option2"), livello));
     QCOMPARE(b.titolo(), conLivello);
     const Sessione& s = b.programma.sessione();
-    QCOMPARE(s.scelte.titoloObiettivo, titolo);
+    QCOMPARE(s.scheda.scelte.titoloObiettivo, titolo);
     QCOMPARE(s.scheda.livelloScheda, livello + 1);
 
     // The lines built at the level choice follow the objective's forms.

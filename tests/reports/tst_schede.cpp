@@ -118,10 +118,10 @@ void TstSchede::testiDelleForme()
     QFETCH(QString, docenti);
 
     Sessione s;
-    s.operazione.numero1 = std::int16_t(a);
-    s.operazione.numero2 = std::int16_t(b);
+    s.scheda.riga.numero1 = std::int16_t(a);
+    s.scheda.riga.numero2 = std::int16_t(b);
     s.scheda.scartoScheda = std::int16_t(c);
-    componiRigaScheda(s.scheda, s.operazione, forma, 37);
+    componiRigaScheda(s.scheda, forma, 37);
     QCOMPARE(s.scheda.risultatoScheda, n);
     QCOMPARE(s.scheda.schedaAlunni[37], alunni);
     QCOMPARE(s.scheda.schedaDocenti[37], docenti);
@@ -150,28 +150,28 @@ void TstSchede::spaziScheda()
     QFETCH(QString, spazi);
 
     Sessione s;
-    s.operazione.numero1 = std::int16_t(a);
-    s.operazione.numero2 = std::int16_t(b);
+    s.scheda.riga.numero1 = std::int16_t(a);
+    s.scheda.riga.numero2 = std::int16_t(b);
     s.scheda.risultatoScheda = std::int16_t(n);
-    calcolaSpaziScheda(s.scheda, s.operazione);
-    QCOMPARE(u'|' + s.operazione.spazioNumero1 + u'|' + s.operazione.spazioNumero2 + u'|' + s.operazione.spazioRisultato + u'|', spazi);
+    calcolaSpaziScheda(s.scheda);
+    QCOMPARE(u'|' + s.scheda.riga.spazioNumero1 + u'|' + s.scheda.riga.spazioNumero2 + u'|' + s.scheda.riga.spazioRisultato + u'|', spazi);
 }
 
 void TstSchede::formaFuoriTabellaNonScrive()
 {
     Sessione s;
-    s.operazione.numero1 = 7;
-    s.operazione.numero2 = 8;
+    s.scheda.riga.numero1 = 7;
+    s.scheda.riga.numero2 = 8;
     s.scheda.schedaAlunni[5] = QStringLiteral("before");
-    componiRigaScheda(s.scheda, s.operazione, 0, 5);
-    componiRigaScheda(s.scheda, s.operazione, 13, 5);
+    componiRigaScheda(s.scheda, 0, 5);
+    componiRigaScheda(s.scheda, 13, 5);
     QCOMPARE(s.scheda.schedaAlunni[5], QStringLiteral("before"));
     QVERIFY(s.scheda.schedaDocenti[5].isEmpty());
 
     // An empty objective range, as at program start, draws form 0.
     Banco banco;
     banco.s.scheda.livelloScheda = 1;
-    QCOMPARE(generaRigaScheda(banco.s, banco.g, 1), std::int16_t(0));
+    QCOMPARE(generaRigaScheda(banco.s.scheda, banco.g, 1), std::int16_t(0));
     QVERIFY(banco.s.scheda.schedaAlunni[1].isEmpty());
 }
 
@@ -179,14 +179,14 @@ void TstSchede::rigaUsaSempreSetteSpazi()
 {
     Banco banco;
     Sessione& s = banco.s;
-    s.scelte.tipoOperazione = 7;
+    s.scheda.scelte.tipoOperazione = 7;
     s.scheda.livelloScheda = 2;
-    s.scelte.tipoEsercizioMin = 1;
-    s.scelte.tipoEsercizioMax = 1;
+    s.scheda.scelte.tipoEsercizioMin = 1;
+    s.scheda.scelte.tipoEsercizioMax = 1;
     s.serie.puntiniLog = QStringLiteral("..........");   // left by the exercise window
-    generaRigaScheda(s, banco.g, 1);
-    QCOMPARE(s.scelte.tipoOperazione, std::int16_t(2));
-    QCOMPARE(s.serie.puntiniLog, QStringLiteral("       "));
+    generaRigaScheda(s.scheda, banco.g, 1);
+    QCOMPARE(s.scheda.scelte.tipoOperazione, std::int16_t(2));
+    QCOMPARE(s.serie.puntiniLog, QStringLiteral(".........."));   // the run's own, untouched
     QCOMPARE(s.scheda.schedaDocenti[1].mid(12, 7), QStringLiteral("       "));
     QVERIFY(!s.scheda.schedaDocenti[1].contains(u".."));
 }
@@ -220,14 +220,14 @@ void TstSchede::numeriPerLivello()
     Banco banco;
     Sessione& s = banco.s;
     s.scheda.livelloScheda = std::int16_t(livello);
-    s.scelte.tipoEsercizioMin = 1;
-    s.scelte.tipoEsercizioMax = 12;
+    s.scheda.scelte.tipoEsercizioMin = 1;
+    s.scheda.scelte.tipoEsercizioMax = 12;
     int aMin = 1000, aMax = -1000, nVisto = 1000, nMassimo = -1000;
     QSet<int> scarti;
     for (int k = 0; k < 6000; ++k) {
         const int i = k % 60 + 1;
-        const int forma = generaRigaScheda(s, banco.g, i);
-        const int a = s.operazione.numero1, b = s.operazione.numero2, c = s.scheda.scartoScheda, n = s.scheda.risultatoScheda;
+        const int forma = generaRigaScheda(s.scheda, banco.g, i);
+        const int a = s.scheda.riga.numero1, b = s.scheda.riga.numero2, c = s.scheda.scartoScheda, n = s.scheda.risultatoScheda;
         QVERIFY2(a >= minAB && a <= maxAB && b >= minAB && b <= maxAB, qPrintable(QString::number(a)));
         QVERIFY(a + b >= sommaMin && a + b <= sommaMax);
         QVERIFY(c >= 1 && c <= 3);
@@ -258,19 +258,19 @@ void TstSchede::differenzeNegativeRestano()
     Banco banco;
     Sessione& s = banco.s;
     s.scheda.livelloScheda = 1;
-    s.scelte.tipoEsercizioMin = 7;
-    s.scelte.tipoEsercizioMax = 12;
+    s.scheda.scelte.tipoEsercizioMin = 7;
+    s.scheda.scelte.tipoEsercizioMax = 12;
     int negative = 0;
     for (int k = 0; k < 6000; ++k) {
-        const int forma = generaRigaScheda(s, banco.g, 1);
+        const int forma = generaRigaScheda(s.scheda, banco.g, 1);
         if (forma != 9 && forma != 11)
             continue;
         QString perche;
         // The sign still compares the two sides as written.
         QVERIFY2(rispostaGiusta(s.scheda.schedaDocenti[1], &perche), qPrintable(perche));
-        if (s.scheda.risultatoScheda < s.operazione.numero1) {
+        if (s.scheda.risultatoScheda < s.scheda.riga.numero1) {
             ++negative;
-            QCOMPARE(s.operazione.numero2, std::int16_t(2));
+            QCOMPARE(s.scheda.riga.numero2, std::int16_t(2));
             QCOMPARE(s.scheda.scartoScheda, std::int16_t(3));
         }
     }
@@ -281,14 +281,14 @@ void TstSchede::livelloSconosciutoLasciaINumeri()
 {
     Banco banco;
     Sessione& s = banco.s;
-    s.operazione.numero1 = 44;
-    s.operazione.numero2 = 33;
+    s.scheda.riga.numero1 = 44;
+    s.scheda.riga.numero2 = 33;
     s.scheda.scartoScheda = 2;
     for (std::int16_t livello : {0, 5, -1}) {
         s.scheda.livelloScheda = livello;
-        estraiOperandiScheda(s.scheda, s.operazione, banco.g);
-        QCOMPARE(s.operazione.numero1, std::int16_t(44));
-        QCOMPARE(s.operazione.numero2, std::int16_t(33));
+        estraiOperandiScheda(s.scheda, banco.g);
+        QCOMPARE(s.scheda.riga.numero1, std::int16_t(44));
+        QCOMPARE(s.scheda.riga.numero2, std::int16_t(33));
         QCOMPARE(s.scheda.scartoScheda, std::int16_t(2));
     }
 }
@@ -315,11 +315,11 @@ void TstSchede::formeDellObiettivo()
 
     Banco banco;
     Sessione& s = banco.s;
-    scegliObiettivoScheda(s.scelte, obiettivo);
-    scegliLivelloScheda(s, 2);
+    scegliObiettivoScheda(s.scheda.scelte, obiettivo);
+    scegliLivelloScheda(s.scheda, 2);
     QSet<int> viste;
     for (int i = 1; i <= 600; ++i)
-        viste.insert(generaRigaScheda(s, banco.g, (i - 1) % 60 + 1));
+        viste.insert(generaRigaScheda(s.scheda, banco.g, (i - 1) % 60 + 1));
     QCOMPARE(viste.size(), formaMax - formaMin + 1);
     for (int f : viste)
         QVERIFY(f >= formaMin && f <= formaMax);
@@ -330,17 +330,17 @@ void TstSchede::righeDiUnIstanteDiverse()
     // The clock does not move: all 60 lines and both sheets fall in one tick.
     Banco banco;
     Sessione& s = banco.s;
-    scegliObiettivoScheda(s.scelte, 0);
-    scegliLivelloScheda(s, 2);
+    scegliObiettivoScheda(s.scheda.scelte, 0);
+    scegliLivelloScheda(s.scheda, 2);
     QSet<QString> righe;
     for (int i = 1; i <= 60; ++i) {
-        generaRigaScheda(s, banco.g, i);
+        generaRigaScheda(s.scheda, banco.g, i);
         righe.insert(s.scheda.schedaAlunni[i]);
     }
     QVERIFY2(righe.size() >= 45, qPrintable(QString::number(righe.size())));
     const Righe prima = s.scheda.schedaAlunni;
     for (int i = 1; i <= 60; ++i)
-        generaRigaScheda(s, banco.g, i);
+        generaRigaScheda(s.scheda, banco.g, i);
     int uguali = 0;
     for (int i = 1; i <= 60; ++i)
         uguali += s.scheda.schedaAlunni[i] == prima[i];
@@ -375,10 +375,10 @@ void TstSchede::obiettivi()
 
     QCOMPARE(ope::obiettivi()[indice].didascalia, didascalia);
     Sessione s;
-    scegliObiettivoScheda(s.scelte, indice);
-    QCOMPARE(s.scelte.titoloObiettivo, titolo);
-    QCOMPARE(s.scelte.tipoEsercizioMin, formaMin);
-    QCOMPARE(s.scelte.tipoEsercizioMax, formaMax);
+    scegliObiettivoScheda(s.scheda.scelte, indice);
+    QCOMPARE(s.scheda.scelte.titoloObiettivo, titolo);
+    QCOMPARE(s.scheda.scelte.tipoEsercizioMin, formaMin);
+    QCOMPARE(s.scheda.scelte.tipoEsercizioMax, formaMax);
 }
 
 void TstSchede::livelli_data()
@@ -405,16 +405,16 @@ void TstSchede::livelli()
 
     QCOMPARE(ope::livelli()[indice].didascaliaScheda, didascalia);
     Sessione s;
-    s.scelte.livello = 3;
-    s.scelte.maxCifre = 0;
-    scegliLivelloScheda(s, indice);
-    QCOMPARE(s.scelte.numeroMin, numeroMin);
-    QCOMPARE(s.scelte.numeroMax, numeroMax);
+    s.scheda.scelte.livello = 3;
+    s.scheda.scelte.maxCifre = 0;
+    scegliLivelloScheda(s.scheda, indice);
+    QCOMPARE(s.scheda.scelte.numeroMin, numeroMin);
+    QCOMPARE(s.scheda.scelte.numeroMax, numeroMax);
     QCOMPARE(s.scheda.livelloScheda, indice + 1);
-    QCOMPARE(s.scelte.descrizioneLivello, descrizione);
+    QCOMPARE(s.scheda.scelte.descrizioneLivello, descrizione);
     // The start window's own level and digit limit are not the sheet's.
-    QCOMPARE(s.scelte.livello, std::int16_t(3));
-    QCOMPARE(s.scelte.maxCifre, std::int16_t(0));
+    QCOMPARE(s.scheda.scelte.livello, std::int16_t(3));
+    QCOMPARE(s.scheda.scelte.maxCifre, std::int16_t(0));
 }
 
 void TstSchede::impaginazione_data()
@@ -455,7 +455,7 @@ void TstSchede::impaginazione()
             pagina = p;
             return true;
         });
-        impaginaScheda(st, s);
+        impaginaScheda(st, s.scheda);
         QVERIFY(st.fine());
         QCOMPARE(pagina.testi.size(), std::size_t(63));
         const Pagina::Testo& t = pagina.testi[std::size_t(riga) + 1];   // after the two header lines
@@ -470,7 +470,7 @@ void TstSchede::impaginazione()
 void TstSchede::intestazioneEPiede()
 {
     Sessione s;
-    s.scelte.titoloObiettivo = QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL SEGNO");
+    s.scheda.scelte.titoloObiettivo = QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL SEGNO");
     s.scheda.tipoStampaScheda = 0;   // neither button: the teachers' size
     Pagina pagina;
     Stampante st([&pagina](const Pagina& p) {
@@ -478,7 +478,7 @@ void TstSchede::intestazioneEPiede()
         return true;
     });
     st.font = QStringLiteral("Courier New");
-    impaginaScheda(st, s);
+    impaginaScheda(st, s.scheda);
     QVERIFY(st.fine());
     QCOMPARE(pagina.testi.size(), std::size_t(63));
 
@@ -526,7 +526,7 @@ void TstSchede::sceltaDelFont()
     piattaforma.font = font;
     Sessione s;
     s.scheda.tipoStampaScheda = 1;
-    QCOMPARE(stampaScheda(s, piattaforma.ambiente()), stampata);
+    QCOMPARE(stampaScheda(s.scheda, piattaforma.ambiente()), stampata);
     QCOMPARE(piattaforma.pagine.size(), std::size_t(stampata ? 1 : 0));
     if (stampata) {
         QVERIFY(piattaforma.avvisi.isEmpty());
@@ -543,12 +543,12 @@ void TstSchede::stampaFallitaSegnalata()
     piattaforma.stampaRiesce = false;
     Sessione s;
     s.scheda.tipoStampaScheda = 2;
-    QVERIFY(!stampaScheda(s, piattaforma.ambiente()));
+    QVERIFY(!stampaScheda(s.scheda, piattaforma.ambiente()));
     QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
     QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
 
     piattaforma.stampaRiesce = true;
-    QVERIFY(stampaScheda(s, piattaforma.ambiente()));
+    QVERIFY(stampaScheda(s.scheda, piattaforma.ambiente()));
     QCOMPARE(piattaforma.avvisi.size(), 1);
 }
 

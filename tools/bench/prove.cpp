@@ -8,6 +8,7 @@
 #include "reports/schede.h"
 #include "reports/stampaesercizi.h"
 #include "session/estrazione.h"
+#include "start/tabelle.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -187,17 +188,16 @@ void registraProve()
 {
     benchmark::RegisterBenchmark("scheda_60_righe", [](benchmark::State& stato) {
         Sessione s;
-        scegliObiettivoScheda(s.scelte, 5);
-        scegliLivelloScheda(s, 3);
+        scegliObiettivoScheda(s.scheda.scelte, 5);
+        scegliLivelloScheda(s.scheda, 3);
         Generatore g([] { return 36000.0; });
         for (auto _ : stato)
             for (int i = 1; i <= 60; ++i)
-                generaRigaScheda(s, g, i);
+                generaRigaScheda(s.scheda, g, i);
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("baseline_60_sottrazioni_estratte", [](benchmark::State& stato) {
         Sessione s;
-        scegliLivelloScheda(s, 3);
-        s.scelte.livello = 4;
+        scegliLivello(s.scelte, 3);
         Generatore g([] { return 36000.0; });
         for (auto _ : stato)
             for (int i = 1; i <= 60; ++i)
