@@ -59,7 +59,9 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
 
 void FrmOperativo::ricomincia()
 {
-    const DatiScelte& s = programma.sessione().scelte;
+    Sessione& sessione = programma.sessione();
+    sessione.serie.scelte = sessione.scelte;
+    const DatiScelte& s = sessione.serie.scelte;
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);
     label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
@@ -192,10 +194,10 @@ void FrmOperativo::controllaFine()
 void FrmOperativo::presentaOperazione()
 {
     Sessione& s = programma.sessione();
-    const std::optional<Operazione> operazione = operazioneDelTipo(s.scelte.tipoOperazione, programma.generatore());
+    const std::optional<Operazione> operazione = operazioneDelTipo(s.serie.scelte.tipoOperazione, programma.generatore());
     if (!operazione)
         return;
-    estraiOperandi(*operazione, s.scelte, s.operazione, programma.generatore());
+    estraiOperandi(*operazione, s.serie.scelte, s.operazione, programma.generatore());
     switch (*operazione) {
     case Operazione::Addizione:
         VisualizzaAdd();
@@ -222,7 +224,7 @@ void FrmOperativo::VisualizzaDiv() { visualizza(Operazione::Divisione); }
 void FrmOperativo::visualizza(Operazione operazione)
 {
     Sessione& s = programma.sessione();
-    disegnaForma(s.scelte, s.operazione, programma.generatore());
+    disegnaForma(s.serie.scelte, s.operazione, programma.generatore());
     const bool rigaSegni = formaDiSegno(s.operazione.tipoEsercizio);
     if (rigaSegni) {
         fraSegno->setEnabled(true);
@@ -395,7 +397,7 @@ void FrmOperativo::cifra(int d)
     Sessione& s = programma.sessione();
     QString& risposta = s.operazione.rispostaAlunno;
     const QString prima = risposta;
-    risposta = aggiungiCifra(prima, d, s.scelte.maxCifre);
+    risposta = aggiungiCifra(prima, d, s.serie.scelte.maxCifre);
     if (risposta != prima)
         impostaRisultato1(risposta);
 }

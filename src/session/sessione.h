@@ -49,9 +49,14 @@ struct DatiOperazione {
     QString spazioRispostaEsatta;
 };
 
-// The current run of operations: its counts, its times (seconds since
-// midnight) and the log of executed operations the printout reads.
+// The current run of operations: the choices it was started with, its
+// counts, its times (seconds since midnight) and the log of executed
+// operations the printout reads.
 struct Serie {
+    // Taken when the run starts: choosing again in the start window changes
+    // nothing here until the pupil presses "Avanti" there.
+    DatiScelte scelte;
+
     std::int16_t contaOperazioni = 0;     // also the index of the log line on screen
     std::int16_t numeroOperazione = 0;
     std::int16_t risposteEsatte = 0;

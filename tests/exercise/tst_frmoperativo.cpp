@@ -491,7 +491,11 @@ void TestFrmOperativo::avantiDallInizioRicomincia()
     rispondi(f, s, giusta(s));
     avanti(f, s);
     prova::premi(b.inizio, QStringLiteral("Option2(2)"));
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));   // choosing alone changes nothing
+    // Choosing alone changes nothing in the run: its next operation keeps its level.
+    rispondi(f, s, giusta(s));
+    avanti(f, s);
+    QCOMPARE(s.serie.contaOperazioni, std::int16_t(3));
+    QVERIFY(s.operazione.numero1 <= 30);
     prova::premi(b.inizio, QStringLiteral("Option3(0)"));
     QCOMPARE(b.programma->finestra(QStringLiteral("FrmOperativo")), f);
     QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
