@@ -11,6 +11,7 @@
 #include "reports/frmstampaschede.h"
 #include "start/frminizio.h"
 
+#include "ui/accessibilita.h"
 #include "ui/stile.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ void preparaApplicazione(QApplication& app)
 Programma::Programma(Ambiente a)
     : piattaforma(completaAmbiente(std::move(a))), caso(piattaforma.orologio)
 {
+    installaAccessibilita();
 }
 
 Programma::~Programma()

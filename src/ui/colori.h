@@ -19,6 +19,7 @@ inline const QColor bluInchiostro(20, 50, 140);
 inline const QColor celestino(226, 240, 252);
 inline const QColor azzurroChiaro(192, 255, 255);
 inline const QColor acquamarina(128, 255, 255);
+inline const QColor bluAnello(0, 70, 220);     // the keyboard focus ring
 
 inline const QColor rossoVivo(255, 0, 0);
 inline const QColor rossoScuro(192, 0, 0);

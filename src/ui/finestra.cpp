@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/finestra.h"
 
+#include "ui/accessibilita.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QWindow>
 
 namespace ope {
 
@@ -29,6 +31,23 @@ void Finestra::adattaAlProgetto()
     resize(progetto.width(), progetto.height() + std::max(0, menu));
 }
 
+void Finestra::fuocoIniziale(QWidget* w)
+{
+    primoFuoco = w;
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+bool Finestra::event(QEvent* e)
+{
+    const bool risposta = QMainWindow::event(e);
+    if (e->type() == QEvent::WindowActivate && primoFuoco) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        primoFuoco->update();
+        primoFuoco = nullptr;
+    }
+    return risposta;
+}
+
 void Finestra::registraProporzioni()
 {
     tabella.registraProporzioni(client, progetto);
@@ -37,6 +56,10 @@ void Finestra::registraProporzioni()
 
 bool Finestra::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // A pupil who goes back to the mouse no longer needs the focus ring.
+    const bool pressione = evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::TouchBegin;
+    if (pressione && oggetto == windowHandle())
+        nascondiAnello(this);
     if (oggetto == client && evento->type() == QEvent::Resize) {
         if (scalabile)
             tabella.applicaProporzioni(client->size());
@@ -50,6 +73,8 @@ void Finestra::showEvent(QShowEvent* e)
     if (!giaMostrata) {
         giaMostrata = true;
         adattaAlProgetto();
+        if (windowHandle())
+            windowHandle()->installEventFilter(this);
     }
     QMainWindow::showEvent(e);
 }

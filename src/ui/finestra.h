@@ -4,6 +4,7 @@
 #include "ui/proporzioni.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 namespace ope {
 
@@ -22,6 +23,10 @@ public:
     // Sizes the window so that its client area has the design size.
     void adattaAlProgetto();
 
+    // The control that has the focus when the window opens, its ring shown
+    // from the first time the window comes to the front.
+    void fuocoIniziale(QWidget* w);
+
 signals:
     void scaricata();   // the window is being unloaded
 
@@ -32,6 +37,7 @@ protected:
     // The window's Form_Unload.
     virtual void scarica() {}
 
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -42,6 +48,7 @@ private:
     Proporzioni tabella;
     bool scalabile = false;
     bool giaMostrata = false;
+    QPointer<QWidget> primoFuoco;
 };
 
 } // namespace ope

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pulsanteopzione.h"
 
+#include "ui/accessibilita.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleHints>
 
 namespace ope {
 
@@ -31,14 +34,28 @@ void PulsanteOpzione::accendiColFuoco()
     });
 }
 
-void PulsanteOpzione::mousePressEvent(QMouseEvent* e)
+bool PulsanteOpzione::premi()
+{
+    if (!isEnabled() || !raggiungibile(this))
+        return false;
+    agisci(Qt::LeftButton);
+    return true;
+}
+
+void PulsanteOpzione::agisci(Qt::MouseButton tasto)
 {
     QPointer<PulsanteOpzione> vivo(this);
-    QPushButton::mousePressEvent(e);   // the short pressed look while the button is down
-    emit premuto(e->button());
+    emit premuto(tasto);
     // An action that disabled its own key would leave it drawn as pressed.
     if (vivo && !vivo->isEnabled())
         vivo->setDown(false);
+}
+
+void PulsanteOpzione::mousePressEvent(QMouseEvent* e)
+{
+    ultimaPressione = e->timestamp();
+    QPushButton::mousePressEvent(e);   // the short pressed look while the button is down
+    agisci(e->button());
 }
 
 void PulsanteOpzione::mouseReleaseEvent(QMouseEvent* e)
@@ -49,9 +66,36 @@ void PulsanteOpzione::mouseReleaseEvent(QMouseEvent* e)
     emit rilasciato();
 }
 
+void PulsanteOpzione::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // Panels change on the first press, so the second press of a double click
+    // may land on a key that has just come to the front: it is a press only
+    // for the key that took the first one.
+    const auto intervallo = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (ultimaPressione && e->timestamp() >= *ultimaPressione && e->timestamp() - *ultimaPressione <= intervallo)
+        mousePressEvent(e);
+    else
+        e->accept();
+}
+
 void PulsanteOpzione::keyPressEvent(QKeyEvent* e)
 {
-    e->ignore();
+    // Only a key that shows the focus ring takes Space and Enter: where no
+    // ring is shown, Enter belongs to the window (the exercise's "Verifica").
+    const bool aziona = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!aziona || !fuocoVisibile(this)) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    if (e->isAutoRepeat())
+        return;
+    QPointer<QWidget> finestra(window());
+    premi();
+    // The action may have sent the focus away with the panel it was on: the
+    // pupil goes on from the first key that can be pressed now.
+    if (finestra && !finestra->focusWidget())
+        fuocoAlPrimoAttivo(finestra);
 }
 
 void PulsanteOpzione::keyReleaseEvent(QKeyEvent* e)
@@ -85,6 +129,8 @@ void PulsanteOpzione::paintEvent(QPaintEvent*)
     p.drawRoundedRect(QRectF(rect()).adjusted(bordo, bordo, -bordo, -bordo), 6, 6);
     p.setPen(palette().color(gruppo, QPalette::ButtonText));
     p.drawText(rect(), Qt::AlignCenter, text());
+    if (fuocoVisibile(this))
+        disegnaAnello(p, rect());
 }
 
 } // namespace ope

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <QPushButton>
+#include <optional>
 
 namespace ope {
 
 // An option button used as a push button: it acts when a mouse button goes
-// down on it, never on release or from the keyboard, and keeps no selected state.
+// down on it, never on release, and keeps no selected state. The keyboard
+// (Space or Enter while it shows the focus ring), a touch and a screen
+// reader's Press action make it act the same way, once per press.
 // It draws itself as a flat key in its own colours: a style's gradient face
 // cost more to paint than a whole keypad change may take.
 class PulsanteOpzione : public QPushButton {
@@ -18,6 +21,16 @@ public:
     // drawn as pressed when the focus comes or goes.
     void accendiColFuoco();
 
+    // Acts as a mouse press on it would, if it can be pressed now: enabled,
+    // and not lying behind another panel. True when it acted.
+    bool premi();
+
+    // An option of a choice panel: screen readers hear whether it is the chosen one.
+    void rendiSceglibile() { sceglibile = true; }
+    void segnaScelta(bool scelta) { scelto = scelta; }
+    bool opzioneDiScelta() const { return sceglibile; }
+    bool sceltaFatta() const { return scelto; }
+
 signals:
     void premuto(Qt::MouseButton tasto);
     void rilasciato();
@@ -27,11 +40,19 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    void agisci(Qt::MouseButton tasto);
+
+    std::optional<quint64> ultimaPressione;   // time stamp of the last mouse press it took
+    bool sceglibile = false;
+    bool scelto = false;
 };
 
 } // namespace ope

@@ -14,16 +14,26 @@ void Scelte::crea(QWidget* cornice, const QString& nomeOpzione, const QString& n
                   const std::vector<QString>& didascalie, const Posti& posti, const std::vector<int>& ordine,
                   const QFont& font, const QColor& sfondo, const std::function<void(int)>& scelta)
 {
+    std::vector<int> davanti(posti.alti.size(), -1);   // per place, the option made last
     for (int i : ordine) {
-        const double alto = posti.alti.at(static_cast<std::size_t>(i) % posti.alti.size());
-        auto* opzione = nuovoPulsante(cornice, nomeElemento(nomeOpzione, i), didascalie.at(static_cast<std::size_t>(i)),
+        const std::size_t posto = static_cast<std::size_t>(i) % posti.alti.size();
+        const double alto = posti.alti.at(posto);
+        const QString& didascalia = didascalie.at(static_cast<std::size_t>(i));
+        auto* opzione = nuovoPulsante(cornice, nomeElemento(nomeOpzione, i), didascalia,
                                       posti.sinistra, alto, posti.larghezza, posti.altezza);
         opzione->setFont(font);
+        opzione->rendiSceglibile();
         impostaSfondo(opzione, sfondo);
         QObject::connect(opzione, &PulsanteOpzione::premuto, opzione, [scelta, i] { scelta(i); });
-        metti(i, opzione, nuovaEtichetta(cornice, nomeElemento(nomeMarcatore, i), QString(), posti.sinistraMarcatore,
-                                         alto, posti.larghezzaMarcatore, posti.altezza));
+        QLabel* marcatore = nuovaEtichetta(cornice, nomeElemento(nomeMarcatore, i), QString(), posti.sinistraMarcatore,
+                                           alto, posti.larghezzaMarcatore, posti.altezza);
+        // A screen reader tells the markers apart by their options.
+        marcatore->setAccessibleName(didascalia);
+        metti(i, opzione, marcatore);
+        davanti[posto] = i;
     }
+    for (std::size_t i = 0; i < opzioni.size(); ++i)
+        nascondiAllaTastiera(static_cast<int>(i), davanti[i % davanti.size()] != static_cast<int>(i));
     azzera();
 }
 
@@ -47,12 +57,23 @@ void Scelte::segna(int i)
     marcatori.at(i)->raise();
     impostaSfondo(marcatori.at(i), colori::rossoVivo);
     impostaTesto(opzioni.at(i), colori::rossoVivo);
+    opzioni.at(i)->segnaScelta(true);
 }
 
 void Scelte::portaDavanti(int primo, int quanti)
 {
-    for (int i = primo; i < primo + quanti; ++i)
-        opzioni.at(i)->raise();
+    for (int i = 0; i < quante(); ++i) {
+        const bool davanti = i >= primo && i < primo + quanti;
+        if (davanti)
+            opzioni.at(i)->raise();
+        nascondiAllaTastiera(i, !davanti);
+    }
+}
+
+void Scelte::nascondiAllaTastiera(int i, bool dietro)
+{
+    // Options lying behind others are out of the Tab order as out of sight.
+    opzioni.at(i)->setFocusPolicy(dietro ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 int cambiaGruppoObiettivi(int gruppo, Scelte& obiettivi, Scelte& livelli, QGroupBox* cornice,

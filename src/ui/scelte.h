@@ -43,7 +43,8 @@ public:
     void metti(int i, PulsanteOpzione* opzione, QLabel* marcatore);
     void azzera();
     void segna(int i);   // its marker comes to the front too
-    // Options [primo, primo + quanti) come in front of those that share their places.
+    // Options [primo, primo + quanti) come in front of those that share their
+    // places, which the keyboard no longer reaches.
     void portaDavanti(int primo, int quanti);
 
     PulsanteOpzione* opzione(int i) const { return opzioni.at(i); }
@@ -51,6 +52,8 @@ public:
     int quante() const { return static_cast<int>(opzioni.size()); }
 
 private:
+    void nascondiAllaTastiera(int i, bool dietro);
+
     std::vector<PulsanteOpzione*> opzioni;
     std::vector<QLabel*> marcatori;
 };

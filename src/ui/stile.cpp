@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/stile.h"
 
+#include "ui/accessibilita.h"
+
 #include "ui/colori.h"
 
 #include <QGroupBox>
@@ -52,6 +54,15 @@ void Stile::drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione
     pittore->setBrush(Qt::NoBrush);
     pittore->drawRoundedRect(bordo, 2, 2);
     pittore->restore();
+}
+
+void Stile::drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                        const QWidget* widget) const
+{
+    QProxyStyle::drawControl(elemento, opzione, pittore, widget);
+    const bool fuoco = opzione->state.testFlag(State_HasFocus) && opzione->state.testFlag(State_KeyboardFocusChange);
+    if (elemento == CE_PushButton && fuoco)
+        disegnaAnello(*pittore, opzione->rect);
 }
 
 QIcon Stile::standardIcon(StandardPixmap figura, const QStyleOption* opzione, const QWidget* widget) const

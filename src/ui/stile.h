@@ -17,6 +17,9 @@ public:
 
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* pittore,
                        const QWidget* widget = nullptr) const override;
+    // Command buttons carry the same focus ring as the keys.
+    void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                     const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap figura, const QStyleOption* opzione = nullptr,
                        const QWidget* widget = nullptr) const override;
 

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/accessibilita.h"
+
+#include "ui/colori.h"
+#include "ui/etichettacliccabile.h"
+#include "ui/pulsanteopzione.h"
+
+#include <QAccessibleWidget>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+
+namespace ope {
+
+bool raggiungibile(const QWidget* w)
+{
+    const QWidget* finestra = w->window();
+    if (w == finestra)
+        return true;
+    if (!w->isVisibleTo(finestra))
+        return false;
+    const QWidget* sopra = finestra->childAt(w->mapTo(finestra, w->rect().center()));
+    return sopra && (sopra == w || w->isAncestorOf(sopra));
+}
+
+bool fuocoVisibile(const QWidget* w)
+{
+    return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void nascondiAnello(QWidget* finestra)
+{
+    if (!finestra->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    finestra->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    if (QWidget* fuoco = finestra->focusWidget())
+        fuoco->update();
+}
+
+void disegnaAnello(QPainter& pittore, const QRect& r)
+{
+    // A wide ring in a strong colour, and a white line inside it that keeps
+    // it apart from any face colour.
+    pittore.save();
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.setBrush(Qt::NoBrush);
+    pittore.setPen(QPen(colori::bluAnello, 4));
+    pittore.drawRoundedRect(QRectF(r).adjusted(2, 2, -2, -2), 6, 6);
+    pittore.setPen(QPen(colori::bianco, 2));
+    pittore.drawRoundedRect(QRectF(r).adjusted(5, 5, -5, -5), 4, 4);
+    pittore.restore();
+}
+
+bool fuocoAlPrimoAttivo(QWidget* finestra)
+{
+    if (!finestra->isVisible())
+        return false;
+    for (QWidget* w = finestra->nextInFocusChain(); w && w != finestra; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible() && raggiungibile(w)) {
+            finestra->setAttribute(Qt::WA_KeyboardFocusChange);
+            w->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+// A widget a screen reader may report as showing: what a sighted pupil sees.
+class Visibile : public QAccessibleWidget {
+public:
+    Visibile(QWidget* w, QAccessible::Role ruolo) : QAccessibleWidget(w, ruolo) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State stato = QAccessibleWidget::state();
+        if (!widget()->isVisible() || !raggiungibile(widget())) {
+            stato.invisible = true;
+            stato.offscreen = true;
+        }
+        return stato;
+    }
+};
+
+class Etichetta : public Visibile {
+public:
+    explicit Etichetta(QWidget* w) : Visibile(w, QAccessible::StaticText) {}
+
+    // Its own name, or what it reads: never the title of the frame around it.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel*>(widget())->text();
+        return Visibile::text(t);
+    }
+};
+
+// A clickable label's tab stop: the button a screen reader finds, named and
+// pressed as its label, and showing where the label shows.
+class FermataDiTab : public Visibile {
+public:
+    explicit FermataDiTab(QWidget* w) : Visibile(w, QAccessible::Button) {}
+
+    EtichettaCliccabile* etichetta() const { return static_cast<EtichettaCliccabile*>(widget()->parentWidget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? etichetta()->text() : Visibile::text(t);
+    }
+    QRect rect() const override { return QAccessible::queryAccessibleInterface(etichetta())->rect(); }
+    QAccessible::State state() const override
+    {
+        QAccessible::State stato = Visibile::state();
+        const QAccessible::State daEtichetta = QAccessible::queryAccessibleInterface(etichetta())->state();
+        stato.invisible = daEtichetta.invisible;
+        stato.offscreen = daEtichetta.offscreen;
+        return stato;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + Visibile::actionNames(); }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction())
+            etichetta()->premi();
+        else
+            Visibile::doAction(azione);
+    }
+};
+
+class Tasto : public Visibile {
+public:
+    explicit Tasto(PulsanteOpzione* p) : Visibile(p, QAccessible::Button) {}
+
+    PulsanteOpzione* tasto() const { return static_cast<PulsanteOpzione*>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        return tasto()->opzioneDiScelta() ? QAccessible::RadioButton : QAccessible::Button;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return tasto()->text();
+        return Visibile::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State stato = Visibile::state();
+        stato.pressed = tasto()->isDown();
+        if (tasto()->opzioneDiScelta()) {
+            stato.checkable = true;
+            stato.checked = tasto()->sceltaFatta();
+        }
+        return stato;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + Visibile::actionNames(); }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction())
+            tasto()->premi();
+        else
+            Visibile::doAction(azione);
+    }
+};
+
+QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto)
+{
+    if (auto* p = qobject_cast<PulsanteOpzione*>(oggetto))
+        return new Tasto(p);
+    auto* w = qobject_cast<QWidget*>(oggetto);
+    if (!w)
+        return nullptr;
+    if (auto* e = qobject_cast<EtichettaCliccabile*>(w->parentWidget()); e && e->fermataDiTab() == w)
+        return new FermataDiTab(w);
+    if (qobject_cast<EtichettaCliccabile*>(w))
+        return new Etichetta(w);
+    // Only plain labels and panels: their subclasses keep Qt's own interfaces.
+    if (classe == QLatin1String("QLabel"))
+        return new Etichetta(w);
+    if (classe == QLatin1String("QFrame"))
+        return new Visibile(w, QAccessible::Pane);
+    return nullptr;
+}
+
+} // namespace
+
+void installaAccessibilita()
+{
+    QAccessible::removeFactory(fabbrica);
+    QAccessible::installFactory(fabbrica);
+}
+
+} // namespace ope
