@@ -5,6 +5,7 @@
 #include "exercise/registro.h"
 #include "exercise/serie.h"
 #include "programma.h"
+#include "ui/accessibilita.h"
 #include "ui/colori.h"
 #include "ui/clicsfondo.h"
 #include "ui/controlli.h"
@@ -52,7 +53,9 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     registraProporzioni();
 
     setWindowTitle(programma.sessione().scelte.nomeProgramma);
-    optOK->installEventFilter(this);
+    // No key has the focus until the pupil moves it there with Tab: typed
+    // digits and Enter go to the window's shortcuts.
+    setFocus();
     caricata = true;
     ricomincia();
 }
@@ -99,6 +102,61 @@ void FrmOperativo::collegaTasti()
             [this] { fraElaborazione->setVisible(!fraElaborazione->isVisible()); });
 }
 
+std::vector<PulsanteOpzione*> FrmOperativo::tastiPer(const QKeyEvent& e) const
+{
+    // The keys of the keypads each key of the keyboard stands for, also as
+    // typed on an Italian keyboard ("=" is Shift+0, ">" Shift+"<"); the first
+    // that can be pressed now acts.
+    if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    const QString testo = e.text();
+    if (testo.size() == 1 && testo[0] >= QLatin1Char('0') && testo[0] <= QLatin1Char('9'))
+        return {option1[static_cast<std::size_t>(testo[0].digitValue())]};
+    switch (e.key()) {
+    case Qt::Key_Backspace:
+        return {option1[cancellaTasto]};
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return {option1[verificaCifre], option5[verificaSegni], option1[avantiCifre], option5[avantiSegni], optOK};
+    case Qt::Key_Escape:
+        return {option1[escoCifre], option5[escoSegni]};
+    case Qt::Key_Equal:
+        return {option5[0]};
+    case Qt::Key_Less:
+        return {option5[1]};
+    case Qt::Key_Greater:
+        return {option5[2]};
+    case Qt::Key_S:
+        return {option3[1]};
+    case Qt::Key_N:
+        return {option3[0]};
+    default:
+        break;
+    }
+    const int segno = QStringLiteral("=<>").indexOf(testo);
+    if (testo.size() == 1 && segno >= 0)
+        return {option5[static_cast<std::size_t>(segno)]};
+    return {};
+}
+
+void FrmOperativo::keyPressEvent(QKeyEvent* e)
+{
+    const std::vector<PulsanteOpzione*> tasti = tastiPer(*e);
+    if (tasti.empty()) {
+        Finestra::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    if (e->isAutoRepeat())
+        return;
+    // A pupil who types the answer is not moving the focus: the ring goes,
+    // so that Enter stays "Verifica" rather than pressing the ringed key.
+    nascondiAnello(this);
+    for (PulsanteOpzione* t : tasti)
+        if (t->premi())
+            return;
+}
+
 // ---- Window events
 
 void FrmOperativo::ridimensionata()
@@ -116,20 +174,6 @@ bool FrmOperativo::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate && option1[0])
         option1[0]->setDown(false);
     return Finestra::event(e);
-}
-
-bool FrmOperativo::eventFilter(QObject* oggetto, QEvent* evento)
-{
-    if (oggetto == optOK && (evento->type() == QEvent::KeyPress || evento->type() == QEvent::KeyRelease)) {
-        const auto* tasto = static_cast<QKeyEvent*>(evento);
-        const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
-        if (invio && evento->type() == QEvent::KeyPress && optOK->isEnabled()) {
-            SiSi();
-            controllaFine();
-        }
-        return true;
-    }
-    return Finestra::eventFilter(oggetto, evento);
 }
 
 void FrmOperativo::scarica()
@@ -254,6 +298,7 @@ void FrmOperativo::visualizza(Operazione operazione)
     disponiRiga();
     s.operazione.rispostaEsatta = p.rispostaEsatta;
     rigaCorrente(s.serie) = p.testoLog;
+    (rigaSegni ? fraSegno : fraNumero)->setAccessibleName(fraseOperazione(p));
 
     s.serie.tempoInizio = programma.ambiente().orologio();
 }

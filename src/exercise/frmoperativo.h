@@ -6,9 +6,11 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 
 namespace ope {
@@ -48,7 +50,7 @@ protected:
     void ridimensionata() override;
     void scarica() override;
     bool event(QEvent* e) override;
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void creaIntestazioni();
@@ -61,6 +63,7 @@ private:
     void creaStatistiche();
     void creaMenu();
     void collegaTasti();
+    std::vector<PulsanteOpzione*> tastiPer(const QKeyEvent& e) const;
 
     void visualizza(Operazione operazione);
     void disponiRiga();

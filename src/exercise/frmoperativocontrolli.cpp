@@ -127,6 +127,9 @@ void FrmOperativo::creaRigaNumeri()
     impostaTesto(lblCorrezione, colori::verdeBosco);
     lblLinee = nuovaEtichetta(fraNumero, QStringLiteral("lblLinee"), QString(), posti[2] + spostamentoLinee,
                               altoNumero, 1615, altezzaNumero);
+    // The crosses' anchors lie over the unknown: they must not hide it from
+    // clicks, nor from what a screen reader finds showing.
+    lblLinee->setAttribute(Qt::WA_TransparentForMouseEvents);
     linee[2] = new Linea(QStringLiteral("Line3"), fraNumero);
     linee[3] = new Linea(QStringLiteral("Line4"), fraNumero);
 }
@@ -150,6 +153,7 @@ void FrmOperativo::creaRigaSegni()
     lblCorrezioneS->setAlignment(Qt::AlignCenter);
     impostaTesto(lblCorrezioneS, colori::verdeBosco);
     lblLineeS = nuovaEtichetta(fraSegno, QStringLiteral("lblLineeS"), QString(), 7155, altoNumero, 915, altezzaNumero);
+    lblLineeS->setAttribute(Qt::WA_TransparentForMouseEvents);
     linee[0] = new Linea(QStringLiteral("Line1"), fraSegno);
     linee[1] = new Linea(QStringLiteral("Line2"), fraSegno);
     for (Linea* l : linee)

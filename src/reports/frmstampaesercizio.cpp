@@ -41,7 +41,7 @@ FrmStampaEsercizio::FrmStampaEsercizio(Programma& p)
     riempiGriglia();
     for (PulsanteOpzione* o : option1)
         o->setEnabled(true);
-    option1[0]->setFocus();
+    fuocoIniziale(option1[0]);
 }
 
 void FrmStampaEsercizio::creaControlli()

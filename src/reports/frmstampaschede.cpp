@@ -5,6 +5,7 @@
 #include "reports/schede.h"
 #include "session/sessione.h"
 #include "start/tabelle.h"
+#include "ui/accessibilita.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/etichettacliccabile.h"
@@ -14,6 +15,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -68,7 +70,21 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
 
     frame3->setEnabled(false);
     frame4->setEnabled(false);
-    obiettivo.opzione(0)->setFocus();
+    ordineDiTabulazione();
+    fuocoIniziale(obiettivo.opzione(0));
+}
+
+void FrmStampaSchede::ordineDiTabulazione()
+{
+    std::vector<QWidget*> ordine;
+    for (int i = 0; i < obiettivo.quante(); ++i)
+        ordine.push_back(obiettivo.opzione(i));
+    for (int i = 0; i < livello.quante(); ++i)
+        ordine.push_back(livello.opzione(i));
+    ordine.insert(ordine.end(), {lblCambiaObSchede->fermataDiTab(), cmdSchedaAlunni, cmdStampaAlunni, cmdSchedaDocenti,
+                                 cmdStampaDocenti, cmdRicomincia, command1});
+    for (std::size_t i = 1; i < ordine.size(); ++i)
+        setTabOrder(ordine[i - 1], ordine[i]);
 }
 
 void FrmStampaSchede::creaControlli()
@@ -136,8 +152,8 @@ void FrmStampaSchede::creaControlli()
     cmdStampaAlunni->setVisible(false);
     cmdStampaDocenti->setVisible(false);
 
-    cmdSchedaAlunni->installEventFilter(this);
-    cmdSchedaDocenti->installEventFilter(this);
+    for (QPushButton* c : {cmdSchedaAlunni, cmdStampaAlunni, cmdSchedaDocenti, cmdStampaDocenti, cmdRicomincia, command1})
+        c->installEventFilter(this);
     connect(cmdSchedaAlunni, &QPushButton::clicked, this, [this] { schedaAlunni(); });
     connect(cmdSchedaDocenti, &QPushButton::clicked, this, [this] { schedaDocenti(); });
     connect(cmdStampaAlunni, &QPushButton::clicked, this, [this] { stampa(1); });
@@ -148,6 +164,17 @@ void FrmStampaSchede::creaControlli()
 
 bool FrmStampaSchede::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // Enter clicks the command that shows the focus ring, as Space does.
+    if (evento->type() == QEvent::KeyPress) {
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        auto* comando = qobject_cast<QPushButton*>(oggetto);
+        const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+        if (comando && invio && fuocoVisibile(comando)) {
+            if (!tasto->isAutoRepeat())
+                comando->click();
+            return true;
+        }
+    }
     // Reaching a sheet button by the keyboard offers its print as well.
     if (evento->type() == QEvent::FocusIn && (oggetto == cmdSchedaAlunni || oggetto == cmdSchedaDocenti))
         daiFuoco(static_cast<QPushButton*>(oggetto));

@@ -33,6 +33,7 @@ protected:
 
 private:
     void creaControlli();
+    void ordineDiTabulazione();
     void azzeraObiettivi();
     void azzeraLivelli();
     void costruisciScheda();

@@ -40,6 +40,7 @@ private:
     void creaControlli();
     void creaTendine();
     void creaMenu();
+    void ordineDiTabulazione();
     void avviaTendine();
     void agganciaTendine();
     void formActivate();
