@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
+#include "start/frminizio.h"
+#include "ui/colori.h"
 #include "ui/controlli.h"
 
 #include "prova.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 using namespace ope;
 
@@ -18,13 +22,64 @@ QString nomeAccessibile(QWidget* w)
     return i ? i->text(QAccessible::Name) : QString();
 }
 
+QAccessible::State stato(QWidget* finestra, const QString& nome)
+{
+    QWidget* w = prova::controllo(finestra, nome);
+    QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    return i ? i->state() : QAccessible::State();
+}
+
+bool mostrato(QWidget* finestra, const QString& nome)
+{
+    const QAccessible::State s = stato(finestra, nome);
+    return !s.invisible && !s.offscreen;
+}
+
+// Tabs through a window from its focus; the names the focus visits, up to its first repeat.
+QStringList giroDiTab(QWidget* finestra)
+{
+    QStringList visti;
+    for (int i = 0; i < 40; ++i) {
+        const QString nome = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        if (visti.contains(nome))
+            break;
+        visti << nome;
+        QTest::keyClick(finestra->windowHandle(), Qt::Key_Tab);
+    }
+    return visti;
+}
+
+void apriTendine(QWidget* inizio)
+{
+    auto* frm = qobject_cast<FrmInizio*>(inizio);
+    for (auto* timer = inizio->findChild<QTimer*>(QStringLiteral("TimerTendine")); timer->isActive();)
+        frm->TimerTendine_Timer();
+}
+
+void tabFino(QWidget* finestra, const QString& nome)
+{
+    for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != nome; ++i)
+        QTest::keyClick(finestra->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), nome);
+}
+
+// The focus ring's colour shows along the left edge of the control.
+bool anelloDisegnato(QWidget* w)
+{
+    const QImage immagine = w->grab().toImage();
+    return immagine.pixelColor(3, immagine.height() / 2) == colori::bluAnello;
+}
+
 } // namespace
 
 class TestAccessibile : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void tastiEPannelliHannoUnNome();
     void ilVerdettoVieneAnnunciato();
+    void lAlberoDiceQuelloCheSiVede();
+    void tabulazioneEAnelloNelleFinestreDiScelta();
 
 private:
     QWidget* apriEsercizio(int obiettivo);
@@ -33,6 +88,12 @@ private:
     prova::Piattaforma piattaforma;
     std::unique_ptr<Programma> programma;
 };
+
+void TestAccessibile::initTestCase()
+{
+    // The program's style draws the command buttons' focus ring.
+    preparaApplicazione(*qApp);
+}
 
 QWidget* TestAccessibile::apriEsercizio(int obiettivo)
 {
@@ -95,6 +156,103 @@ void TestAccessibile::ilVerdettoVieneAnnunciato()
     prova::premi(esercizio, QStringLiteral("Option1(11)"));
     QCOMPARE(nomeAccessibile(verdetto), QStringLiteral("Esatto"));
     QVERIFY(verdetto->accessibleName().isEmpty());   // a fixed name would hide the verdict
+}
+
+void TestAccessibile::lAlberoDiceQuelloCheSiVede()
+{
+    programma = std::make_unique<Programma>(piattaforma.ambiente());
+    programma->avvia();
+    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
+    apriTendine(inizio);
+    // The second group of objectives lies behind the first.
+    QVERIFY(mostrato(inizio, QStringLiteral("Option1(0)")));
+    QVERIFY(!mostrato(inizio, QStringLiteral("Option1(3)")));
+    prova::premi(inizio, QStringLiteral("Option1(1)"));
+    QVERIFY(stato(inizio, QStringLiteral("Option1(1)")).checked);
+    QVERIFY(stato(inizio, QStringLiteral("Option1(1)")).checkable);
+    QVERIFY(!stato(inizio, QStringLiteral("Option1(0)")).checked);
+    QCOMPARE(QAccessible::queryAccessibleInterface(prova::controllo(inizio, QStringLiteral("Option1(1)")))->role(),
+             QAccessible::RadioButton);
+    QCOMPARE(nomeAccessibile(prova::controllo(inizio, QStringLiteral("Label9(1)"))),
+             nomeAccessibile(prova::controllo(inizio, QStringLiteral("Option1(1)"))));
+    prova::premi(inizio, QStringLiteral("Option2(2)"));
+    QVERIFY(stato(inizio, QStringLiteral("Option2(2)")).checked);
+
+    QWidget* esercizio = apriEsercizio(0);
+    const Sessione& s = programma->sessione();
+    auto frase = [&] {
+        return QStringLiteral("%1 meno %2 uguale quanto?")
+            .arg(prova::controllo<QLabel>(esercizio, QStringLiteral("LblNumero1"))->text(),
+                 prova::controllo<QLabel>(esercizio, QStringLiteral("LblNumero2"))->text());
+    };
+    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("fraNumero"))), frase());
+    QVERIFY(mostrato(esercizio, QStringLiteral("fraNumero")));
+    QVERIFY(!mostrato(esercizio, QStringLiteral("fraSegno")));
+    QVERIFY(mostrato(esercizio, QStringLiteral("lblRisultato1")));
+
+    // A wrong answer: the help offer in front, the keypad behind it with all its keys and labels.
+    const QString giusta = s.rispostaEsatta.trimmed();
+    prova::premi(esercizio, QStringLiteral("Option1(0)"));
+    for (QChar c : giusta)
+        prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(c.digitValue()));
+    prova::premi(esercizio, QStringLiteral("Option1(11)"));
+    for (const char* dietro : {"fraTastierino", "Option1(4)", "Option1(11)", "fraTastierinoRidotto", "fraIntervento",
+                               "lblIntervento", "fraAvviso", "Option4(1)"})
+        QVERIFY2(!mostrato(esercizio, QString::fromLatin1(dietro)), dietro);
+    for (const char* davanti : {"fraAiuto", "LblAiuto", "Option3(0)", "Option3(1)", "fraNumero", "LblEsito"})
+        QVERIFY2(mostrato(esercizio, QString::fromLatin1(davanti)), davanti);
+    QVERIFY(stato(esercizio, QStringLiteral("fraTastierino")).disabled);
+
+    // The sentence follows each new operation.
+    prova::premi(esercizio, QStringLiteral("Option3(1)"));
+    prova::premi(esercizio, QStringLiteral("Option1(12)"));
+    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("fraNumero"))), frase());
+}
+
+void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
+{
+    programma = std::make_unique<Programma>(piattaforma.ambiente());
+    programma->avvia();
+    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
+    apriTendine(inizio);
+    inizio->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(inizio));
+    // The first focus is on the first objective shown, with its ring.
+    QWidget* primo = prova::controllo(inizio, QStringLiteral("Option1(0)"));
+    QCOMPARE(QApplication::focusWidget(), primo);
+    QVERIFY(anelloDisegnato(primo));
+    QCOMPARE(giroDiTab(inizio), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaOb(0).tab", "Option3(1)"}));
+    // Enter and Space choose; then the levels join the round, and "Avanti" once a level is chosen.
+    tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
+    QTest::keyClick(inizio->windowHandle(), Qt::Key_Return);
+    tabFino(inizio, QStringLiteral("Option1(5)"));
+    QTest::keyClick(inizio->windowHandle(), Qt::Key_Space);
+    QCOMPARE(giroDiTab(inizio), (QStringList{"Option1(5)", "Option2(0)", "Option2(1)", "Option2(2)", "Option2(3)",
+                                             "lblCambiaOb(0).tab", "Option3(1)", "Option1(3)", "Option1(4)"}));
+    tabFino(inizio, QStringLiteral("Option2(1)"));
+    QTest::keyClick(inizio->windowHandle(), Qt::Key_Space);
+    QCOMPARE(programma->sessione().livello, std::int16_t(2));
+    tabFino(inizio, QStringLiteral("Option3(0)"));
+    // A mouse press hides the ring; the control keeps its focus.
+    QWidget* avanti = QApplication::focusWidget();
+    QVERIFY(anelloDisegnato(avanti));
+    QTest::mouseClick(inizio->windowHandle(), Qt::LeftButton, {}, QPoint(inizio->width() / 2, inizio->height() - 5));
+    QCOMPARE(QApplication::focusWidget(), avanti);
+    QVERIFY(!anelloDisegnato(avanti));
+
+    programma->apriStampaSchede();
+    QWidget* schede = programma->finestra(QStringLiteral("FrmStampaSchede"));
+    QVERIFY(QTest::qWaitForWindowActive(schede));
+    QCOMPARE(giroDiTab(schede), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaObSchede.tab",
+                                             "CmdRicomincia", "Command1"}));
+    QTest::keyClick(schede->windowHandle(), Qt::Key_Space);
+    tabFino(schede, QStringLiteral("Option2(0)"));
+    QTest::keyClick(schede->windowHandle(), Qt::Key_Return);
+    // Choosing the level offers the pupils' sheet, and Enter shows it.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CmdSchedaAlunni"));
+    QVERIFY(anelloDisegnato(QApplication::focusWidget()));
+    QTest::keyClick(schede->windowHandle(), Qt::Key_Return);
+    QVERIFY(!prova::controllo<QLabel>(schede, QStringLiteral("LblOp(1)"))->text().isEmpty());
 }
 
 QTEST_MAIN(TestAccessibile)

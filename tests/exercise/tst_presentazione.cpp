@@ -65,6 +65,8 @@ private slots:
     void formaFuoriCampo();
     void calcolaSpazi_data();
     void calcolaSpazi();
+    void fraseOperazione_data();
+    void fraseOperazione();
 };
 
 void TestPresentazione::formeNumeriche_data()
@@ -371,6 +373,33 @@ void TestPresentazione::calcolaSpazi()
     QCOMPARE(s.operazione.spazioRispostaEsatta, spazioNumero);
     QCOMPARE(s.operazione.spazioRisposta, spazioRisposta);
 }
+
+void TestPresentazione::fraseOperazione_data()
+{
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<int>("forma");
+    QTest::addColumn<int>("numero1");
+    QTest::addColumn<int>("numero2");
+    QTest::addColumn<QString>("frase");
+    QTest::newRow("the unknown last") << sot << 1 << 21 << 7 << "21 meno 7 uguale quanto?";
+    QTest::newRow("the unknown first") << sot << 2 << 15 << 9 << "quanto meno 6 uguale 9?";
+    QTest::newRow("\"=\" on the left, the unknown in the middle") << add << 5 << 7 << 5 
+                                                                  << QStringLiteral("12 uguale quanto pi\u00f9 5?");
+    QTest::newRow("a padded caption") << mol << 2 << 2 << 3 << "quanto per 2 uguale 6?";
+    QTest::newRow("the sign on the right") << sot << 7 << 15 << 9 << "15 meno 6 ? 9: uguale, minore o maggiore?";
+    QTest::newRow("the sign on the left") << dvs << 10 << 3 << 4 << "3 ? 12 diviso 4: uguale, minore o maggiore?";
+}
+
+void TestPresentazione::fraseOperazione()
+{
+    QFETCH(int, operazione);
+    QFETCH(int, forma);
+    QFETCH(int, numero1);
+    QFETCH(int, numero2);
+    Sessione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
+    QTEST(ope::fraseOperazione(presenta(static_cast<Operazione>(operazione), forma, s)), "frase");
+}
+
 
 QTEST_GUILESS_MAIN(TestPresentazione)
 #include "tst_presentazione.moc"
