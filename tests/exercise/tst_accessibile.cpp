@@ -191,7 +191,7 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     QVERIFY(mostrato(esercizio, QStringLiteral("lblRisultato1")));
 
     // A wrong answer: the help offer in front, the keypad behind it with all its keys and labels.
-    const QString giusta = s.rispostaEsatta.trimmed();
+    const QString giusta = s.operazione.rispostaEsatta.trimmed();
     prova::premi(esercizio, QStringLiteral("Option1(0)"));
     for (QChar c : giusta)
         prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(c.digitValue()));
@@ -231,7 +231,7 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
                                              "lblCambiaOb(0).tab", "Option3(1)", "Option1(3)", "Option1(4)"}));
     tabFino(inizio, QStringLiteral("Option2(1)"));
     QTest::keyClick(inizio->windowHandle(), Qt::Key_Space);
-    QCOMPARE(programma->sessione().livello, std::int16_t(2));
+    QCOMPARE(programma->sessione().scelte.livello, std::int16_t(2));
     tabFino(inizio, QStringLiteral("Option3(0)"));
     // A mouse press hides the ring; the control keeps its focus.
     QWidget* avanti = QApplication::focusWidget();

@@ -397,7 +397,7 @@ void TestPresentazione::fraseOperazione()
     QFETCH(int, numero1);
     QFETCH(int, numero2);
     Sessione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
-    QTEST(ope::fraseOperazione(presenta(static_cast<Operazione>(operazione), forma, s)), "frase");
+    QTEST(ope::fraseOperazione(presenta(static_cast<Operazione>(operazione), forma, s.operazione)), "frase");
 }
 
 

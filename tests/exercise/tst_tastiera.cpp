@@ -116,7 +116,7 @@ struct Banco {
 
     void rispondi(const QString& risposta)
     {
-        if (s().tipoEsercizio >= 7) {
+        if (s().operazione.tipoEsercizio >= 7) {
             premi(QStringLiteral("Option5(%1)").arg(QStringLiteral("=<>").indexOf(risposta)));
             premi(QStringLiteral("Option5(3)"));
             return;
@@ -126,10 +126,10 @@ struct Banco {
         premi(QStringLiteral("Option1(11)"));
     }
 
-    QString giusta() { return s().rispostaEsatta.trimmed(); }
+    QString giusta() { return s().operazione.rispostaEsatta.trimmed(); }
     QString sbagliata()
     {
-        if (s().tipoEsercizio >= 7)
+        if (s().operazione.tipoEsercizio >= 7)
             return giusta() == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
         return QStringLiteral("0") + giusta();
     }
@@ -179,11 +179,11 @@ QStringList serie(Via via)
             break;
         }
         if (n < 20)
-            b.premi(b.s().tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+            b.premi(b.s().operazione.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
     }
     QStringList registro;
     for (int i = 1; i <= 21; ++i)
-        registro << b.s().operazioniEseguite[i];
+        registro << b.s().serie.operazioniEseguite[i];
     registro << testo(b.esercizio(), "lblRisEsatte") << testo(b.esercizio(), "lblRisErrate");
     return registro;
 }
@@ -241,9 +241,9 @@ void TestTastiera::laTastieraAgisceSoloSulTastoDavanti()
     QTest::keyClick(w, '3');
     QTest::keyClick(w, Qt::Key_Return);
     QCOMPARE(testo(f, "lblRisultato1"), sbagliata);
-    QCOMPARE(b.s().risposteErrate, std::int16_t(1));
+    QCOMPARE(b.s().serie.risposteErrate, std::int16_t(1));
     QTest::keyClick(w, 'n');
-    QCOMPARE(b.s().tentativi, std::int16_t(1));
+    QCOMPARE(b.s().serie.tentativi, std::int16_t(1));
 
     // A held key repeats on the keyboard but types once.
     QTest::sendKeyEvent(QTest::Press, w, Qt::Key_7, QStringLiteral("7"), {});
@@ -325,7 +325,7 @@ void TestTastiera::ilDoppioClicNonRispondePerLAlunno()
     for (int volta = 1; volta <= 2; ++volta) {
         b.rispondi(b.sbagliata());
         doppioClic(QStringLiteral("Option3(0)"));
-        QCOMPARE(b.s().tentativi, std::int16_t(volta));
+        QCOMPARE(b.s().serie.tentativi, std::int16_t(volta));
         QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
     }
     // On the same key the second press is a press.
