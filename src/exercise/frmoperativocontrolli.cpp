@@ -118,6 +118,7 @@ void FrmOperativo::creaRigaNumeri()
     lblNumero2 = numero(fraNumero, QStringLiteral("LblNumero2"), posti[1], larghezzaNumero, colori::bluInchiostro);
     lblRisultato1 = numero(fraNumero, QStringLiteral("lblRisultato1"), posti[2], larghezzaNumero, colori::arancio);
     lblRisultato1->setText(QStringLiteral("?"));
+    lblRisultato1->setAccessibleDescription(QStringLiteral("La tua risposta"));
     lblSegno = numero(fraNumero, QStringLiteral("LblSegno"), 3210, 855, colori::grigioScuro);
     lblUguale = numero(fraNumero, QStringLiteral("LblUguale"), 7110, 855, colori::grigioScuro);
     lblCorrezione = nuovaEtichetta(fraNumero, QStringLiteral("lblCorrezione"), QString(), posti[2], altoCorrezione,
@@ -147,6 +148,7 @@ void FrmOperativo::creaRigaSegni()
     lblUguale2 = numero(fraSegno, QStringLiteral("lblUguale2"), 3210, 855, colori::grigioScuro);
     lblSegno2 = numero(fraSegno, QStringLiteral("lblSegno2"), 7155, 915, colori::arancio);
     lblSegno2->setText(QStringLiteral("?"));
+    lblSegno2->setAccessibleDescription(QStringLiteral("La tua risposta"));
     lblCorrezioneS = nuovaEtichetta(fraSegno, QStringLiteral("lblCorrezioneS"), QString(), 7155, altoCorrezione, 915,
                                     altezzaCorrezione);
     lblCorrezioneS->setFont(carattere(arial, 44, true));
