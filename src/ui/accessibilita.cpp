@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ope {
 
 bool raggiungibile(const QWidget* w)
@@ -39,15 +41,17 @@ void nascondiAnello(QWidget* finestra)
 
 void disegnaAnello(QPainter& pittore, const QRect& r)
 {
-    // A wide ring in a strong colour, and a white line inside it that keeps
-    // it apart from any face colour.
+    // A wide ring in a strong colour, growing with the key as the window
+    // grows, and a white line inside it that keeps it apart from any face.
+    const qreal spessore = std::max(4.0, std::min(r.width(), r.height()) / 10.0);
+    const QRectF esterno = QRectF(r).adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2);
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setBrush(Qt::NoBrush);
-    pittore.setPen(QPen(colori::bluAnello, 4));
-    pittore.drawRoundedRect(QRectF(r).adjusted(2, 2, -2, -2), 6, 6);
+    pittore.setPen(QPen(colori::bluAnello, spessore));
+    pittore.drawRoundedRect(esterno, 6, 6);
     pittore.setPen(QPen(colori::bianco, 2));
-    pittore.drawRoundedRect(QRectF(r).adjusted(5, 5, -5, -5), 4, 4);
+    pittore.drawRoundedRect(esterno.adjusted(spessore / 2 + 1, spessore / 2 + 1, -spessore / 2 - 1, -spessore / 2 - 1), 4, 4);
     pittore.restore();
 }
 
