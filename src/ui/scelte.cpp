@@ -64,8 +64,10 @@ void Scelte::portaDavanti(int primo, int quanti)
 {
     for (int i = 0; i < quante(); ++i) {
         const bool davanti = i >= primo && i < primo + quanti;
-        if (davanti)
+        if (davanti) {
             opzioni.at(i)->raise();
+            marcatori.at(i)->raise();   // the markers shown belong to the options shown
+        }
         nascondiAllaTastiera(i, !davanti);
     }
 }

@@ -167,6 +167,10 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     // The second group of objectives lies behind the first.
     QVERIFY(mostrato(inizio, QStringLiteral("Option1(0)")));
     QVERIFY(!mostrato(inizio, QStringLiteral("Option1(3)")));
+    prova::clicca(inizio, QStringLiteral("lblCambiaOb(0)"));
+    QVERIFY(mostrato(inizio, QStringLiteral("Option1(3)")) && mostrato(inizio, QStringLiteral("Label9(3)")));
+    QVERIFY(!mostrato(inizio, QStringLiteral("Option1(0)")) && !mostrato(inizio, QStringLiteral("Label9(0)")));
+    prova::clicca(inizio, QStringLiteral("lblCambiaOb(0)"));
     prova::premi(inizio, QStringLiteral("Option1(1)"));
     QVERIFY(stato(inizio, QStringLiteral("Option1(1)")).checked);
     QVERIFY(stato(inizio, QStringLiteral("Option1(1)")).checkable);
