@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
-#include "start/frminizio.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 
@@ -10,7 +9,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 
 using namespace ope;
 
@@ -47,20 +45,6 @@ QStringList giroDiTab(QWidget* finestra)
         QTest::keyClick(finestra->windowHandle(), Qt::Key_Tab);
     }
     return visti;
-}
-
-void apriTendine(QWidget* inizio)
-{
-    auto* frm = qobject_cast<FrmInizio*>(inizio);
-    for (auto* timer = inizio->findChild<QTimer*>(QStringLiteral("TimerTendine")); timer->isActive();)
-        frm->TimerTendine_Timer();
-}
-
-void tabFino(QWidget* finestra, const QString& nome)
-{
-    for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != nome; ++i)
-        QTest::keyClick(finestra->windowHandle(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), nome);
 }
 
 // The focus ring's colour shows along the left edge of the control.
@@ -163,7 +147,7 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     programma = std::make_unique<Programma>(piattaforma.ambiente());
     programma->avvia();
     QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
-    apriTendine(inizio);
+    prova::apriTendine(inizio);
     // The second group of objectives lies behind the first.
     QVERIFY(mostrato(inizio, QStringLiteral("Option1(0)")));
     QVERIFY(!mostrato(inizio, QStringLiteral("Option1(3)")));
@@ -218,7 +202,7 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     programma = std::make_unique<Programma>(piattaforma.ambiente());
     programma->avvia();
     QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
-    apriTendine(inizio);
+    prova::apriTendine(inizio);
     inizio->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(inizio));
     // The first focus is on the first objective shown, with its ring.
@@ -227,16 +211,16 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     QVERIFY(anelloDisegnato(primo));
     QCOMPARE(giroDiTab(inizio), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaOb(0).tab", "Option3(1)"}));
     // Enter and Space choose; then the levels join the round, and "Avanti" once a level is chosen.
-    tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
+    prova::tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
     QTest::keyClick(inizio->windowHandle(), Qt::Key_Return);
-    tabFino(inizio, QStringLiteral("Option1(5)"));
+    prova::tabFino(inizio, QStringLiteral("Option1(5)"));
     QTest::keyClick(inizio->windowHandle(), Qt::Key_Space);
     QCOMPARE(giroDiTab(inizio), (QStringList{"Option1(5)", "Option2(0)", "Option2(1)", "Option2(2)", "Option2(3)",
                                              "lblCambiaOb(0).tab", "Option3(1)", "Option1(3)", "Option1(4)"}));
-    tabFino(inizio, QStringLiteral("Option2(1)"));
+    prova::tabFino(inizio, QStringLiteral("Option2(1)"));
     QTest::keyClick(inizio->windowHandle(), Qt::Key_Space);
     QCOMPARE(programma->sessione().scelte.livello, std::int16_t(2));
-    tabFino(inizio, QStringLiteral("Option3(0)"));
+    prova::tabFino(inizio, QStringLiteral("Option3(0)"));
     // A mouse press hides the ring; the control keeps its focus.
     QWidget* avanti = QApplication::focusWidget();
     QVERIFY(anelloDisegnato(avanti));
@@ -250,7 +234,7 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     QCOMPARE(giroDiTab(schede), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaObSchede.tab",
                                              "CmdRicomincia", "Command1"}));
     QTest::keyClick(schede->windowHandle(), Qt::Key_Space);
-    tabFino(schede, QStringLiteral("Option2(0)"));
+    prova::tabFino(schede, QStringLiteral("Option2(0)"));
     QTest::keyClick(schede->windowHandle(), Qt::Key_Return);
     // Choosing the level offers the pupils' sheet, and Enter shows it.
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CmdSchedaAlunni"));

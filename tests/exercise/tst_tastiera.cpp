@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
-#include "start/frminizio.h"
 
 #include "prova.h"
 
@@ -9,7 +8,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
 using namespace ope;
@@ -32,24 +30,13 @@ struct Banco {
     {
         programma->avvia();
         inizio = programma->finestra(QStringLiteral("frmInizio"));
-        auto* frm = qobject_cast<FrmInizio*>(inizio);
-        // The curtains cover the window until they are open; keys under them cannot act.
-        for (auto* timer = inizio->findChild<QTimer*>(QStringLiteral("TimerTendine")); timer->isActive();)
-            frm->TimerTendine_Timer();
+        prova::apriTendine(inizio);
         inizio->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(inizio));
     }
 
     Sessione& s() { return programma->sessione(); }
     QWidget* esercizio() const { return programma->finestra(QStringLiteral("FrmOperativo")); }
-
-    // Tab until the named control has the focus.
-    void tabFino(QWidget* finestra, const QString& nome)
-    {
-        for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != nome; ++i)
-            QTest::keyClick(finestra->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), nome);
-    }
 
     void premiNellInizio(const QString& nome)
     {
@@ -61,22 +48,13 @@ struct Banco {
                 prova::premi(inizio, nome);
             break;
         case Via::Tastiera:
-            tabFino(inizio, nome);
+            prova::tabFino(inizio, nome);
             QTest::keyClick(inizio->windowHandle(), nome == QLatin1String("Option3(0)") ? Qt::Key_Return : Qt::Key_Space);
             break;
         case Via::Azione:
-            azione(controllo(inizio, nome));
+            prova::azionePremi(controllo(inizio, nome));
             break;
         }
-    }
-
-    static void azione(QWidget* w)
-    {
-        QVERIFY(w);
-        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
-        QVERIFY(i && i->actionInterface());
-        QVERIFY(i->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
 
     // Presses a key of the exercise window by this bench's way.
@@ -86,7 +64,7 @@ struct Banco {
         if (via == Via::Mouse)
             return prova::premi(f, nome);
         if (via == Via::Azione)
-            return azione(controllo(f, nome));
+            return prova::azionePremi(controllo(f, nome));
         struct Tasto {
             Qt::Key tasto;
             QString testo;

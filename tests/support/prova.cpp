@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prova.h"
 
+#include "start/frminizio.h"
+
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace ope::prova {
 
@@ -35,6 +40,30 @@ void clicca(QWidget* finestra, const QString& nome)
     QWidget* w = controllo(finestra, nome);
     QVERIFY2(w, qPrintable(QStringLiteral("no control named ") + nome));
     QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void apriTendine(QWidget* inizio)
+{
+    auto* frm = qobject_cast<FrmInizio*>(inizio);
+    QVERIFY(frm);
+    for (auto* timer = inizio->findChild<QTimer*>(QStringLiteral("TimerTendine")); timer->isActive();)
+        frm->TimerTendine_Timer();
+}
+
+void tabFino(QWidget* finestra, const QString& nome)
+{
+    for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != nome; ++i)
+        QTest::keyClick(finestra->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), nome);
+}
+
+void azionePremi(QWidget* w)
+{
+    QVERIFY(w);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(i && i->actionInterface());
+    QVERIFY(i->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 bool inPrimoPiano(const QWidget* w)

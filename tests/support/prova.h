@@ -34,6 +34,13 @@ T* controllo(QWidget* finestra, const QString& nome)
 void premi(QWidget* finestra, const QString& nome, Qt::MouseButton tasto = Qt::LeftButton);
 void clicca(QWidget* finestra, const QString& nome);
 
+// Steps the start window's curtains open: keys under them cannot act.
+void apriTendine(QWidget* inizio);
+// Tab through the window until the named control has the focus.
+void tabFino(QWidget* finestra, const QString& nome);
+// A screen reader's Press action on the control.
+void azionePremi(QWidget* w);
+
 // True when the widget is the topmost of its siblings at its own centre.
 bool inPrimoPiano(const QWidget* w);
 
