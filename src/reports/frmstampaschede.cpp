@@ -70,21 +70,9 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
 
     frame3->setEnabled(false);
     frame4->setEnabled(false);
-    ordineDiTabulazione();
+    ordineDiTabulazione(obiettivo, livello, {lblCambiaObSchede->fermataDiTab(), cmdSchedaAlunni, cmdStampaAlunni,
+                                             cmdSchedaDocenti, cmdStampaDocenti, cmdRicomincia, command1});
     fuocoIniziale(obiettivo.opzione(0));
-}
-
-void FrmStampaSchede::ordineDiTabulazione()
-{
-    std::vector<QWidget*> ordine;
-    for (int i = 0; i < obiettivo.quante(); ++i)
-        ordine.push_back(obiettivo.opzione(i));
-    for (int i = 0; i < livello.quante(); ++i)
-        ordine.push_back(livello.opzione(i));
-    ordine.insert(ordine.end(), {lblCambiaObSchede->fermataDiTab(), cmdSchedaAlunni, cmdStampaAlunni, cmdSchedaDocenti,
-                                 cmdStampaDocenti, cmdRicomincia, command1});
-    for (std::size_t i = 1; i < ordine.size(); ++i)
-        setTabOrder(ordine[i - 1], ordine[i]);
 }
 
 void FrmStampaSchede::creaControlli()

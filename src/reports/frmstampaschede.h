@@ -33,7 +33,6 @@ protected:
 
 private:
     void creaControlli();
-    void ordineDiTabulazione();
     void azzeraObiettivi();
     void azzeraLivelli();
     void costruisciScheda();

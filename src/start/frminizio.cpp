@@ -86,22 +86,9 @@ FrmInizio::FrmInizio(Programma& p)
     frame2->setEnabled(false);
     frame3->setEnabled(false);
     leggiLivelli();
-    ordineDiTabulazione();
+    ordineDiTabulazione(obiettivo, livello,
+                        {lblCambiaOb[0]->fermataDiTab(), lblCambiaOb[1]->fermataDiTab(), option3[0], option3[1]});
     fuocoIniziale(obiettivo.opzione(0));
-}
-
-void FrmInizio::ordineDiTabulazione()
-{
-    // As the pupil chooses: objectives, levels, then the other group of
-    // objectives, "Avanti" and "Esci". Options lying behind are skipped.
-    std::vector<QWidget*> ordine;
-    for (int i = 0; i < obiettivo.quante(); ++i)
-        ordine.push_back(obiettivo.opzione(i));
-    for (int i = 0; i < livello.quante(); ++i)
-        ordine.push_back(livello.opzione(i));
-    ordine.insert(ordine.end(), {lblCambiaOb[0]->fermataDiTab(), lblCambiaOb[1]->fermataDiTab(), option3[0], option3[1]});
-    for (std::size_t i = 1; i < ordine.size(); ++i)
-        setTabOrder(ordine[i - 1], ordine[i]);
 }
 
 void FrmInizio::creaControlli()

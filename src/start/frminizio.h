@@ -40,7 +40,6 @@ private:
     void creaControlli();
     void creaTendine();
     void creaMenu();
-    void ordineDiTabulazione();
     void avviaTendine();
     void agganciaTendine();
     void formActivate();

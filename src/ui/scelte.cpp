@@ -92,4 +92,15 @@ int cambiaGruppoObiettivi(int gruppo, Scelte& obiettivi, Scelte& livelli, QGroup
     return nuovo;
 }
 
+void ordineDiTabulazione(const Scelte& obiettivi, const Scelte& livelli, std::initializer_list<QWidget*> poi)
+{
+    std::vector<QWidget*> ordine;
+    for (const Scelte* scelte : {&obiettivi, &livelli})
+        for (int i = 0; i < scelte->quante(); ++i)
+            ordine.push_back(scelte->opzione(i));
+    ordine.insert(ordine.end(), poi);
+    for (std::size_t i = 1; i < ordine.size(); ++i)
+        QWidget::setTabOrder(ordine[i - 1], ordine[i]);
+}
+
 } // namespace ope

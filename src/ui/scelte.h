@@ -65,6 +65,10 @@ private:
 int cambiaGruppoObiettivi(int gruppo, Scelte& obiettivi, Scelte& livelli, QGroupBox* cornice,
                           std::initializer_list<QWidget*> inAttesa);
 
+// The Tab order of a choice window: the objectives, the levels, then the
+// other controls as given. Options lying behind others are skipped by Tab.
+void ordineDiTabulazione(const Scelte& obiettivi, const Scelte& livelli, std::initializer_list<QWidget*> poi);
+
 // The captions of a table of choices, in table order.
 template <class Tabella, class Riga = typename Tabella::value_type>
 std::vector<QString> didascalieDi(const Tabella& tabella, QString Riga::*campo = &Riga::didascalia)
