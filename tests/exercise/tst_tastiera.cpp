@@ -240,6 +240,16 @@ void TestTastiera::laTastieraAgisceSoloSulTastoDavanti()
     QTest::keyClick(w, Qt::Key_Space);
     QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("1"));
     QTest::keyClick(w, Qt::Key_Backspace);
+    // A key pressed from the ring that sends its panel away passes the focus
+    // on to the first key the pupil can press now.
+    for (QChar c : b.sbagliata())
+        QTest::keyClick(w, c.toLatin1());
+    prova::tabFino(f, QStringLiteral("Option1(11)"));
+    QTest::keyClick(w, Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option3(0)"));
+    QTest::keyClick(w, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1(0)"));
+    QVERIFY(f->testAttribute(Qt::WA_KeyboardFocusChange));
     for (QChar c : b.giusta())
         QTest::keyClick(w, c.toLatin1());
     QTest::keyClick(w, Qt::Key_Return);
