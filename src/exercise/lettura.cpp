@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/lettura.h"
+
+#include <array>
+
+namespace ope {
+
+namespace {
+
+constexpr std::array<const char*, 20> unita{
+    "zero",  "uno",    "due",     "tre",         "quattro",    "cinque",   "sei",
+    "sette", "otto",   "nove",    "dieci",       "undici",     "dodici",   "tredici",
+    "quattordici", "quindici", "sedici", "diciassette", "diciotto", "diciannove"};
+constexpr std::array<const char*, 10> decine{
+    "", "", "venti", "trenta", "quaranta", "cinquanta", "sessanta", "settanta", "ottanta", "novanta"};
+
+// 1..999, with "tre" still unstressed: the stress goes on the whole number's end.
+QString finoANovecento(int n)
+{
+    QString testo;
+    const int centinaia = n / 100;
+    const int resto = n % 100;
+    if (centinaia > 0)
+        testo = QString::fromUtf8(centinaia > 1 ? unita[static_cast<std::size_t>(centinaia)] : "") + QStringLiteral("cento");
+    if (resto >= 20) {
+        QString decina = QString::fromUtf8(decine[static_cast<std::size_t>(resto / 10)]);
+        const int u = resto % 10;
+        // The tens lose their vowel before "uno" and "otto" (ventuno, ventotto),
+        // and so does "cento" before "ottanta" (centottanta).
+        if (u == 1 || u == 8)
+            decina.chop(1);
+        if (!testo.isEmpty() && resto / 10 == 8)
+            testo.chop(1);
+        testo += decina;
+        if (u > 0)
+            testo += QString::fromUtf8(unita[static_cast<std::size_t>(u)]);
+    } else if (resto > 0) {
+        testo += QString::fromUtf8(unita[static_cast<std::size_t>(resto)]);
+    }
+    return testo;
+}
+
+QString parolaDelSimbolo(const QString& simbolo)
+{
+    if (simbolo == QLatin1String("-"))
+        return QStringLiteral("meno");
+    if (simbolo == QLatin1String("+"))
+        return QStringLiteral("più");
+    if (simbolo == QLatin1String("x"))
+        return QStringLiteral("per");
+    if (simbolo == QLatin1String(":"))
+        return QStringLiteral("diviso");
+    return simbolo;
+}
+
+QString parolaDelSegno(const QString& segno)
+{
+    if (segno == QLatin1String("<"))
+        return QStringLiteral("è minore di");
+    if (segno == QLatin1String(">"))
+        return QStringLiteral("è maggiore di");
+    return QStringLiteral("è uguale a");
+}
+
+// A caption as it is read: a number in words, anything else as it is.
+QString parola(const QString& didascalia)
+{
+    bool numero = false;
+    const long long valore = didascalia.trimmed().toLongLong(&numero);
+    return numero ? numeroInLettere(valore) : didascalia.trimmed();
+}
+
+// The row as the pupil sees it, left to right: three terms in words and the
+// two symbols between them; `ignoto` is the unknown's place.
+struct Riga {
+    std::array<QString, 3> termini;
+    QString simboloSinistro;
+    QString simboloDestro;
+    std::size_t ignoto = 2;
+};
+
+Riga rigaDeiNumeri(const Presentazione& p)
+{
+    Riga r;
+    r.simboloSinistro = p.lblSegno;
+    r.simboloDestro = p.lblUguale;
+    r.ignoto = static_cast<std::size_t>(p.disposizione);   // Prima, Centrale, Ultima: slots 0, 1, 2
+    std::size_t numero = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (i != r.ignoto)
+            r.termini[i] = parola(numero++ == 0 ? p.lblNumero1 : p.lblNumero2);
+    }
+    return r;
+}
+
+QString espressione(const QString& a, const QString& simbolo, const QString& b)
+{
+    return a + QLatin1Char(' ') + parolaDelSimbolo(simbolo) + QLatin1Char(' ') + b;
+}
+
+const QString quanto = QStringLiteral("quanto");
+
+} // namespace
+
+QString numeroInLettere(long long valore)
+{
+    if (valore < 0)
+        return QStringLiteral("meno ") + numeroInLettere(-valore);
+    if (valore == 0)
+        return QStringLiteral("zero");
+    if (valore >= 1000000)
+        return QString::number(valore);   // far beyond any number the program shows
+    const int migliaia = static_cast<int>(valore / 1000);
+    const int resto = static_cast<int>(valore % 1000);
+    QString testo;
+    if (migliaia == 1) {
+        testo = QStringLiteral("mille");
+    } else if (migliaia > 1) {
+        testo = finoANovecento(migliaia);
+        if (testo.endsWith(QLatin1String("uno")))
+            testo.chop(1);   // ventunmila
+        testo += QStringLiteral("mila");
+    }
+    if (resto > 0)
+        testo += finoANovecento(resto);
+    if (testo.size() > 3 && testo.endsWith(QLatin1String("tre"))) {
+        testo.chop(1);
+        testo += QStringLiteral("é");
+    }
+    return testo;
+}
+
+QString fraseOperazione(Operazione operazione, const Presentazione& p)
+{
+    if (p.rigaSegni) {
+        const QString a = parola(p.lblNumero4);
+        const QString b = parola(p.lblNumero6);
+        const QString c = parola(p.lblNumero8);
+        const QString domanda = QStringLiteral(", uguale, minore o maggiore di ");
+        if (p.incognita == PosizioneSegno::Destra)
+            return espressione(a, p.lblUguale2, b) + domanda + c + QLatin1Char('?');
+        return a + domanda + espressione(b, p.lblUguale2, c) + QLatin1Char('?');
+    }
+    Riga r = rigaDeiNumeri(p);
+    r.termini[r.ignoto] = quanto;
+    const auto& t = r.termini;
+    if (r.simboloDestro == QLatin1String("=")) {
+        if (r.ignoto != 2)
+            return espressione(t[0], r.simboloSinistro, t[1]) + QStringLiteral(" fa ") + t[2] + QLatin1Char('?');
+        // A teacher asks the times tables bare: "sei per sette?".
+        const bool tabellina = operazione == Operazione::Moltiplicazione || operazione == Operazione::Divisione;
+        return espressione(t[0], r.simboloSinistro, t[1]) + (tabellina ? QStringLiteral("?") : QStringLiteral(", uguale?"));
+    }
+    if (r.ignoto == 0)
+        return QStringLiteral("quanto fa ") + espressione(t[1], r.simboloDestro, t[2]) + QLatin1Char('?');
+    return t[0] + QStringLiteral(" è uguale a ") + espressione(t[1], r.simboloDestro, t[2]) + QLatin1Char('?');
+}
+
+QString fraseRisposta(const Presentazione& p)
+{
+    if (p.rigaSegni) {
+        const QString a = parola(p.lblNumero4);
+        const QString b = parola(p.lblNumero6);
+        const QString c = parola(p.lblNumero8);
+        const QString relazione = QLatin1Char(' ') + parolaDelSegno(p.rispostaEsatta) + QLatin1Char(' ');
+        if (p.incognita == PosizioneSegno::Destra)
+            return espressione(a, p.lblUguale2, b) + relazione + c + QLatin1Char('.');
+        return a + relazione + espressione(b, p.lblUguale2, c) + QLatin1Char('.');
+    }
+    Riga r = rigaDeiNumeri(p);
+    r.termini[r.ignoto] = parola(p.rispostaEsatta);
+    const auto& t = r.termini;
+    // Whichever side the "=" stands on, the operation is said first.
+    if (r.simboloDestro == QLatin1String("="))
+        return espressione(t[0], r.simboloSinistro, t[1]) + QStringLiteral(" fa ") + t[2] + QLatin1Char('.');
+    return espressione(t[1], r.simboloDestro, t[2]) + QStringLiteral(" fa ") + t[0] + QLatin1Char('.');
+}
+
+} // namespace ope

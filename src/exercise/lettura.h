@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "exercise/presentazione.h"
+
+#include <QString>
+
+namespace ope {
+
+// A whole number in Italian words, as it is read aloud: 77 "settantasette",
+// 100 "cento", 23 "ventitré", 21000 "ventunmila".
+QString numeroInLettere(long long valore);
+
+// The operation on screen in the words a teacher would say, the unknown read
+// as "quanto": "sedici meno nove, uguale?", "dodici più quanto fa venti?",
+// "nove, uguale, minore o maggiore di sedici meno sette?".
+QString fraseOperazione(Operazione operazione, const Presentazione& p);
+
+// The same operation completed with its right answer, as help shows it:
+// "sedici meno nove fa sette.", "sedici meno sette è minore di dieci.".
+QString fraseRisposta(const Presentazione& p);
+
+} // namespace ope
