@@ -2,12 +2,14 @@
 #include "ambiente.h"
 
 #include "print/stampareale.h"
+#include "ui/uscitaaudio.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTime>
 
 namespace ope {
@@ -30,6 +32,21 @@ Ambiente completaAmbiente(Ambiente a)
         };
     if (!a.dataBreve)
         a.dataBreve = [] { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); };
+    if (!a.suona || !a.leggi) {
+        // One output for both, started only by the first sound or sentence.
+        auto uscita = std::make_shared<UscitaAudio>();
+        if (!a.suona)
+            a.suona = [uscita](Suono suono) { uscita->suona(suono); };
+        if (!a.leggi)
+            a.leggi = [uscita](const QString& frase, bool interrompi) { uscita->leggi(frase, interrompi); };
+    }
+    const QString nome = a.nomeEseguibile;
+    if (!a.preferenza)
+        a.preferenza = [nome](const QString& chiave) { return QSettings(QStringLiteral("ope"), nome).value(chiave); };
+    if (!a.ricordaPreferenza)
+        a.ricordaPreferenza = [nome](const QString& chiave, const QVariant& valore) {
+            QSettings(QStringLiteral("ope"), nome).setValue(chiave, valore);
+        };
     return a;
 }
 

@@ -5,9 +5,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 
 namespace ope {
+
+// The program's own sounds.
+enum class Suono { Esatto, Errato, FineSerie };
 
 // Everything the program takes from the platform. An empty member is filled
 // with the real platform by Programma, so a test sets only what it replaces.
@@ -18,6 +22,18 @@ struct Ambiente {
     std::function<bool(const Pagina&)> stampa;       // sends one finished page; false when printing failed
     std::function<void(const QString&)> avviso;      // message box with an OK button only
     std::function<QString()> dataBreve;              // today's date in the system's short form
+
+    // Sound and speech return at once and stay silent where the machine has
+    // no audio device or no speech service.
+    std::function<void(Suono)> suona;
+    // Says a sentence in Italian after those already queued; `interrompi`
+    // first drops what is being said and queued (an empty sentence only silences).
+    std::function<void(const QString& frase, bool interrompi)> leggi;
+
+    // The user's preferences, kept where the desktop keeps them; an invalid
+    // value for a key never set.
+    std::function<QVariant(const QString& chiave)> preferenza;
+    std::function<void(const QString& chiave, const QVariant& valore)> ricordaPreferenza;
 };
 
 // The real platform, member by member, for whatever the caller left empty.

@@ -37,7 +37,8 @@ constexpr std::size_t escoSegni = 5;
 
 } // namespace
 
-FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo"), 11910, 8700), programma(p)
+FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo"), 11910, 8700), programma(p),
+      audio(p.ambiente())
 {
     creaIntestazioni();
     creaRigaNumeri();
@@ -100,6 +101,8 @@ void FrmOperativo::collegaTasti()
     connect(label7, &EtichettaCliccabile::cliccata, this, [this] { cambiaSuono(); });
     connect(new ClicSulloSfondo(area()), &ClicSulloSfondo::cliccato, this,
             [this] { fraElaborazione->setVisible(!fraElaborazione->isVisible()); });
+    mnuLeggi->setChecked(audio.lettura());
+    connect(mnuLeggi, &QAction::toggled, this, [this](bool attiva) { audio.impostaLettura(attiva); });
 }
 
 std::vector<PulsanteOpzione*> FrmOperativo::tastiPer(const QKeyEvent& e) const
@@ -299,6 +302,7 @@ void FrmOperativo::visualizza(Operazione operazione)
     s.operazione.rispostaEsatta = p.rispostaEsatta;
     rigaCorrente(s.serie) = p.testoLog;
     (rigaSegni ? fraSegno : fraNumero)->setAccessibleName(fraseOperazione(p));
+    audio.operazione(operazione, p);
 
     s.serie.tempoInizio = programma.ambiente().orologio();
 }
@@ -479,6 +483,8 @@ void FrmOperativo::verifica()
         registraEsatta(s, o, marcaEsito);
         disattivaPannelli();
         tastieraDopoRisposta();
+        if (serieFinita(s.serie))
+            audio.fineSerie();
         controllaFine();
         return;
     }
@@ -529,6 +535,7 @@ void FrmOperativo::SiSi()
     registraAiuto(s.serie, s.operazione);
     lblCorrezione->setText(s.operazione.rispostaEsatta);
     lblCorrezioneS->setText(s.operazione.rispostaEsatta);
+    audio.rispostaMostrata();
     esito(QString());
     disattivaPannelli();
     if (formaDiNumero(s.operazione.tipoEsercizio)) {
@@ -540,6 +547,8 @@ void FrmOperativo::SiSi()
         tastieraDopoSegni();
         option5[0]->setDown(false);
     }
+    if (serieFinita(s.serie))
+        audio.fineSerie();
     controllaFine();
 }
 
@@ -561,6 +570,7 @@ void FrmOperativo::esito(const QString& testo)
     if (!testo.isEmpty()) {
         QAccessibleEvent annuncio(lblEsito, QAccessible::Alert);
         QAccessible::updateAccessibility(&annuncio);
+        audio.verdetto(testo);
     }
 }
 
@@ -573,6 +583,7 @@ void FrmOperativo::cambiaSuono()
         suono = QStringLiteral("noSuono");
         label7->setText(QStringLiteral("no audio"));
     }
+    audio.suoni = suono != QLatin1String("noSuono");
 }
 
 } // namespace ope

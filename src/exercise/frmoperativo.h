@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercise/audioesercizio.h"
 #include "exercise/presentazione.h"
 #include "ui/finestra.h"
 
@@ -93,6 +94,7 @@ private:
     static constexpr double spostamentoLinee = 700;
 
     Programma& programma;
+    AudioEsercizio audio;
     bool caricata = false;
     std::optional<Presentazione> presentazione;   // of the operation on screen
     QString marcaEsito;
@@ -144,6 +146,7 @@ private:
     EtichettaCliccabile* label7 = nullptr;
 
     QAction* mnuVisualizza = nullptr;
+    QAction* mnuLeggi = nullptr;
 };
 
 } // namespace ope

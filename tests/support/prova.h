@@ -10,7 +10,8 @@
 
 namespace ope::prova {
 
-// A platform that tests drive: a settable clock, recorded pages and messages.
+// A platform that tests drive: a settable clock, recorded pages, messages,
+// sounds and sentences, and preferences kept in memory.
 struct Piattaforma {
     double ora = 36000.0;          // 10:00:00
     QStringList font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
@@ -18,6 +19,13 @@ struct Piattaforma {
     std::vector<Pagina> pagine;
     QStringList avvisi;
     QString data = QStringLiteral("08/12/26");
+    std::vector<Suono> suoni;
+    struct Frase {
+        QString testo;
+        bool interrompe;
+    };
+    std::vector<Frase> frasi;
+    QVariantMap preferenze;
 
     // An Ambiente that reads and writes this object; it must outlive the program.
     Ambiente ambiente(const QString& nome = QStringLiteral("Sottrazioni"));

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/audioesercizio.h"
+
+#include "ambiente.h"
+#include "exercise/lettura.h"
+
+namespace ope {
+
+namespace {
+
+const QString chiaveLettura = QStringLiteral("leggiAdAltaVoce");
+
+} // namespace
+
+AudioEsercizio::AudioEsercizio(const Ambiente& a)
+    : ambiente(a), leggere(a.preferenza(chiaveLettura).toBool())
+{
+}
+
+void AudioEsercizio::impostaLettura(bool attiva)
+{
+    if (attiva == leggere)
+        return;
+    leggere = attiva;
+    ambiente.ricordaPreferenza(chiaveLettura, attiva);
+    if (!attiva)
+        ambiente.leggi(QString(), true);
+}
+
+void AudioEsercizio::operazione(Operazione operazione, const Presentazione& p)
+{
+    risposta = fraseRisposta(p);
+    // The pupil has moved on: whatever is still being said is old.
+    if (leggere)
+        ambiente.leggi(fraseOperazione(operazione, p), true);
+}
+
+void AudioEsercizio::verdetto(const QString& esito)
+{
+    if (suoni)
+        ambiente.suona(esito == QLatin1String("Esatto") ? Suono::Esatto : Suono::Errato);
+    if (leggere)
+        ambiente.leggi(esito, false);
+}
+
+void AudioEsercizio::rispostaMostrata()
+{
+    if (leggere)
+        ambiente.leggi(risposta, false);
+}
+
+void AudioEsercizio::fineSerie()
+{
+    if (suoni)
+        ambiente.suona(Suono::FineSerie);
+}
+
+} // namespace ope

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/uscitaaudio.h"
+
+#include "audio/moduloaudio.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QThread>
+
+namespace ope {
+
+// The audio thread's side: the module, loaded at its first task.
+class LavoroAudio : public QObject {
+public:
+    void esegui(const std::function<void(ModuloAudio&)>& compito)
+    {
+        if (!cercato) {
+            cercato = true;
+            modulo.reset(carica());
+        }
+        if (modulo)
+            compito(*modulo);
+    }
+
+private:
+    // Beside the executable in a build tree; under the library folder once installed.
+    static ModuloAudio* carica()
+    {
+        const QString cartella = QCoreApplication::applicationDirPath();
+        const QString installato = cartella + QStringLiteral("/../" OPE_CARTELLA_LIBRERIE "/ope-sottrazioni");
+        for (const QString& dove : {cartella, installato}) {
+            QLibrary libreria(dove + QStringLiteral("/libope-audio"));
+            if (auto crea = reinterpret_cast<CreaModuloAudio>(libreria.resolve(nomeCreaModuloAudio)))
+                return crea();
+        }
+        return nullptr;
+    }
+
+    bool cercato = false;
+    std::unique_ptr<ModuloAudio> modulo;
+};
+
+bool serverAudioPresente()
+{
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    const QString utente = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return (!utente.isEmpty() && QFileInfo::exists(utente + QStringLiteral("/pulse/native")))
+           || QFileInfo::exists(QStringLiteral("/run/pulse/native"));
+}
+
+UscitaAudio::UscitaAudio() = default;
+
+UscitaAudio::~UscitaAudio()
+{
+    if (!filo)
+        return;
+    filo->quit();
+    // A speech service that never answers must not keep the program from
+    // ending: the thread is then left to the end of the process.
+    if (!filo->wait(QDeadlineTimer(500)))
+        (void)filo.release();
+}
+
+void UscitaAudio::suona(Suono suono)
+{
+    if (!serverAudio)
+        serverAudio = serverAudioPresente();
+    if (*serverAudio)
+        affida([suono](ModuloAudio& m) { m.suona(suono); });
+}
+
+void UscitaAudio::leggi(const QString& frase, bool interrompi)
+{
+    // Nothing to silence before anything was said.
+    if (frase.isEmpty() && !filo)
+        return;
+    affida([frase, interrompi](ModuloAudio& m) { m.leggi(frase, interrompi); });
+}
+
+void UscitaAudio::affida(std::function<void(ModuloAudio&)> compito)
+{
+    if (!filo) {
+        filo = std::make_unique<QThread>();
+        filo->setObjectName(QStringLiteral("audio"));
+        lavoro = new LavoroAudio;
+        lavoro->moveToThread(filo.get());
+        QObject::connect(filo.get(), &QThread::finished, lavoro, &QObject::deleteLater);
+        filo->start(QThread::LowPriority);
+    }
+    LavoroAudio* l = lavoro;
+    QMetaObject::invokeMethod(l, [l, compito = std::move(compito)] { l->esegui(compito); }, Qt::QueuedConnection);
+}
+
+} // namespace ope

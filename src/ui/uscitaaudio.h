@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ambiente.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QThread;
+
+namespace ope {
+
+class ModuloAudio;
+class LavoroAudio;
+
+// The real sound and speech outputs. Everything audio happens in a thread of
+// its own, started by the first sound or sentence: loading the audio module,
+// connecting to the sound server or the speech service (which may first have
+// to be started, or never answer) never holds up a key.
+class UscitaAudio {
+public:
+    UscitaAudio();
+    ~UscitaAudio();
+    UscitaAudio(const UscitaAudio&) = delete;
+    UscitaAudio& operator=(const UscitaAudio&) = delete;
+
+    void suona(Suono suono);
+    void leggi(const QString& frase, bool interrompi);
+
+private:
+    void affida(std::function<void(ModuloAudio&)> compito);
+
+    std::unique_ptr<QThread> filo;
+    LavoroAudio* lavoro = nullptr;   // lives and dies in filo
+    std::optional<bool> serverAudio;
+};
+
+// Whether a sound server is there to play to. Qt plays sound on Linux only
+// through the PulseAudio protocol (PipeWire speaks it too); without its
+// socket Qt prints warnings and plays nothing.
+bool serverAudioPresente();
+
+} // namespace ope

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Sounds and reading aloud in the exercise window, through the recording platform.
+#include "exercise/lettura.h"
+#include "programma.h"
+#include "prova.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+using namespace ope;
+using prova::controllo;
+
+namespace {
+
+struct Banco {
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    std::unique_ptr<Programma> programma;
+
+    // Objective 6 draws every form, numbers and signs.
+    QWidget* apri()
+    {
+        programma = std::make_unique<Programma>(piattaforma.ambiente());
+        programma->avvia();
+        QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
+        for (const char* nome : {"Option1(5)", "Option2(0)", "Option3(0)"})
+            prova::premi(inizio, QString::fromLatin1(nome));
+        return programma->finestra(QStringLiteral("FrmOperativo"));
+    }
+    Sessione& s() { return programma->sessione(); }
+};
+
+QString giusta(const Sessione& s) { return s.rispostaEsatta.trimmed(); }
+
+void rispondi(QWidget* f, const Sessione& s, bool esatta)
+{
+    QString risposta = giusta(s);
+    if (s.tipoEsercizio >= 7) {
+        if (!esatta)
+            risposta = risposta == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
+        prova::premi(f, QStringLiteral("Option5(%1)").arg(QStringLiteral("=<>").indexOf(risposta)));
+        prova::premi(f, QStringLiteral("Option5(3)"));
+        return;
+    }
+    if (!esatta)
+        risposta = QStringLiteral("0") + risposta;
+    for (QChar c : risposta)
+        prova::premi(f, QStringLiteral("Option1(%1)").arg(c.digitValue()));
+    prova::premi(f, QStringLiteral("Option1(11)"));
+}
+
+void avanti(QWidget* f, const Sessione& s)
+{
+    prova::premi(f, s.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+}
+
+// The numbers the pupil sees, in words.
+QStringList numeriInVista(QWidget* f, const Sessione& s)
+{
+    QStringList parole;
+    const QStringList nomi = s.tipoEsercizio >= 7
+        ? QStringList{QStringLiteral("lblNumero4"), QStringLiteral("lblNumero6"), QStringLiteral("LblNumero8")}
+        : QStringList{QStringLiteral("LblNumero1"), QStringLiteral("LblNumero2")};
+    for (const QString& nome : nomi)
+        parole << numeroInLettere(controllo<QLabel>(f, nome)->text().trimmed().toInt());
+    return parole;
+}
+
+} // namespace
+
+class TestAudioEsercizio : public QObject {
+    Q_OBJECT
+private slots:
+    void letturaSpentaAllInizioERicordata();
+    void unaFrasePerOperazioneEUnaPerVerdetto();
+    void interruttoreDeiSuoni();
+};
+
+void TestAudioEsercizio::letturaSpentaAllInizioERicordata()
+{
+    Banco b;
+    QWidget* f = b.apri();
+    auto* leggi = controllo<QAction>(f, QStringLiteral("mnuLeggi"));
+    QVERIFY(leggi && leggi->isCheckable() && leggi->isVisible());
+    QCOMPARE(leggi->text(), QStringLiteral("Leggi ad alta voce"));
+    QVERIFY(!leggi->isChecked());
+    rispondi(f, b.s(), true);
+    QVERIFY(b.piattaforma.frasi.empty());
+
+    leggi->trigger();
+    QCOMPARE(b.piattaforma.preferenze.value(QStringLiteral("leggiAdAltaVoce")), QVariant(true));
+    QVERIFY(controllo<QAction>(b.apri(), QStringLiteral("mnuLeggi"))->isChecked());   // the next start
+
+    b.piattaforma.frasi.clear();
+    controllo<QAction>(b.programma->finestra(QStringLiteral("FrmOperativo")), QStringLiteral("mnuLeggi"))->trigger();
+    QCOMPARE(b.piattaforma.preferenze.value(QStringLiteral("leggiAdAltaVoce")), QVariant(false));
+    QCOMPARE(b.piattaforma.frasi.size(), 1u);   // what was being said is silenced
+    QVERIFY(b.piattaforma.frasi[0].testo.isEmpty() && b.piattaforma.frasi[0].interrompe);
+}
+
+void TestAudioEsercizio::unaFrasePerOperazioneEUnaPerVerdetto()
+{
+    Banco b;
+    b.piattaforma.preferenze[QStringLiteral("leggiAdAltaVoce")] = true;
+    QWidget* f = b.apri();
+    Sessione& s = b.s();
+    auto& frasi = b.piattaforma.frasi;
+    frasi.erase(frasi.begin(), frasi.end() - 1);   // the operation on screen
+    b.piattaforma.suoni.clear();
+
+    std::vector<std::pair<QString, bool>> attese;   // sentence or a word it holds, interrupting
+    std::vector<Suono> suoniAttesi;
+    for (int n = 1; n <= 20; ++n) {
+        for (const QString& numero : numeriInVista(f, s))
+            attese.emplace_back(numero, true);
+        attese.back().first = QStringLiteral("?");   // the question ends it
+        const QString segno = giusta(s);
+        const QString risposta = s.tipoEsercizio < 7 ? numeroInLettere(segno.toInt())
+                                 : segno == QLatin1String("=") ? QStringLiteral(" è uguale a ")
+                                 : segno == QLatin1String("<") ? QStringLiteral(" è minore di ")
+                                                               : QStringLiteral(" è maggiore di ");
+        switch (n % 3) {
+        case 0:   // right at once
+            rispondi(f, s, true);
+            attese.emplace_back(QStringLiteral("Esatto"), false);
+            suoniAttesi.push_back(Suono::Esatto);
+            break;
+        case 1:   // wrong, then help shows the answer
+            rispondi(f, s, false);
+            prova::premi(f, QStringLiteral("Option3(1)"));
+            attese.emplace_back(QStringLiteral("Errato"), false);
+            attese.emplace_back(risposta, false);
+            suoniAttesi.push_back(Suono::Errato);
+            break;
+        case 2:   // wrong, refused, right
+            rispondi(f, s, false);
+            prova::premi(f, QStringLiteral("Option3(0)"));
+            rispondi(f, s, true);
+            attese.emplace_back(QStringLiteral("Errato"), false);
+            attese.emplace_back(QStringLiteral("Esatto"), false);
+            suoniAttesi.push_back(Suono::Errato);
+            suoniAttesi.push_back(Suono::Esatto);
+            break;
+        }
+        if (n < 20)
+            avanti(f, s);
+    }
+    suoniAttesi.push_back(Suono::FineSerie);
+
+    // One sentence per operation, one per verdict, one per shown answer, in order.
+    int operazioni = 0;
+    std::size_t i = 0;
+    for (std::size_t a = 0; a < attese.size(); ++a) {
+        const auto& [parte, interrompe] = attese[a];
+        QVERIFY2(i < frasi.size(), qPrintable(QStringLiteral("missing: ") + parte));
+        const auto& frase = frasi[i];
+        QCOMPARE(frase.interrompe, interrompe);
+        QVERIFY2(frase.testo.contains(parte), qPrintable(frase.testo + QStringLiteral(" / ") + parte));
+        // The parts of one operation's question are checked against the same sentence.
+        const bool ultimaParte = parte == QLatin1String("?") || !interrompe;
+        if (interrompe && ultimaParte)
+            ++operazioni;
+        if (ultimaParte)
+            ++i;
+    }
+    QCOMPARE(i, frasi.size());
+    QCOMPARE(operazioni, 20);
+    QCOMPARE(b.piattaforma.suoni, suoniAttesi);
+}
+
+void TestAudioEsercizio::interruttoreDeiSuoni()
+{
+    Banco b;
+    QWidget* f = b.apri();
+    auto& suoni = b.piattaforma.suoni;
+    prova::clicca(f, QStringLiteral("Label7"));   // the first click keeps "si audio"
+    rispondi(f, b.s(), false);
+    QCOMPARE(suoni, std::vector<Suono>{Suono::Errato});
+
+    prova::clicca(f, QStringLiteral("Label7"));
+    QCOMPARE(controllo<QLabel>(f, QStringLiteral("Label7"))->text(), QStringLiteral("no audio"));
+    prova::premi(f, QStringLiteral("Option3(0)"));
+    rispondi(f, b.s(), false);
+    prova::premi(f, QStringLiteral("Option3(0)"));
+    rispondi(f, b.s(), true);
+    QCOMPARE(suoni.size(), 1u);
+
+    prova::clicca(f, QStringLiteral("Label7"));
+    avanti(f, b.s());
+    rispondi(f, b.s(), true);
+    QCOMPARE(suoni.back(), Suono::Esatto);
+    QCOMPARE(suoni.size(), 2u);
+}
+
+QTEST_MAIN(TestAudioEsercizio)
+#include "tst_audioesercizio.moc"
