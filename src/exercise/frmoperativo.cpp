@@ -483,7 +483,7 @@ void FrmOperativo::verifica()
         registraEsatta(s, o, marcaEsito);
         disattivaPannelli();
         tastieraDopoRisposta();
-        if (serieFinita(s.serie))
+        if (serieFinita(s))
             audio.fineSerie();
         controllaFine();
         return;

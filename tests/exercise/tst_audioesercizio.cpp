@@ -32,12 +32,12 @@ struct Banco {
     Sessione& s() { return programma->sessione(); }
 };
 
-QString giusta(const Sessione& s) { return s.rispostaEsatta.trimmed(); }
+QString giusta(const Sessione& s) { return s.operazione.rispostaEsatta.trimmed(); }
 
 void rispondi(QWidget* f, const Sessione& s, bool esatta)
 {
     QString risposta = giusta(s);
-    if (s.tipoEsercizio >= 7) {
+    if (s.operazione.tipoEsercizio >= 7) {
         if (!esatta)
             risposta = risposta == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
         prova::premi(f, QStringLiteral("Option5(%1)").arg(QStringLiteral("=<>").indexOf(risposta)));
@@ -53,14 +53,14 @@ void rispondi(QWidget* f, const Sessione& s, bool esatta)
 
 void avanti(QWidget* f, const Sessione& s)
 {
-    prova::premi(f, s.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+    prova::premi(f, s.operazione.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
 }
 
 // The numbers the pupil sees, in words.
 QStringList numeriInVista(QWidget* f, const Sessione& s)
 {
     QStringList parole;
-    const QStringList nomi = s.tipoEsercizio >= 7
+    const QStringList nomi = s.operazione.tipoEsercizio >= 7
         ? QStringList{QStringLiteral("lblNumero4"), QStringLiteral("lblNumero6"), QStringLiteral("LblNumero8")}
         : QStringList{QStringLiteral("LblNumero1"), QStringLiteral("LblNumero2")};
     for (const QString& nome : nomi)
@@ -117,7 +117,7 @@ void TestAudioEsercizio::unaFrasePerOperazioneEUnaPerVerdetto()
             attese.emplace_back(numero, true);
         attese.back().first = QStringLiteral("?");   // the question ends it
         const QString segno = giusta(s);
-        const QString risposta = s.tipoEsercizio < 7 ? numeroInLettere(segno.toInt())
+        const QString risposta = s.operazione.tipoEsercizio < 7 ? numeroInLettere(segno.toInt())
                                  : segno == QLatin1String("=") ? QStringLiteral(" è uguale a ")
                                  : segno == QLatin1String("<") ? QStringLiteral(" è minore di ")
                                                                : QStringLiteral(" è maggiore di ");

@@ -76,9 +76,9 @@ const Riga righe[] = {
 };
 
 // The session as the operand draw of that operation leaves it.
-Sessione disegnata(Operazione operazione, int numero1, int numero2)
+DatiOperazione disegnata(Operazione operazione, int numero1, int numero2)
 {
-    Sessione s;
+    DatiOperazione s;
     s.numero1 = static_cast<std::int16_t>(numero1);
     s.numero2 = static_cast<std::int16_t>(numero2);
     if (operazione == Operazione::Addizione) {
@@ -116,7 +116,7 @@ void TestLettura::frasi()
 {
     QFETCH(int, indice);
     const Riga& r = righe[indice];
-    Sessione s = disegnata(r.operazione, r.numero1, r.numero2);
+    DatiOperazione s = disegnata(r.operazione, r.numero1, r.numero2);
     const Presentazione p = presenta(r.operazione, r.forma, s);
     QCOMPARE(fraseOperazione(r.operazione, p), QString::fromUtf8(r.domanda));
     QCOMPARE(fraseRisposta(p), QString::fromUtf8(r.risposta));

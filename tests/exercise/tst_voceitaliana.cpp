@@ -25,7 +25,7 @@ void TestVoceItaliana::fraseInAudio()
     if (espeak.isEmpty() || sox.isEmpty())
         QSKIP("espeak-ng or sox is not installed (scripts/setup installs both): the Italian voice cannot be heard here");
 
-    Sessione s;
+    DatiOperazione s;
     s.numero1 = 16;
     s.numero2 = 9;
     const QString frase = fraseOperazione(Operazione::Sottrazione, presenta(Operazione::Sottrazione, 1, s));
