@@ -11,17 +11,24 @@ trap 'rm -rf "$scratch"' EXIT
 (cd "$build" && cpack -G DEB -B "$scratch/deb" >/dev/null)
 deb="$(ls "$scratch"/deb/ope-sottrazioni_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6printsupport6; do
+for needed in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6printsupport6 \
+              libqt6multimedia6 libqt6texttospeech6 qt6-speech-speechd-plugin; do
   grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+for wanted in speech-dispatcher espeak-ng; do
+  grep -q "$wanted" <<<"$recommends" || { echo "Recommends lacks $wanted: $recommends"; exit 1; }
 done
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
-for f in usr/bin/Sottrazioni usr/share/applications/ope-sottrazioni.desktop \
+for f in usr/bin/Sottrazioni usr/lib/ope-sottrazioni/libope-audio.so \
+         usr/share/applications/ope-sottrazioni.desktop \
          usr/share/icons/hicolor/scalable/apps/ope-sottrazioni.svg; do
   [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 grep -q '^Exec=Sottrazioni$' "$root/usr/share/applications/ope-sottrazioni.desktop"
+! ldd "$root/usr/lib/ope-sottrazioni/libope-audio.so" | grep "not found" || { echo "the audio module misses libraries"; exit 1; }
 
 work="$scratch/lavoro"
 mkdir -p "$work"
