@@ -5,7 +5,9 @@
 
 #include "ui/colori.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOption>
@@ -28,6 +30,26 @@ QIcon disegnaFrecciaAltro()
         pittore.drawPolyline(punte, 3);
     }
     return QIcon(pixmap);
+}
+
+// The menu bar tells a style neither that an entry is checkable nor whether
+// it is checked, only its text: the entry is found by it.
+const QAction* voceSpuntabile(const QStyleOption* opzione, const QWidget* widget)
+{
+    const auto* barra = qobject_cast<const QMenuBar*>(widget);
+    const auto* voce = qstyleoption_cast<const QStyleOptionMenuItem*>(opzione);
+    if (!barra || !voce)
+        return nullptr;
+    for (const QAction* a : barra->actions()) {
+        if (a->isCheckable() && a->text() == voce->text)
+            return a;
+    }
+    return nullptr;
+}
+
+int latoCasella(const QStyleOption* opzione)
+{
+    return opzione->fontMetrics.height() * 3 / 4;
 }
 
 } // namespace
@@ -70,6 +92,39 @@ QIcon Stile::standardIcon(StandardPixmap figura, const QStyleOption* opzione, co
     if (figura == SP_ToolBarHorizontalExtensionButton)
         return frecciaAltro;
     return QProxyStyle::standardIcon(figura, opzione, widget);
+}
+
+void Stile::drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                        const QWidget* widget) const
+{
+    const QAction* voce = elemento == CE_MenuBarItem ? voceSpuntabile(opzione, widget) : nullptr;
+    if (!voce) {
+        QProxyStyle::drawControl(elemento, opzione, pittore, widget);
+        return;
+    }
+    const int lato = latoCasella(opzione);
+    const int margine = lato / 2;
+    // The entry's face under both, then its text beside the box.
+    QStyleOptionMenuItem testo = *qstyleoption_cast<const QStyleOptionMenuItem*>(opzione);
+    QStyleOptionMenuItem fondo = testo;
+    fondo.text.clear();
+    QProxyStyle::drawControl(elemento, &fondo, pittore, widget);
+    testo.rect.setLeft(testo.rect.left() + margine + lato);
+    QProxyStyle::drawControl(elemento, &testo, pittore, widget);
+    QStyleOptionButton casella;
+    casella.QStyleOption::operator=(*opzione);
+    casella.rect = QRect(opzione->rect.left() + margine, opzione->rect.center().y() - lato / 2, lato, lato);
+    casella.state = (opzione->state & State_Enabled) | (voce->isChecked() ? State_On : State_Off);
+    proxy()->drawPrimitive(PE_IndicatorCheckBox, &casella, pittore, widget);
+}
+
+QSize Stile::sizeFromContents(ContentsType tipo, const QStyleOption* opzione, const QSize& dimensione,
+                              const QWidget* widget) const
+{
+    QSize d = QProxyStyle::sizeFromContents(tipo, opzione, dimensione, widget);
+    if (tipo == CT_MenuBarItem && voceSpuntabile(opzione, widget))
+        d.rwidth() += latoCasella(opzione) * 3 / 2;
+    return d;
 }
 
 } // namespace ope

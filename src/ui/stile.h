@@ -9,7 +9,8 @@ namespace ope {
 // The program's look: Fusion, with the two pictures Fusion reads from files
 // drawn in code instead. Reading any picture file wakes every image plugin,
 // almost a megabyte of memory for a frame border and an arrow the menu bar
-// shows only when its entries do not fit.
+// shows only when its entries do not fit. A checkable entry of a menu bar
+// shows its check box before its text, which no Qt style does.
 class Stile : public QProxyStyle {
     Q_OBJECT
 public:
@@ -22,6 +23,10 @@ public:
                      const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap figura, const QStyleOption* opzione = nullptr,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                     const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType tipo, const QStyleOption* opzione, const QSize& dimensione,
+                           const QWidget* widget = nullptr) const override;
 
 private:
     QIcon frecciaAltro;   // the menu bar's "more entries" arrow

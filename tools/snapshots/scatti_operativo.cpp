@@ -3,6 +3,7 @@
 
 #include "programma.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -84,6 +85,8 @@ void scattiOperativo(Scatti& s)
         QWidget* f = apri(programma, 4, 0);
         if (!f)
             return;
+        if (auto* leggi = f->findChild<QAction*>(QStringLiteral("mnuLeggi")))
+            leggi->setChecked(true);
         s.salva(f, QStringLiteral("operativo-6-segno"));
         rispondi(f, programma.sessione().operazione.rispostaEsatta, true);
         premi(f, QStringLiteral("Option5(3)"));
