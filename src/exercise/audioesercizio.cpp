@@ -17,6 +17,12 @@ AudioEsercizio::AudioEsercizio(const Ambiente& a)
 {
 }
 
+AudioEsercizio::~AudioEsercizio()
+{
+    if (leggere)
+        ambiente.leggi(QString(), true);
+}
+
 void AudioEsercizio::impostaLettura(bool attiva)
 {
     if (attiva == leggere)

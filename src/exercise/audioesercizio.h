@@ -15,6 +15,9 @@ struct Ambiente;
 class AudioEsercizio {
 public:
     explicit AudioEsercizio(const Ambiente& ambiente);
+    ~AudioEsercizio();   // the window is gone: so is its sentence
+    AudioEsercizio(const AudioEsercizio&) = delete;
+    AudioEsercizio& operator=(const AudioEsercizio&) = delete;
 
     bool suoni = true;   // the switch Label7 reads "si audio" when the window loads
 

@@ -5,7 +5,10 @@
 #include "prova.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTest>
 #include <memory>
 
@@ -74,6 +77,7 @@ class TestAudioEsercizio : public QObject {
     Q_OBJECT
 private slots:
     void letturaSpentaAllInizioERicordata();
+    void laVoceMostraSeLetturaAttiva();
     void unaFrasePerOperazioneEUnaPerVerdetto();
     void interruttoreDeiSuoni();
 };
@@ -98,6 +102,21 @@ void TestAudioEsercizio::letturaSpentaAllInizioERicordata()
     QCOMPARE(b.piattaforma.preferenze.value(QStringLiteral("leggiAdAltaVoce")), QVariant(false));
     QCOMPARE(b.piattaforma.frasi.size(), 1u);   // what was being said is silenced
     QVERIFY(b.piattaforma.frasi[0].testo.isEmpty() && b.piattaforma.frasi[0].interrompe);
+}
+
+void TestAudioEsercizio::laVoceMostraSeLetturaAttiva()
+{
+    // No Qt style shows the check of a menu-bar entry: the program's does.
+    preparaApplicazione(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    Banco b;
+    auto* f = qobject_cast<QMainWindow*>(b.apri());
+    QVERIFY(f);
+    auto* leggi = controllo<QAction>(f, QStringLiteral("mnuLeggi"));
+    const QImage spenta = f->menuBar()->grab().toImage();
+    leggi->setChecked(true);
+    QVERIFY(f->menuBar()->grab().toImage() != spenta);
+    leggi->setChecked(false);
+    QCOMPARE(f->menuBar()->grab().toImage(), spenta);
 }
 
 void TestAudioEsercizio::unaFrasePerOperazioneEUnaPerVerdetto()

@@ -106,15 +106,20 @@ int main(int argc, char* argv[])
     long memoriaVuota = 0;
     long memoriaTesto = 0;
     long memoriaCorsa = 0;
+    long memoriaAudio = 0;
     tempoFiglio(QStringLiteral("memoria-vuota"), 1, &memoriaVuota);
     tempoFiglio(QStringLiteral("memoria-testo"), 1, &memoriaTesto);
     tempoFiglio(QStringLiteral("memoria-corsa"), 1, &memoriaCorsa);
+    tempoFiglio(QStringLiteral("memoria-corsa-audio"), 1, &memoriaAudio);
     figure.push_back({QStringLiteral("peak resident memory after a full run"), memoriaCorsa / 1024.0,
                       QStringLiteral("MiB"), QStringLiteral("empty QMainWindow shown"), memoriaVuota / 1024.0, 1.3,
                       true});
     figure.push_back({QStringLiteral("the same, against a window with one caption"), memoriaCorsa / 1024.0,
                       QStringLiteral("MiB"), QStringLiteral("QMainWindow with one label shown"),
                       memoriaTesto / 1024.0, 1.3, true});
+    // Reported beside the silent run; the bar only says it stays of the same order.
+    figure.push_back({QStringLiteral("the same, sounds and reading on"), memoriaAudio / 1024.0, QStringLiteral("MiB"),
+                      QStringLiteral("full run, silent (above)"), memoriaCorsa / 1024.0, 1.5, true});
 
     stampaTabella(figure);
     return 0;
