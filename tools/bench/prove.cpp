@@ -206,6 +206,21 @@ std::vector<Azione> cinqueCorse(bool audio)
     return registro;
 }
 
+// The five slowest actions, by key and with their place in the five runs.
+void stampaPiuLente(const char* titolo, const std::vector<Azione>& registro)
+{
+    std::vector<std::size_t> ordine(registro.size());
+    for (std::size_t i = 0; i < ordine.size(); ++i)
+        ordine[i] = i;
+    std::sort(ordine.begin(), ordine.end(),
+              [&](std::size_t a, std::size_t b) { return registro[a].microsecondi > registro[b].microsecondi; });
+    std::printf("%s", titolo);
+    for (std::size_t i = 0; i < std::min<std::size_t>(5, ordine.size()); ++i)
+        std::printf("  %s (#%zu) %.2f ms", qPrintable(registro[ordine[i]].tasto), ordine[i] + 1,
+                    registro[ordine[i]].microsecondi / 1000);
+    std::printf("\n");
+}
+
 std::vector<double> soloTempi(const std::vector<Azione>& registro)
 {
     std::vector<double> tempi;
@@ -268,14 +283,12 @@ void aggiungiFigure(const std::map<std::string, double>& tempi, std::vector<Figu
     const std::vector<double> azioni = soloTempi(registro);
     // The same with the sounds and the voice really playing, where a sound
     // server and the speech service are there (scripts/bench starts both).
-    const std::vector<double> azioniAudio = soloTempi(cinqueCorse(true));
+    std::vector<Azione> registroAudio = cinqueCorse(true);
+    const std::vector<double> azioniAudio = soloTempi(registroAudio);
     // The first run pays once for what Qt caches (glyphs, button faces).
     const std::vector<double> dopoLaPrima(azioni.begin() + std::min(azioni.size(), azioni.size() / 5), azioni.end());
-    std::sort(registro.begin(), registro.end(), [](const Azione& a, const Azione& b) { return a.microsecondi > b.microsecondi; });
-    std::printf("slowest pupil actions:");
-    for (std::size_t i = 0; i < std::min<std::size_t>(5, registro.size()); ++i)
-        std::printf("  %s %.2f ms", qPrintable(registro[i].tasto), registro[i].microsecondi / 1000);
-    std::printf("\n");
+    stampaPiuLente("slowest pupil actions:", registro);
+    stampaPiuLente("slowest with sounds and reading on:", registroAudio);
     std::vector<double> pressioniVuote;
     {
         QWidget finestra;
