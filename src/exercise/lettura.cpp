@@ -2,6 +2,7 @@
 #include "exercise/lettura.h"
 
 #include <array>
+#include <utility>
 
 namespace ope {
 
@@ -40,26 +41,18 @@ QString finoANovecento(int n)
     return testo;
 }
 
+// The operation symbols as they are read, and the relation signs as the verb
+// of a completed sentence.
 QString parolaDelSimbolo(const QString& simbolo)
 {
-    if (simbolo == QLatin1String("-"))
-        return QStringLiteral("meno");
-    if (simbolo == QLatin1String("+"))
-        return QStringLiteral("più");
-    if (simbolo == QLatin1String("x"))
-        return QStringLiteral("per");
-    if (simbolo == QLatin1String(":"))
-        return QStringLiteral("diviso");
+    static const std::array<std::pair<const char*, const char*>, 7> parole{{
+        {"-", "meno"}, {"+", "più"}, {"x", "per"}, {":", "diviso"},
+        {"=", "è uguale a"}, {"<", "è minore di"}, {">", "è maggiore di"}}};
+    for (const auto& [segno, parola] : parole) {
+        if (simbolo == QLatin1String(segno))
+            return QString::fromUtf8(parola);
+    }
     return simbolo;
-}
-
-QString parolaDelSegno(const QString& segno)
-{
-    if (segno == QLatin1String("<"))
-        return QStringLiteral("è minore di");
-    if (segno == QLatin1String(">"))
-        return QStringLiteral("è maggiore di");
-    return QStringLiteral("è uguale a");
 }
 
 // A caption as it is read: a number in words, anything else as it is.
@@ -162,7 +155,7 @@ QString fraseRisposta(const Presentazione& p)
         const QString a = parola(p.lblNumero4);
         const QString b = parola(p.lblNumero6);
         const QString c = parola(p.lblNumero8);
-        const QString relazione = QLatin1Char(' ') + parolaDelSegno(p.rispostaEsatta) + QLatin1Char(' ');
+        const QString relazione = QLatin1Char(' ') + parolaDelSimbolo(p.rispostaEsatta) + QLatin1Char(' ');
         if (p.incognita == PosizioneSegno::Destra)
             return espressione(a, p.lblUguale2, b) + relazione + c + QLatin1Char('.');
         return a + relazione + espressione(b, p.lblUguale2, c) + QLatin1Char('.');
