@@ -25,17 +25,24 @@ public:
     {
         if (!voce)
             preparaVoce();
+        if (voce->state() == QTextToSpeech::Error)
+            return;   // no speech service: nothing to queue for
         if (interrompi) {
             coda.clear();
-            if (frase.isEmpty())
-                voce->stop();
-            else
-                voce->say(frase);   // say() stops what is being said
-        } else if (!frase.isEmpty()) {
+            // What is cut short still ends with a Ready of its own, after this.
             if (voce->state() == QTextToSpeech::Speaking)
+                ++troncate;
+            if (!frase.isEmpty()) {
+                dici(frase);   // say() cuts short what is being said
+            } else {
+                voce->stop();
+                occupata = false;
+            }
+        } else if (!frase.isEmpty()) {
+            if (occupata)
                 coda.append(frase);
             else
-                voce->say(frase);
+                dici(frase);
         }
     }
 
@@ -55,13 +62,31 @@ private:
         voce = std::make_unique<QTextToSpeech>();
         voce->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
         QObject::connect(voce.get(), &QTextToSpeech::stateChanged, voce.get(), [this](QTextToSpeech::State stato) {
-            if (stato == QTextToSpeech::Ready && !coda.isEmpty())
-                voce->say(coda.takeFirst());
+            if (stato == QTextToSpeech::Speaking)
+                return;
+            if (troncate > 0) {
+                --troncate;
+                return;
+            }
+            if (coda.isEmpty())
+                occupata = false;
+            else
+                dici(coda.takeFirst());
         });
+    }
+
+    // The engine says it is speaking only once the service has begun: until
+    // then a sentence counts as being said, so that the next one waits.
+    void dici(const QString& frase)
+    {
+        occupata = true;
+        voce->say(frase);
     }
 
     std::array<std::unique_ptr<QSoundEffect>, 3> effetti;
     std::unique_ptr<QTextToSpeech> voce;
+    bool occupata = false;
+    int troncate = 0;
     QStringList coda;
 };
 
