@@ -47,7 +47,7 @@ public:
     }
 
 private:
-    // All three at once: each is read and decoded before its first play.
+    // All three at once, in the order of Suono: each is read and decoded before its first play.
     void preparaEffetti()
     {
         const std::array<const char*, 3> file{"esatto", "errato", "fineserie"};
