@@ -32,11 +32,13 @@ Ambiente completaAmbiente(Ambiente a)
         };
     if (!a.dataBreve)
         a.dataBreve = [] { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); };
-    if (!a.suona || !a.leggi) {
+    if (!a.suona || !a.preparaSuoni || !a.leggi) {
         // One output for both, started only by the first sound or sentence.
         auto uscita = std::make_shared<UscitaAudio>();
         if (!a.suona)
             a.suona = [uscita](Suono suono) { uscita->suona(suono); };
+        if (!a.preparaSuoni)
+            a.preparaSuoni = [uscita] { uscita->preparaSuoni(); };
         if (!a.leggi)
             a.leggi = [uscita](const QString& frase, bool interrompi) { uscita->leggi(frase, interrompi); };
     }

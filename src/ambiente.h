@@ -26,6 +26,7 @@ struct Ambiente {
     // Sound and speech return at once and stay silent where the machine has
     // no audio device or no speech service.
     std::function<void(Suono)> suona;
+    std::function<void()> preparaSuoni;   // so that the first sound is on time
     // Says a sentence in Italian after those already queued; `interrompi`
     // first drops what is being said and queued (an empty sentence only silences).
     std::function<void(const QString& frase, bool interrompi)> leggi;

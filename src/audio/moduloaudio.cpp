@@ -16,9 +16,20 @@ class Altoparlante final : public ModuloAudio {
 public:
     void suona(Suono suono) override
     {
-        if (!effetti[0])
-            preparaEffetti();
+        preparaSuoni();
         effetti[static_cast<std::size_t>(suono)]->play();
+    }
+
+    // All three at once, in the order of Suono: each is read and decoded before its first play.
+    void preparaSuoni() override
+    {
+        if (effetti[0])
+            return;
+        const std::array<const char*, 3> file{"esatto", "errato", "fineserie"};
+        for (std::size_t i = 0; i < file.size(); ++i) {
+            effetti[i] = std::make_unique<QSoundEffect>();
+            effetti[i]->setSource(QUrl(QStringLiteral("qrc:/suoni/%1.wav").arg(QLatin1String(file[i]))));
+        }
     }
 
     void leggi(const QString& frase, bool interrompi) override
@@ -47,16 +58,6 @@ public:
     }
 
 private:
-    // All three at once, in the order of Suono: each is read and decoded before its first play.
-    void preparaEffetti()
-    {
-        const std::array<const char*, 3> file{"esatto", "errato", "fineserie"};
-        for (std::size_t i = 0; i < file.size(); ++i) {
-            effetti[i] = std::make_unique<QSoundEffect>();
-            effetti[i]->setSource(QUrl(QStringLiteral("qrc:/suoni/%1.wav").arg(QLatin1String(file[i]))));
-        }
-    }
-
     void preparaVoce()
     {
         voce = std::make_unique<QTextToSpeech>();

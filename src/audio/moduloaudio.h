@@ -15,6 +15,7 @@ class ModuloAudio {
 public:
     virtual ~ModuloAudio() = default;
     virtual void suona(Suono suono) = 0;
+    virtual void preparaSuoni() = 0;
     virtual void leggi(const QString& frase, bool interrompi) = 0;
 };
 

@@ -15,6 +15,8 @@ const QString chiaveLettura = QStringLiteral("leggiAdAltaVoce");
 AudioEsercizio::AudioEsercizio(const Ambiente& a)
     : ambiente(a), leggere(a.preferenza(chiaveLettura).toBool())
 {
+    // The switch reads "si audio" at load: the first verdict must not wait for its sound.
+    ambiente.preparaSuoni();
 }
 
 AudioEsercizio::~AudioEsercizio()

@@ -71,6 +71,14 @@ void UscitaAudio::suona(Suono suono)
         affida([suono](ModuloAudio& m) { m.suona(suono); });
 }
 
+void UscitaAudio::preparaSuoni()
+{
+    if (!serverAudio)
+        serverAudio = serverAudioPresente();
+    if (*serverAudio)
+        affida([](ModuloAudio& m) { m.preparaSuoni(); });
+}
+
 void UscitaAudio::leggi(const QString& frase, bool interrompi)
 {
     // Nothing to silence before anything was said.

@@ -27,6 +27,7 @@ public:
     UscitaAudio& operator=(const UscitaAudio&) = delete;
 
     void suona(Suono suono);
+    void preparaSuoni();
     void leggi(const QString& frase, bool interrompi);
 
 private:

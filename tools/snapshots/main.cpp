@@ -28,6 +28,7 @@ Ambiente Scatti::ambiente()
     a.avviso = [](const QString& testo) { std::fprintf(stderr, "avviso: %s\n", qPrintable(testo)); };
     a.dataBreve = [] { return QStringLiteral("08/12/26"); };
     a.suona = [](Suono) {};
+    a.preparaSuoni = [] {};
     a.leggi = [](const QString&, bool) {};
     a.preferenza = [](const QString&) { return QVariant(); };
     a.ricordaPreferenza = [](const QString&, const QVariant&) {};
