@@ -37,10 +37,10 @@ void AudioEsercizio::impostaLettura(bool attiva)
 
 void AudioEsercizio::operazione(Operazione operazione, const Presentazione& p)
 {
-    risposta = fraseRisposta(p);
+    risposta = rispostaDaLeggere(p);
     // The pupil has moved on: whatever is still being said is old.
     if (leggere)
-        ambiente.leggi(fraseOperazione(operazione, p), true);
+        ambiente.leggi(domandaDaLeggere(operazione, p), true);
 }
 
 void AudioEsercizio::verdetto(const QString& esito)

@@ -123,7 +123,7 @@ QString numeroInLettere(long long valore)
     return testo;
 }
 
-QString fraseOperazione(Operazione operazione, const Presentazione& p)
+QString domandaDaLeggere(Operazione operazione, const Presentazione& p)
 {
     if (p.rigaSegni) {
         const QString a = parola(p.lblNumero4);
@@ -149,7 +149,7 @@ QString fraseOperazione(Operazione operazione, const Presentazione& p)
     return t[0] + QStringLiteral(" è uguale a ") + espressione(t[1], r.simboloDestro, t[2]) + QLatin1Char('?');
 }
 
-QString fraseRisposta(const Presentazione& p)
+QString rispostaDaLeggere(const Presentazione& p)
 {
     if (p.rigaSegni) {
         const QString a = parola(p.lblNumero4);

@@ -11,13 +11,14 @@ namespace ope {
 // 100 "cento", 23 "ventitré", 21000 "ventunmila".
 QString numeroInLettere(long long valore);
 
-// The operation on screen in the words a teacher would say, the unknown read
-// as "quanto": "sedici meno nove, uguale?", "dodici più quanto fa venti?",
+// The operation on screen in the words a teacher would say aloud, numbers in
+// words and the unknown read as "quanto" (a screen reader gets the row as it
+// stands, from fraseOperazione): "sedici meno nove, uguale?", "dodici più quanto fa venti?",
 // "nove, uguale, minore o maggiore di sedici meno sette?".
-QString fraseOperazione(Operazione operazione, const Presentazione& p);
+QString domandaDaLeggere(Operazione operazione, const Presentazione& p);
 
 // The same operation completed with its right answer, as help shows it:
 // "sedici meno nove fa sette.", "sedici meno sette è minore di dieci.".
-QString fraseRisposta(const Presentazione& p);
+QString rispostaDaLeggere(const Presentazione& p);
 
 } // namespace ope

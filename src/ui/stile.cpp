@@ -52,6 +52,25 @@ int latoCasella(const QStyleOption* opzione)
     return opzione->fontMetrics.height() * 3 / 4;
 }
 
+void disegnaVoceSpuntabile(const QProxyStyle& stile, const QAction& voce, const QStyleOptionMenuItem& opzione,
+                           QPainter* pittore, const QWidget* widget)
+{
+    const int lato = latoCasella(&opzione);
+    const int margine = lato / 2;
+    // The entry's face under both, then its text beside the box.
+    QStyleOptionMenuItem fondo = opzione;
+    fondo.text.clear();
+    stile.baseStyle()->drawControl(QStyle::CE_MenuBarItem, &fondo, pittore, widget);
+    QStyleOptionMenuItem testo = opzione;
+    testo.rect.setLeft(testo.rect.left() + margine + lato);
+    stile.baseStyle()->drawControl(QStyle::CE_MenuBarItem, &testo, pittore, widget);
+    QStyleOptionButton casella;
+    casella.QStyleOption::operator=(opzione);
+    casella.rect = QRect(opzione.rect.left() + margine, opzione.rect.center().y() - lato / 2, lato, lato);
+    casella.state = (opzione.state & QStyle::State_Enabled) | (voce.isChecked() ? QStyle::State_On : QStyle::State_Off);
+    stile.proxy()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &casella, pittore, widget);
+}
+
 } // namespace
 
 Stile::Stile() : QProxyStyle(QStringLiteral("Fusion")), frecciaAltro(disegnaFrecciaAltro()) {}
@@ -81,6 +100,10 @@ void Stile::drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione
 void Stile::drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
                         const QWidget* widget) const
 {
+    if (const QAction* voce = elemento == CE_MenuBarItem ? voceSpuntabile(opzione, widget) : nullptr) {
+        disegnaVoceSpuntabile(*this, *voce, *qstyleoption_cast<const QStyleOptionMenuItem*>(opzione), pittore, widget);
+        return;
+    }
     QProxyStyle::drawControl(elemento, opzione, pittore, widget);
     const bool fuoco = opzione->state.testFlag(State_HasFocus) && opzione->state.testFlag(State_KeyboardFocusChange);
     if (elemento == CE_PushButton && fuoco)
@@ -92,30 +115,6 @@ QIcon Stile::standardIcon(StandardPixmap figura, const QStyleOption* opzione, co
     if (figura == SP_ToolBarHorizontalExtensionButton)
         return frecciaAltro;
     return QProxyStyle::standardIcon(figura, opzione, widget);
-}
-
-void Stile::drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
-                        const QWidget* widget) const
-{
-    const QAction* voce = elemento == CE_MenuBarItem ? voceSpuntabile(opzione, widget) : nullptr;
-    if (!voce) {
-        QProxyStyle::drawControl(elemento, opzione, pittore, widget);
-        return;
-    }
-    const int lato = latoCasella(opzione);
-    const int margine = lato / 2;
-    // The entry's face under both, then its text beside the box.
-    QStyleOptionMenuItem testo = *qstyleoption_cast<const QStyleOptionMenuItem*>(opzione);
-    QStyleOptionMenuItem fondo = testo;
-    fondo.text.clear();
-    QProxyStyle::drawControl(elemento, &fondo, pittore, widget);
-    testo.rect.setLeft(testo.rect.left() + margine + lato);
-    QProxyStyle::drawControl(elemento, &testo, pittore, widget);
-    QStyleOptionButton casella;
-    casella.QStyleOption::operator=(*opzione);
-    casella.rect = QRect(opzione->rect.left() + margine, opzione->rect.center().y() - lato / 2, lato, lato);
-    casella.state = (opzione->state & State_Enabled) | (voce->isChecked() ? State_On : State_Off);
-    proxy()->drawPrimitive(PE_IndicatorCheckBox, &casella, pittore, widget);
 }
 
 QSize Stile::sizeFromContents(ContentsType tipo, const QStyleOption* opzione, const QSize& dimensione,

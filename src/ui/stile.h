@@ -18,13 +18,12 @@ public:
 
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* pittore,
                        const QWidget* widget = nullptr) const override;
-    // Command buttons carry the same focus ring as the keys.
+    // Command buttons carry the same focus ring as the keys; a checkable
+    // menu-bar entry draws its check box.
     void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
                      const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap figura, const QStyleOption* opzione = nullptr,
                        const QWidget* widget = nullptr) const override;
-    void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
-                     const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType tipo, const QStyleOption* opzione, const QSize& dimensione,
                            const QWidget* widget = nullptr) const override;
 

@@ -118,8 +118,8 @@ void TestLettura::frasi()
     const Riga& r = righe[indice];
     DatiOperazione s = disegnata(r.operazione, r.numero1, r.numero2);
     const Presentazione p = presenta(r.operazione, r.forma, s);
-    QCOMPARE(fraseOperazione(r.operazione, p), QString::fromUtf8(r.domanda));
-    QCOMPARE(fraseRisposta(p), QString::fromUtf8(r.risposta));
+    QCOMPARE(domandaDaLeggere(r.operazione, p), QString::fromUtf8(r.domanda));
+    QCOMPARE(rispostaDaLeggere(p), QString::fromUtf8(r.risposta));
 }
 
 void TestLettura::numeri_data()

@@ -28,7 +28,7 @@ void TestVoceItaliana::fraseInAudio()
     DatiOperazione s;
     s.numero1 = 16;
     s.numero2 = 9;
-    const QString frase = fraseOperazione(Operazione::Sottrazione, presenta(Operazione::Sottrazione, 1, s));
+    const QString frase = domandaDaLeggere(Operazione::Sottrazione, presenta(Operazione::Sottrazione, 1, s));
     QCOMPARE(frase, QStringLiteral("sedici meno nove, uguale?"));
 
     QTemporaryDir cartella;
