@@ -47,12 +47,13 @@ Programma::~Programma()
 }
 
 template <class F>
-F* Programma::carica(QPointer<QWidget>& posto)
+F* Programma::carica(QPointer<QWidget>& posto, QWidget* chiApre)
 {
     if (finito)
         return nullptr;
     if (!posto) {
         auto* f = new F(*this);
+        f->apriSopra(chiApre);
         f->setAttribute(Qt::WA_DeleteOnClose);
         // An unloaded window is gone at once for the program, though Qt deletes it later.
         QObject::connect(f, &Finestra::scaricata, f, [&posto] { posto = nullptr; });
@@ -91,6 +92,8 @@ void Programma::mostraInizio()
     mostra(carica<FrmInizio>(inizio));
 }
 
+// The exercise window is a main window of its own; every other one opens
+// over the window whose button or menu opens it.
 void Programma::apriOperativo()
 {
     // Already open: "Avanti" in the start window asks for a new run with the choices made there since.
@@ -111,13 +114,13 @@ void Programma::tornaDallaStampa()
         mostraInizio();
 }
 
-void Programma::apriStampaEsercizio() { mostra(carica<FrmStampaEsercizio>(stampaEsercizio)); }
-void Programma::apriAttestato() { mostra(carica<FrmAttestato>(attestato)); }
-void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede)); }
-void Programma::apriValutazione() { mostraModale(carica<FrmValutazione>(valutazione)); }
-void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni)); }
-void Programma::apriEsempi() { mostraModale(carica<FrmEsempi>(esempi)); }
-void Programma::apriAutore() { mostraModale(carica<FrmAutore>(autore)); }
+void Programma::apriStampaEsercizio() { mostra(carica<FrmStampaEsercizio>(stampaEsercizio, operativo)); }
+void Programma::apriAttestato() { mostra(carica<FrmAttestato>(attestato, stampaEsercizio)); }
+void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede, inizio)); }
+void Programma::apriValutazione() { mostraModale(carica<FrmValutazione>(valutazione, inizio)); }
+void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni, inizio)); }
+void Programma::apriEsempi() { mostraModale(carica<FrmEsempi>(esempi, inizio)); }
+void Programma::apriAutore() { mostraModale(carica<FrmAutore>(autore, inizio)); }
 
 QWidget* Programma::finestra(const QString& nome) const
 {

@@ -53,8 +53,9 @@ public:
     bool terminato() const { return finito; }
 
 private:
+    // A window loaded for another one (chiApre) opens over it.
     template <class F>
-    F* carica(QPointer<QWidget>& posto);
+    F* carica(QPointer<QWidget>& posto, QWidget* chiApre = nullptr);
     void mostra(QWidget* w);         // modeless; nothing when null
     void mostraModale(QWidget* w);
 

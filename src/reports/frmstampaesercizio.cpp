@@ -6,6 +6,7 @@
 #include "reports/stampaesercizi.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
+#include "ui/proporzioni.h"
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
 
@@ -65,7 +66,6 @@ void FrmStampaEsercizio::creaControlli()
         const double passo = colonna < 2 ? 615 : 660;
         lblOp[std::size_t(i)] = nuovaEtichetta(a, nomeElemento(QStringLiteral("LblOp"), i), QString(),
                                                left[colonna], 450 + riga * passo, larga[colonna], 600);
-        lblOp[std::size_t(i)]->setWordWrap(true);
     }
 
     frame1 = nuovoRiquadro(a, QStringLiteral("Frame1"), 45, 6960, 11820, 810);
@@ -130,6 +130,28 @@ void FrmStampaEsercizio::riempiGriglia()
     const int ultima = std::min<int>(s.contaOperazioni, 30);
     for (int i = 1; i <= ultima; ++i)
         lblOp[std::size_t(i)]->setText(s.operazioniEseguite[std::size_t(i)]);
+    adattaRighe();
+}
+
+void FrmStampaEsercizio::ridimensionata()
+{
+    adattaRighe();
+}
+
+void FrmStampaEsercizio::adattaRighe()
+{
+    if (!lblOp[1])
+        return;   // resized before its load made the grid
+    // A line of the log read across two lines parts the answer from its
+    // operation: the grid takes the scaled design font, smaller where the
+    // longest line needs it, one font for all so the columns stay aligned.
+    QFont font = fontInScala(courier(9.75), proporzioni().fattoreCaratteri(area()->size()));
+    for (std::size_t i = 1; i < lblOp.size(); ++i) {
+        if (!lblOp[i]->text().isEmpty())
+            font = fontPerUnaRiga(font, lblOp[i]->text(), lblOp[i]->contentsRect().width());
+    }
+    for (std::size_t i = 1; i < lblOp.size(); ++i)
+        lblOp[i]->setFont(font);
 }
 
 void FrmStampaEsercizio::scarica()
@@ -167,12 +189,14 @@ void FrmStampaEsercizio::esci()
 
 void FrmStampaEsercizio::scriviIlNome()
 {
-    // Centred on the screen, but kept inside the client area so a large screen cannot hide it.
+    // Centred on the screen, but kept inside the client area so a large screen
+    // cannot hide it, and above the buttons so that "STAMPA" and "ATTESTATO"
+    // stay in sight and at hand.
     const QSize schermo = screen() ? screen()->size() : area()->size();
     const int left = (schermo.width() - fraNome->width()) / 2;
     const int top = (schermo.height() - fraNome->height()) / 2;
     fraNome->move(std::clamp(left, 0, std::max(0, area()->width() - fraNome->width())),
-                  std::clamp(top, 0, std::max(0, area()->height() - fraNome->height())));
+                  std::clamp(top, 0, std::max(0, frame1->y() - fraNome->height())));
     fraNome->setVisible(true);
     fraNome->raise();
     txtNome->setFocus();

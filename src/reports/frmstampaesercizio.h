@@ -23,12 +23,14 @@ public:
     explicit FrmStampaEsercizio(Programma& programma);
 
 protected:
+    void ridimensionata() override;
     void scarica() override;
 
 private:
     void creaControlli();
     void creaPannelloNome();
     void riempiGriglia();
+    void adattaRighe();
     void azione(int indice);
     void esci();
     void scriviIlNome();

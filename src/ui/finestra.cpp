@@ -6,9 +6,44 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 namespace ope {
+
+namespace {
+
+// A usual window manager's title bar and borders, for a window not framed
+// yet and opened by none that is.
+const QMargins corniceUsuale(4, 32, 4, 4);
+
+} // namespace
+
+QSize dimensioneSulloSchermo(QSize progetto, int menu, QMargins cornice, QSize disponibile)
+{
+    if (progetto.isEmpty())
+        return progetto;
+    const double larga = disponibile.width() - cornice.left() - cornice.right();
+    const double alta = disponibile.height() - cornice.top() - cornice.bottom() - menu;
+    const double fattore = std::min({1.0, larga / progetto.width(), alta / progetto.height()});
+    if (fattore >= 1.0)
+        return progetto;
+    return QSize(std::max(1, int(std::floor(progetto.width() * fattore))),
+                 std::max(1, int(std::floor(progetto.height() * fattore))));
+}
+
+QPoint posizioneCentrata(QSize cornice, QRect genitore, QRect disponibile)
+{
+    const int x = genitore.x() + (genitore.width() - cornice.width()) / 2;
+    const int y = genitore.y() + (genitore.height() - cornice.height()) / 2;
+    // Against the right and bottom edges first, so that a frame larger than
+    // the area keeps its title bar on screen.
+    const int ultimaX = disponibile.x() + disponibile.width() - cornice.width();
+    const int ultimaY = disponibile.y() + disponibile.height() - cornice.height();
+    return {std::max(disponibile.x(), std::min(x, ultimaX)), std::max(disponibile.y(), std::min(y, ultimaY))};
+}
 
 Finestra::Finestra(const QString& nome, double larghezzaTwips, double altezzaTwips)
     : client(new QWidget(this)),
@@ -48,6 +83,13 @@ bool Finestra::event(QEvent* e)
     return risposta;
 }
 
+void Finestra::apriSopra(QWidget* chiApre)
+{
+    genitore = chiApre;
+    if (giaMostrata && windowHandle() && chiApre && chiApre->windowHandle())
+        windowHandle()->setTransientParent(chiApre->windowHandle());
+}
+
 void Finestra::registraProporzioni()
 {
     tabella.registraProporzioni(client, progetto);
@@ -75,8 +117,46 @@ void Finestra::showEvent(QShowEvent* e)
         adattaAlProgetto();
         if (windowHandle())
             windowHandle()->installEventFilter(this);
+        adattaAlloSchermo();
     }
     QMainWindow::showEvent(e);
+}
+
+void Finestra::adattaAlloSchermo()
+{
+    QWindow* finestra = windowHandle();
+    QWindow* sotto = genitore ? genitore->windowHandle() : nullptr;
+    if (finestra && sotto)
+        finestra->setTransientParent(sotto);
+    QScreen* schermo = sotto ? sotto->screen() : screen();
+    if (!schermo || isMaximized() || isFullScreen())
+        return;
+
+    // Before the window manager has framed the window its margins are unknown:
+    // those of the window that opened it stand in for them.
+    QMargins cornice = finestra ? finestra->frameMargins() : QMargins();
+    if (cornice.isNull() && sotto)
+        cornice = sotto->frameMargins();
+    if (cornice.isNull())
+        cornice = corniceUsuale;
+
+    const QRect disponibile = schermo->availableGeometry();
+    const int menu = height() - client->height();
+    const QSize dentro = dimensioneSulloSchermo(progetto, menu, cornice, disponibile.size());
+    if (dentro != progetto) {
+        // A window that does not follow resizes still opens smaller in proportion.
+        if (!scalabile)
+            registraProporzioni();
+        const QSize esterna(dentro.width(), dentro.height() + menu);
+        if (minimumSize() == maximumSize())
+            setFixedSize(esterna);
+        else
+            resize(esterna);
+    }
+    if (genitore && genitore->isVisible()) {
+        const QSize esterna(width() + cornice.left() + cornice.right(), height() + cornice.top() + cornice.bottom());
+        move(posizioneCentrata(esterna, genitore->frameGeometry(), disponibile));
+    }
 }
 
 void Finestra::closeEvent(QCloseEvent* e)

@@ -4,7 +4,9 @@
 #include "ui/proporzioni.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
+#include <QRect>
 
 namespace ope {
 
@@ -27,6 +29,11 @@ public:
     // from the first time the window comes to the front.
     void fuocoIniziale(QWidget* w);
 
+    // The window that opened this one: this one is its transient, and opens
+    // on its screen, centred on it. Call before the window is first shown.
+    void apriSopra(QWidget* chiApre);
+    QWidget* apertaDa() const { return genitore; }
+
 signals:
     void scaricata();   // the window is being unloaded
 
@@ -43,12 +50,25 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    void adattaAlloSchermo();
+
     QWidget* client;
     QSize progetto;
     Proporzioni tabella;
     bool scalabile = false;
     bool giaMostrata = false;
     QPointer<QWidget> primoFuoco;
+    QPointer<QWidget> genitore;
 };
+
+// The client size at which a window opens: its design size when the design,
+// with the menu bar's height and the frame, fits the available area; else the
+// design scaled down evenly until it fits.
+QSize dimensioneSulloSchermo(QSize progetto, int menu, QMargins cornice, QSize disponibile);
+
+// Where a window's frame of that size goes to stand centred on the frame of
+// the window that opened it, moved back inside the available area if it
+// would stand out of it.
+QPoint posizioneCentrata(QSize cornice, QRect genitore, QRect disponibile);
 
 } // namespace ope

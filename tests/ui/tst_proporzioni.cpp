@@ -24,6 +24,9 @@ public:
         figlio = nuovaEtichetta(cornice, QStringLiteral("Label2"), QStringLiteral("x"), 750, 600, 1500, 750);
         sciolta = nuovaEtichetta(area(), QStringLiteral("Label1"), QStringLiteral("y"), 300, 150, 3000, 450);
         fissa = nuovaEtichetta(area(), QStringLiteral("Line1"), QString(), 0, 0, 300, 300);
+        didascalia = nuovaEtichetta(area(), QStringLiteral("Label3"), QStringLiteral("Risposte esatte"),
+                                    300, 4500, 2700, 450);
+        didascalia->setFont(carattere(QStringLiteral("Arial"), 12, true));
         fissa->setProperty(nonScalare, true);
         timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("Timer1"));
@@ -37,6 +40,7 @@ public:
     QLabel* figlio;
     QLabel* sciolta;
     QLabel* fissa;
+    QLabel* didascalia;
     QTimer* timer;
     QAction* menu;
     int ridimensionamenti = 0;
@@ -50,6 +54,8 @@ private slots:
     void primaAperturaLasciaTuttoAlSuoPosto();
     void larghezzaDoppia();
     void ridurrePoiRipristinare();
+    void caratteriInScala_data();
+    void caratteriInScala();
     void areaNullaPoiRipristino();
     void timerMenuELineeNonToccati();
     void pulsanteAgisceSullaPressione();
@@ -63,7 +69,7 @@ void TestProporzioni::primaAperturaLasciaTuttoAlSuoPosto()
     QCOMPARE(f.area()->size(), QSize(600, 400));
     QCOMPARE(f.cornice->geometry(), rettangolo(1500, 1500, 4500, 3000));
     QCOMPARE(f.figlio->geometry(), rettangolo(750, 600, 1500, 750));
-    QCOMPARE(f.proporzioni().voci().size(), std::size_t(4));
+    QCOMPARE(f.proporzioni().voci().size(), std::size_t(5));
     QVERIFY(f.ridimensionamenti >= 1);
 }
 
@@ -96,6 +102,50 @@ void TestProporzioni::ridurrePoiRipristinare()
     QCOMPARE(f.cornice->geometry(), corniceProgetto);
     QCOMPARE(f.figlio->geometry(), figlioProgetto);
     QCOMPARE(f.sciolta->geometry(), rettangolo(300, 150, 3000, 450));
+}
+
+void TestProporzioni::caratteriInScala_data()
+{
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<double>("fattore");
+    QTest::newRow("progetto") << QSize(600, 400) << 1.0;
+    QTest::newRow("doppia") << QSize(1200, 800) << 2.0;
+    QTest::newRow("meta") << QSize(300, 200) << 0.5;
+    QTest::newRow("larga e bassa: vale il lato minore") << QSize(1200, 200) << 0.5;
+}
+
+void TestProporzioni::caratteriInScala()
+{
+    QFETCH(QSize, area);
+    QFETCH(double, fattore);
+    FinestraDiProva f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QFont progettoCornice = f.cornice->font();
+    const QFont progettoSciolta = f.sciolta->font();
+    const QFont progettoDidascalia = f.didascalia->font();
+    // Other sizes first: the fonts come from the design, never from the last resize.
+    const int menu = f.height() - f.area()->height();
+    for (QSize s : {QSize(333, 217), QSize(1000, 999), area}) {
+        f.resize(s.width(), s.height() + menu);
+        QTest::qWait(0);
+    }
+    QCOMPARE(f.area()->size(), area);
+    QCOMPARE(f.didascalia->font().pointSizeF(), progettoDidascalia.pointSizeF() * fattore);
+    QCOMPARE(f.didascalia->font().family(), progettoDidascalia.family());
+    QVERIFY(f.didascalia->font().bold());
+    QCOMPARE(f.cornice->font().pointSizeF(), progettoCornice.pointSizeF() * fattore);
+    // Controls without a font of their own follow their container's.
+    QCOMPARE(f.figlio->font().pointSizeF(), progettoCornice.pointSizeF() * fattore);
+    QCOMPARE(f.sciolta->font().pointSizeF(), progettoSciolta.pointSizeF() * fattore);
+
+    auto entra = [&f](const QFont& font) {
+        const QFontMetrics m(font);
+        return m.horizontalAdvance(f.didascalia->text()) <= f.didascalia->width() && m.height() <= f.didascalia->height();
+    };
+    QVERIFY(entra(f.didascalia->font()));
+    if (fattore < 1)
+        QVERIFY2(!entra(progettoDidascalia), "at its design font the caption would be cut");
 }
 
 void TestProporzioni::areaNullaPoiRipristino()
