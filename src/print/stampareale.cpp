@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/stampareale.h"
 
+#include "print/anteprima.h"
 #include "print/disegnopagina.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace ope {
@@ -29,16 +30,11 @@ bool stampaConAnteprima(const Pagina& pagina)
     stampante.setPageOrientation(QPageLayout::Portrait);
     stampante.setFullPage(false);
 
-    QPrintPreviewDialog anteprima(&stampante);
-    anteprima.setWindowTitle(QStringLiteral("Anteprima di stampa"));
-    bool riuscita = true;
-    // The preview and the real print are painted by the same call, so what is
-    // seen is what is printed; only the last painting (the real one) decides.
-    QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima,
-                     [&](QPrinter* p) { riuscita = stampaSu(*p, pagina); });
+    // Over the window whose button asked for the page.
+    Anteprima anteprima(stampante, pagina, Anteprima::destinazioniInstallate(), QApplication::activeWindow());
     if (anteprima.exec() != QDialog::Accepted)
         return true;
-    return riuscita;
+    return anteprima.riuscita();
 }
 
 namespace {

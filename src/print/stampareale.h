@@ -10,7 +10,8 @@ class QPrinter;
 namespace ope {
 
 // The real printing: the finished page is shown in a print preview, from
-// which the user prints on any installed printer or saves a PDF. Answers
+// which the user prints on any installed printer, or saves a PDF when none is
+// installed. Answers
 // false when the page could not be produced; a preview closed without
 // printing is the user's choice, not a failure.
 bool stampaConAnteprima(const Pagina& pagina);

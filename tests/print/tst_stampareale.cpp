@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/anteprima.h"
 #include "print/stampante.h"
 #include "print/stampareale.h"
 #include "reports/stampaesercizi.h"
 #include "session/sessione.h"
 
+#include <QFile>
 #include <QFontDatabase>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -54,6 +59,8 @@ private slots:
     void paginaInPdf();
     void fileNonScrivibile();
     void fontPerLaStampa();
+    void anteprimaSenzaStampantiSalvaInPdf();
+    void anteprimaConStampante();
 };
 
 void TestStampaReale::paginaInPdf()
@@ -121,6 +128,65 @@ void TestStampaReale::fontPerLaStampa()
     // No other name is invented.
     for (const QString& f : font)
         QVERIFY(installate.contains(f) || f == QStringLiteral("Courier New") || f == QStringLiteral("Courier"));
+}
+
+void TestStampaReale::anteprimaSenzaStampantiSalvaInPdf()
+{
+    QTemporaryDir cartella;
+    Pagina p;
+    p.testi.push_back({1000, 1000, QStringLiteral("Courier New"), 12, false, QStringLiteral("prova")});
+    QString risposta;
+    QStringList proposti;
+    Anteprima::Destinazioni d;
+    d.chiediFile = [&](QWidget*, const QString& proposto) {
+        proposti << proposto;
+        return risposta;
+    };
+    d.chiediStampante = [](QWidget*, QPrinter&) { return false; };
+    QPrinter stampante(QPrinter::HighResolution);
+    Anteprima anteprima(stampante, p, d);
+    anteprima.show();
+    QVERIFY(QTest::qWaitForWindowActive(&anteprima));
+    // The page as wide as the window, the destination said, the button named and reached by Enter.
+    QCOMPARE(anteprima.vista()->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    QVERIFY(anteprima.destinazione()->text().contains(QStringLiteral("PDF")));
+    QCOMPARE(anteprima.pulsanteStampa()->text(), QStringLiteral("&Salva in PDF..."));
+    QVERIFY(anteprima.pulsanteStampa()->focusPolicy() & Qt::TabFocus);
+
+    // No name given: nothing is written and the preview stays.
+    QTest::keyClick(&anteprima, Qt::Key_Return);
+    QCOMPARE(proposti.size(), 1);
+    QVERIFY(proposti[0].endsWith(QStringLiteral(".pdf")));
+    QVERIFY(anteprima.isVisible());
+
+    risposta = cartella.filePath(QStringLiteral("pagina.pdf"));
+    QTest::keyClick(&anteprima, Qt::Key_Return);
+    QCOMPARE(anteprima.result(), int(QDialog::Accepted));
+    QVERIFY(anteprima.riuscita());
+    QFile pdf(risposta);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+}
+
+void TestStampaReale::anteprimaConStampante()
+{
+    Pagina p;
+    Anteprima::Destinazioni d;
+    d.stampanti = {QStringLiteral("Laser"), QStringLiteral("Aula 2")};
+    d.predefinita = QStringLiteral("Aula 2");
+    int chieste = 0;
+    d.chiediFile = [](QWidget*, const QString&) { return QString(); };
+    d.chiediStampante = [&](QWidget*, QPrinter&) {
+        ++chieste;
+        return false;
+    };
+    QPrinter stampante(QPrinter::HighResolution);
+    Anteprima anteprima(stampante, p, d);
+    QCOMPARE(anteprima.destinazione()->text(), QStringLiteral("Stampante: Aula 2"));
+    QCOMPARE(anteprima.pulsanteStampa()->text(), QStringLiteral("&Stampa..."));
+    anteprima.pulsanteStampa()->click();
+    QCOMPARE(chieste, 1);
+    QCOMPARE(anteprima.result(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(TestStampaReale)

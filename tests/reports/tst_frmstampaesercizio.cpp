@@ -51,6 +51,7 @@ private slots:
     void esciCancellaITempi();
     void chiusaTornaAllEsercizioSeAperto();
     void proporzioniAlRidimensionamento();
+    void righeDelRegistroSuUnaRiga();
 };
 
 void TestFrmStampaEsercizio::grigliaDalRegistro()
@@ -187,14 +188,20 @@ void TestFrmStampaEsercizio::pannelloDentroLaFinestra()
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
     QWidget* f = apri(programma, 10);
-    // A window smaller than the screen: centring on the screen would put the panel outside it.
-    for (const QSize dimensione : {QSize(300, 200), QSize(3000, 2000)}) {
+    // A window smaller than the screen: centring on the screen would put the
+    // panel outside it, or over the buttons that follow the name.
+    for (const QSize dimensione : {f->size(), QSize(300, 200), QSize(3000, 2000)}) {
         f->resize(dimensione);
         prova::premi(f, "Option1(1)");
         QWidget* fraNome = prova::controllo(f, "fraNome");
-        const QRect area = fraNome->parentWidget()->rect();
-        QVERIFY2(area.contains(fraNome->geometry()), "the name panel lies outside the window");
+        QWidget* area = fraNome->parentWidget();
+        QVERIFY2(area->rect().contains(fraNome->geometry()), "the name panel lies outside the window");
         QVERIFY(prova::inPrimoPiano(fraNome));
+        for (const char* nome : {"Option1(2)", "Option1(3)"}) {
+            QWidget* pulsante = prova::controllo(f, nome);
+            const QRect posto(pulsante->mapTo(area, QPoint(0, 0)), pulsante->size());
+            QVERIFY2(!posto.intersects(fraNome->geometry()), nome);
+        }
     }
 }
 
@@ -279,6 +286,40 @@ void TestFrmStampaEsercizio::proporzioniAlRidimensionamento()
     f->area()->resize(progetto);
     QCOMPARE(stampa->geometry(), primaStampa);
     QCOMPARE(riga->geometry(), primaRiga);
+}
+
+void TestFrmStampaEsercizio::righeDelRegistroSuUnaRiga()
+{
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    Sessione& s = programma.sessione();
+    s.contaOperazioni = 20;
+    // The widest lines a run writes: a wrong attempt, then the answer, its mark and the seconds.
+    for (int i = 1; i <= 20; ++i)
+        s.operazioniEseguite[std::size_t(i)] =
+            QStringLiteral("28 - . =  9   9* ............................ 19\u00b0  (s.12)");
+    programma.apriStampaEsercizio();
+    auto* f = static_cast<Finestra*>(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    auto* riga = prova::controllo<QLabel>(f, "LblOp(11)");
+    const int menu = f->height() - f->area()->height();
+    double punti = 0;
+    for (const QSize area : {f->dimensioneProgetto() / 2, f->dimensioneProgetto(), f->dimensioneProgetto() * 2}) {
+        f->resize(area.width(), area.height() + menu);
+        QTest::qWait(0);
+        QCOMPARE(f->area()->size(), area);
+        for (int i = 1; i <= 20; ++i) {
+            auto* l = prova::controllo<QLabel>(f, QStringLiteral("LblOp(%1)").arg(i));
+            QVERIFY(!l->wordWrap());
+            QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                     qPrintable(QStringLiteral("%1 at %2 x %3").arg(l->objectName()).arg(area.width()).arg(area.height())));
+            QCOMPARE(l->font(), riga->font());
+        }
+        // The text grows with the window, as far as the lines allow.
+        QVERIFY(riga->font().pointSizeF() > punti);
+        punti = riga->font().pointSizeF();
+    }
 }
 
 QTEST_MAIN(TestFrmStampaEsercizio)
