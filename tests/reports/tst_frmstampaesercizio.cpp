@@ -294,10 +294,10 @@ void TestFrmStampaEsercizio::righeDelRegistroSuUnaRiga()
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
     Sessione& s = programma.sessione();
-    s.contaOperazioni = 20;
+    s.serie.contaOperazioni = 20;
     // The widest lines a run writes: a wrong attempt, then the answer, its mark and the seconds.
     for (int i = 1; i <= 20; ++i)
-        s.operazioniEseguite[std::size_t(i)] =
+        s.serie.operazioniEseguite[std::size_t(i)] =
             QStringLiteral("28 - . =  9   9* ............................ 19\u00b0  (s.12)");
     programma.apriStampaEsercizio();
     auto* f = static_cast<Finestra*>(programma.finestra(QStringLiteral("FrmStampaEsercizio")));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of the program in its main states into PNG files:
 //   snapshots [folder]      (default: ./snapshots)
+// then the main windows on a netbook's, a laptop's and a whiteboard's screen.
 #include "scatti.h"
 
 #include "programma.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QImage>
 #include <QTest>
@@ -55,13 +57,49 @@ void Scatti::salva(const QImage& immagine, const QString& nome)
 
 } // namespace ope::scatti
 
+namespace {
+
+struct Schermo {
+    const char* misura;
+    bool ingrandite;
+};
+// A netbook, a laptop, and a whiteboard's computer with the windows maximised.
+constexpr Schermo schermi[] = {{"1024x600", false}, {"1366x768", false}, {"1920x1080", true}};
+
+// The offscreen platform with one screen of that size ("1024x600"), read
+// from a file before the application starts.
+void impostaSchermo(const QString& misura, const QTemporaryDir& cartella)
+{
+    const QStringList lati = misura.split(QLatin1Char('x'));
+    const QString file = cartella.filePath(QStringLiteral("schermo.json"));
+    QFile json(file);
+    if (lati.size() == 2 && json.open(QIODevice::WriteOnly)) {
+        json.write(QStringLiteral(R"({"screens": [{"name": "schermo", "x": 0, "y": 0, "width": %1, "height": %2}]})")
+                       .arg(lati[0].toInt())
+                       .arg(lati[1].toInt())
+                       .toUtf8());
+        json.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.toLocal8Bit());
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // "snapshots --schermo 1024x600 [--ingrandite] folder": one screen's pictures, in a process of its own.
+    const bool unoSchermo = argc >= 4 && QByteArray(argv[1]) == "--schermo";
+    const bool ingrandite = unoSchermo && argc >= 5 && QByteArray(argv[3]) == "--ingrandite";
+    const char* cartellaScelta = unoSchermo ? argv[argc - 1] : (argc > 1 ? argv[1] : nullptr);
+    QTemporaryDir configurazione;
+    impostaSchermo(unoSchermo ? QString::fromLatin1(argv[2]) : QStringLiteral("1366x768"), configurazione);
+
     QApplication app(argc, argv);
     ope::preparaApplicazione(app);
     ope::scatti::Scatti s;
-    s.cartella = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots")).absolutePath();
+    s.cartella = QDir(cartellaScelta ? QString::fromLocal8Bit(cartellaScelta) : QStringLiteral("snapshots")).absolutePath();
     QDir().mkpath(s.cartella);
     // The settings file is written in the working directory: a fresh one, so
     // every subsystem starts as on a first run and the pictures never depend
@@ -69,10 +107,23 @@ int main(int argc, char* argv[])
     QTemporaryDir lavoro;
     QDir::setCurrent(lavoro.path());
 
+    if (unoSchermo) {
+        ope::scatti::scattiSchermo(s, ingrandite);
+        return 0;
+    }
     for (auto scatti : {&ope::scatti::scattiInizio, &ope::scatti::scattiSchede, &ope::scatti::scattiInformazioni,
                         &ope::scatti::scattiStampe, &ope::scatti::scattiOperativo}) {
         QFile::remove(QStringLiteral("Sottrazioni.dat"));
         scatti(s);
     }
-    return 0;
+    int esito = 0;
+    for (const Schermo& schermo : schermi) {
+        QStringList argomenti{QStringLiteral("--schermo"), QString::fromLatin1(schermo.misura)};
+        if (schermo.ingrandite)
+            argomenti << QStringLiteral("--ingrandite");
+        argomenti << s.cartella;
+        if (QProcess::execute(QCoreApplication::applicationFilePath(), argomenti) != 0)
+            esito = 1;
+    }
+    return esito;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ambiente.h"
+#include "session/sessione.h"
 
 #include <QString>
 #include <QWidget>
@@ -23,11 +24,17 @@ struct Scatti {
     void salva(const QImage& immagine, const QString& nome);
 };
 
+// A logged run of twenty subtractions, with a wrong attempt and a helped answer.
+void riempiSerie(Sessione& s);
+
 // One function per subsystem; each renders its windows in their main states.
 void scattiInizio(Scatti& s);
 void scattiSchede(Scatti& s);
 void scattiInformazioni(Scatti& s);
 void scattiStampe(Scatti& s);
 void scattiOperativo(Scatti& s);
+// The main windows on the platform's one screen, as the pupil sees it, the
+// windows maximised or at the size they open at.
+void scattiSchermo(Scatti& s, bool ingrandite);
 
 } // namespace ope::scatti

@@ -17,6 +17,8 @@ void premi(QWidget* finestra, const char* nome)
         QTest::mousePress(w, Qt::LeftButton);
 }
 
+} // namespace
+
 // A run of twenty subtractions as the exercise window logs them: right
 // answers, one with a wrong attempt, one closed by help, one sign form.
 void riempiSerie(Sessione& s)
@@ -55,8 +57,6 @@ void riempiSerie(Sessione& s)
     s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
     s.scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
 }
-
-} // namespace
 
 void scattiStampe(Scatti& s)
 {
