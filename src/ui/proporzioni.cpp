@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/proporzioni.h"
 
+#include <QAbstractButton>
 #include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -32,11 +36,21 @@ QFont fontPerUnaRiga(const QFont& font, const QString& testo, int larghezza)
     return f;
 }
 
+namespace {
+
+// Only controls that draw text need a font of their own; giving the client
+// area one instead would pass it down to every panel and line as well.
+bool scriveTesto(const QWidget* c)
+{
+    return qobject_cast<const QLabel*>(c) || qobject_cast<const QAbstractButton*>(c)
+           || qobject_cast<const QLineEdit*>(c) || qobject_cast<const QGroupBox*>(c);
+}
+
+} // namespace
+
 void Proporzioni::registraProporzioni(QWidget* a, QSize dimensione)
 {
     tabella.clear();
-    area = a;
-    fontArea = a->font();
     progetto = dimensione;
     fattoreApplicato = 1.0;
     const double w = progetto.width() > 0 ? progetto.width() : 1;
@@ -45,8 +59,7 @@ void Proporzioni::registraProporzioni(QWidget* a, QSize dimensione)
     tabella.reserve(controlli.size());
     for (QWidget* c : controlli) {
         const QRect g = c->geometry();
-        tabella.push_back({c, g.width() / w, g.height() / h, g.y() / h, g.x() / w, c->font(),
-                           c->testAttribute(Qt::WA_SetFont)});
+        tabella.push_back({c, g.width() / w, g.height() / h, g.y() / h, g.x() / w, c->font(), scriveTesto(c)});
     }
 }
 
@@ -65,16 +78,13 @@ void Proporzioni::applicaProporzioni(QSize nuova)
     // A zero area leaves the fonts alone: nothing is shown, and the next
     // resize would only set them back.
     const bool caratteri = fattore > 0 && fattore != fattoreApplicato;
-    if (caratteri) {
+    if (caratteri)
         fattoreApplicato = fattore;
-        if (area)
-            area->setFont(fontInScala(fontArea, fattore));
-    }
     for (const Voce& v : tabella) {
         QWidget* c = v.controllo;
         if (!c || c->property(nonScalare).toBool())
             continue;
-        if (caratteri && v.fontProprio)
+        if (caratteri && v.scrive)
             c->setFont(fontInScala(v.font, fattore));
         const auto x = std::lround(w * v.sinistra);
         const auto y = std::lround(h * v.alto);

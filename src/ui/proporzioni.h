@@ -30,15 +30,13 @@ public:
         double altezza;
         double alto;
         double sinistra;
-        QFont font;          // as designed
-        bool fontProprio;    // false: inherited from its parent, which scales it
+        QFont font;     // as designed, inherited or its own
+        bool scrive;    // it draws text, so its font follows the scale
     };
     const std::vector<Voce>& voci() const { return tabella; }
 
 private:
     std::vector<Voce> tabella;
-    QPointer<QWidget> area;
-    QFont fontArea;
     QSize progetto;
     double fattoreApplicato = 1.0;
 };

@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
-#include <functional>
 
 using namespace ope;
 
@@ -28,13 +27,12 @@ QWidget* apriEsercizio(Programma& programma)
     return programma.finestra(QStringLiteral("FrmOperativo"));
 }
 
-// Every shown control of the window lies inside its client area.
+// The first shown control of the window that stands out of its client area.
 QString controlloFuori(const Finestra* f)
 {
-    const QRect area = f->area()->rect();
     for (const QWidget* c : f->area()->findChildren<QWidget*>()) {
         const QRect posto(c->mapTo(f->area(), QPoint(0, 0)), c->size());
-        if (c->isVisibleTo(f) && !posto.isEmpty() && !area.contains(posto))
+        if (c->isVisibleTo(f) && !posto.isEmpty() && !f->area()->rect().contains(posto))
             return c->objectName();
     }
     return {};
@@ -62,10 +60,7 @@ class TestSchermo : public QObject {
 private slots:
     void dimensioneSulloSchermo_data();
     void dimensioneSulloSchermo();
-    void posizioneCentrata_data();
-    void posizioneCentrata();
-    void finestreEntranoNelloSchermo();
-    void secondarieSopraChiLeApre();
+    void finestreSulNetbook();
 };
 
 void TestSchermo::dimensioneSulloSchermo_data()
@@ -89,26 +84,7 @@ void TestSchermo::dimensioneSulloSchermo()
     QVERIFY(dentro.height() + 20 + 34 <= disponibile.height());
 }
 
-void TestSchermo::posizioneCentrata_data()
-{
-    QTest::addColumn<QRect>("genitore");
-    QTest::addColumn<QPoint>("attesa");
-    // A 400 x 300 frame on a screen of 1024 x 600.
-    QTest::newRow("nel mezzo") << QRect(100, 50, 800, 500) << QPoint(300, 150);
-    QTest::newRow("genitore sul bordo destro") << QRect(800, 100, 400, 300) << QPoint(624, 100);
-    QTest::newRow("genitore in alto a sinistra fuori") << QRect(-300, -200, 400, 300) << QPoint(0, 0);
-}
-
-void TestSchermo::posizioneCentrata()
-{
-    QFETCH(QRect, genitore);
-    QFETCH(QPoint, attesa);
-    QCOMPARE(ope::posizioneCentrata(QSize(400, 300), genitore, QRect(0, 0, 1024, 600)), attesa);
-    // Larger than the screen: its top-left corner, so the title bar stays in reach.
-    QCOMPARE(ope::posizioneCentrata(QSize(1100, 700), genitore, QRect(0, 0, 1024, 600)), QPoint(0, 0));
-}
-
-void TestSchermo::finestreEntranoNelloSchermo()
+void TestSchermo::finestreSulNetbook()
 {
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
@@ -119,50 +95,36 @@ void TestSchermo::finestreEntranoNelloSchermo()
     QCOMPARE(schermo.size(), QSize(1024, 600));
     // The exercise window is taller than the screen as designed: it opens smaller, text included.
     QVERIFY(esercizio->area()->height() < esercizio->dimensioneProgetto().height());
-    auto* esco = prova::controllo<QWidget>(esercizio, QStringLiteral("Option1(13)"));
-    QVERIFY(esco->font().pointSizeF() < 12);
+    QVERIFY(prova::controllo(esercizio, "Option1(13)")->font().pointSizeF() < 12);
 
-    programma.apriStampaEsercizio();
-    programma.apriAttestato();
-    programma.apriStampaSchede();
-    for (const char* nome : {"frmInizio", "FrmOperativo", "FrmStampaEsercizio", "FrmAttestato", "FrmStampaSchede"}) {
-        auto* f = static_cast<Finestra*>(programma.finestra(QString::fromLatin1(nome)));
-        QVERIFY2(f, nome);
-        QVERIFY2(schermo.contains(f->frameGeometry()), nome);
-        QVERIFY2(controlloFuori(f).isEmpty(), qPrintable(controlloFuori(f)));
-    }
-}
-
-void TestSchermo::secondarieSopraChiLeApre()
-{
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QVERIFY(apriEsercizio(programma));
+    // Each secondary window over the one that opens it.
     const struct {
-        std::function<void()> apri;
+        void (Programma::*apri)();
         const char* nome;
         const char* sotto;
-    } secondarie[] = {
-        {[&] { programma.apriStampaEsercizio(); }, "FrmStampaEsercizio", "FrmOperativo"},
-        {[&] { programma.apriAttestato(); }, "FrmAttestato", "FrmStampaEsercizio"},
-        {[&] { programma.apriStampaSchede(); }, "FrmStampaSchede", "frmInizio"},
-        {[&] { programma.apriValutazione(); }, "FrmValutazione", "frmInizio"},
-        {[&] { programma.apriOperazioni(); }, "frmOperazioni", "frmInizio"},
-        {[&] { programma.apriEsempi(); }, "frmEsempi", "frmInizio"},
-        {[&] { programma.apriAutore(); }, "frmAutore", "frmInizio"},
+    } finestre[] = {
+        {&Programma::apriStampaEsercizio, "FrmStampaEsercizio", "FrmOperativo"},
+        {&Programma::apriAttestato, "FrmAttestato", "FrmStampaEsercizio"},
+        {&Programma::apriStampaSchede, "FrmStampaSchede", "frmInizio"},
+        {&Programma::apriValutazione, "FrmValutazione", "frmInizio"},
+        {&Programma::apriOperazioni, "frmOperazioni", "frmInizio"},
+        {&Programma::apriEsempi, "frmEsempi", "frmInizio"},
+        {&Programma::apriAutore, "frmAutore", "frmInizio"},
     };
-    for (const auto& s : secondarie) {
-        s.apri();
-        QWidget* f = programma.finestra(QString::fromLatin1(s.nome));
-        QWidget* sotto = programma.finestra(QString::fromLatin1(s.sotto));
-        QVERIFY2(f && sotto, s.nome);
-        QVERIFY(QTest::qWaitForWindowExposed(f));
+    for (const auto& d : finestre) {
+        (programma.*d.apri)();
+        auto* f = static_cast<Finestra*>(programma.finestra(QString::fromLatin1(d.nome)));
+        QWidget* sotto = programma.finestra(QString::fromLatin1(d.sotto));
+        QVERIFY2(f && sotto && QTest::qWaitForWindowExposed(f), d.nome);
         QCOMPARE(f->windowHandle()->transientParent(), sotto->windowHandle());
-        QVERIFY2(centrataSu(f->frameGeometry(), sotto->frameGeometry(), f->screen()->availableGeometry()), s.nome);
+        QVERIFY2(centrataSu(f->frameGeometry(), sotto->frameGeometry(), schermo), d.nome);
+        QVERIFY2(schermo.contains(f->frameGeometry()), d.nome);
+        QVERIFY2(controlloFuori(f).isEmpty(), qPrintable(controlloFuori(f)));
         if (f->isModal())
             f->close();   // the next one opens from the start window
     }
+    for (QWidget* f : {static_cast<QWidget*>(esercizio), programma.finestra(QStringLiteral("frmInizio"))})
+        QVERIFY(schermo.contains(f->frameGeometry()));
 }
 
 int main(int argc, char* argv[])
