@@ -4,7 +4,7 @@
 #include "print/stampareale.h"
 #include "ui/uscitaaudio.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
@@ -26,8 +26,9 @@ Ambiente completaAmbiente(Ambiente a)
         a.stampa = stampaConAnteprima;
     if (!a.avviso)
         a.avviso = [](const QString& testo) {
+            // Over the window whose button it answers, like every secondary window.
             QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), testo,
-                            QMessageBox::Ok);
+                            QMessageBox::Ok, QApplication::activeWindow());
             box.exec();
         };
     if (!a.dataBreve)
