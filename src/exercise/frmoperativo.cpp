@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/frmoperativo.h"
 
+#include "exercise/lettura.h"
 #include "exercise/linea.h"
 #include "exercise/registro.h"
 #include "exercise/serie.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/lettura.h"
 
+#include <QStringList>
+
 #include <array>
 #include <utility>
 
@@ -48,11 +50,12 @@ QString parolaDelSimbolo(const QString& simbolo)
     static const std::array<std::pair<const char*, const char*>, 7> parole{{
         {"-", "meno"}, {"+", "più"}, {"x", "per"}, {":", "diviso"},
         {"=", "è uguale a"}, {"<", "è minore di"}, {">", "è maggiore di"}}};
-    for (const auto& [segno, parola] : parole) {
-        if (simbolo == QLatin1String(segno))
+    const QString segno = simbolo.trimmed();
+    for (const auto& [simboloScritto, parola] : parole) {
+        if (segno == QLatin1String(simboloScritto))
             return QString::fromUtf8(parola);
     }
-    return simbolo;
+    return segno;
 }
 
 // A caption as it is read: a number in words, anything else as it is.
@@ -72,7 +75,8 @@ struct Riga {
     std::size_t ignoto = 2;
 };
 
-Riga rigaDeiNumeri(const Presentazione& p)
+// `termine` says each shown number: in words for the voice, as digits for a screen reader.
+Riga rigaDeiNumeri(const Presentazione& p, QString (*termine)(const QString&))
 {
     Riga r;
     r.simboloSinistro = p.lblSegno;
@@ -81,9 +85,14 @@ Riga rigaDeiNumeri(const Presentazione& p)
     std::size_t numero = 0;
     for (std::size_t i = 0; i < 3; ++i) {
         if (i != r.ignoto)
-            r.termini[i] = parola(numero++ == 0 ? p.lblNumero1 : p.lblNumero2);
+            r.termini[i] = termine(numero++ == 0 ? p.lblNumero1 : p.lblNumero2);
     }
     return r;
+}
+
+QString cifre(const QString& didascalia)
+{
+    return didascalia.trimmed();
 }
 
 QString espressione(const QString& a, const QString& simbolo, const QString& b)
@@ -134,7 +143,7 @@ QString domandaDaLeggere(Operazione operazione, const Presentazione& p)
             return espressione(a, p.lblUguale2, b) + domanda + c + QLatin1Char('?');
         return a + domanda + espressione(b, p.lblUguale2, c) + QLatin1Char('?');
     }
-    Riga r = rigaDeiNumeri(p);
+    Riga r = rigaDeiNumeri(p, parola);
     r.termini[r.ignoto] = quanto;
     const auto& t = r.termini;
     if (r.simboloDestro == QLatin1String("=")) {
@@ -149,6 +158,27 @@ QString domandaDaLeggere(Operazione operazione, const Presentazione& p)
     return t[0] + QStringLiteral(" è uguale a ") + espressione(t[1], r.simboloDestro, t[2]) + QLatin1Char('?');
 }
 
+QString fraseOperazione(const Presentazione& p)
+{
+    // The "=" of the row is read as it stands, not as the verb of a sentence.
+    auto simbolo = [](const QString& s) {
+        return s.trimmed() == QLatin1String("=") ? QStringLiteral("uguale") : parolaDelSimbolo(s);
+    };
+    if (p.rigaSegni) {
+        const bool aDestra = p.incognita == PosizioneSegno::Destra;
+        const QString sinistra = aDestra ? simbolo(p.lblUguale2) : QStringLiteral("?");
+        const QString destra = aDestra ? QStringLiteral("?") : simbolo(p.lblUguale2);
+        return QStringList{cifre(p.lblNumero4), sinistra, cifre(p.lblNumero6), destra, cifre(p.lblNumero8)}
+                   .join(QLatin1Char(' '))
+               + QStringLiteral(": uguale, minore o maggiore?");
+    }
+    Riga r = rigaDeiNumeri(p, cifre);
+    r.termini[r.ignoto] = quanto;
+    const auto& t = r.termini;
+    return QStringList{t[0], simbolo(r.simboloSinistro), t[1], simbolo(r.simboloDestro), t[2]}.join(QLatin1Char(' '))
+           + QLatin1Char('?');
+}
+
 QString rispostaDaLeggere(const Presentazione& p)
 {
     if (p.rigaSegni) {
@@ -160,7 +190,7 @@ QString rispostaDaLeggere(const Presentazione& p)
             return espressione(a, p.lblUguale2, b) + relazione + c + QLatin1Char('.');
         return a + relazione + espressione(b, p.lblUguale2, c) + QLatin1Char('.');
     }
-    Riga r = rigaDeiNumeri(p);
+    Riga r = rigaDeiNumeri(p, parola);
     r.termini[r.ignoto] = parola(p.rispostaEsatta);
     const auto& t = r.termini;
     // Whichever side the "=" stands on, the operation is said first.

@@ -17,6 +17,11 @@ QString numeroInLettere(long long valore);
 // "nove, uguale, minore o maggiore di sedici meno sette?".
 QString domandaDaLeggere(Operazione operazione, const Presentazione& p);
 
+// The operation as one sentence for a screen reader, read left to right as
+// the row shows it, numbers in digits: "21 meno 7 uguale quanto?", and for
+// the sign row "9 ? 4 meno 1: uguale, minore o maggiore?".
+QString fraseOperazione(const Presentazione& p);
+
 // The same operation completed with its right answer, as help shows it:
 // "sedici meno nove fa sette.", "sedici meno sette è minore di dieci.".
 QString rispostaDaLeggere(const Presentazione& p);

@@ -3,8 +3,6 @@
 
 #include "session/sessione.h"
 
-#include <QStringList>
-
 #include <array>
 #include <utility>
 #include <vector>
@@ -286,35 +284,6 @@ Presentazione presenta(Operazione operazione, int forma, DatiOperazione& s)
     for (const Pezzo& pezzo : f.log)
         p.testoLog += pezzo.testo ? QString::fromLatin1(pezzo.testo) : scrivi(tavola, s, pezzo.termine).log;
     return p;
-}
-
-QString fraseOperazione(const Presentazione& p)
-{
-    auto parola = [](const QString& simbolo) {
-        static const std::array<std::pair<const char*, const char*>, 6> parole{
-            {{"+", "pi\u00f9"}, {"-", "meno"}, {"x", "per"}, {":", "diviso"}, {"=", "uguale"}, {"?", "quanto"}}};
-        const QString t = simbolo.trimmed();
-        for (const auto& [segno, nome] : parole)
-            if (t == QLatin1String(segno))
-                return QString::fromUtf8(nome);
-        return t;
-    };
-    if (p.rigaSegni) {
-        const bool aDestra = p.incognita == PosizioneSegno::Destra;
-        const QString sinistra = aDestra ? parola(p.lblUguale2) : QStringLiteral("?");
-        const QString destra = aDestra ? QStringLiteral("?") : parola(p.lblUguale2);
-        return QStringList{p.lblNumero4.trimmed(), sinistra, p.lblNumero6.trimmed(), destra, p.lblNumero8.trimmed()}
-                   .join(QLatin1Char(' '))
-               + QStringLiteral(": uguale, minore o maggiore?");
-    }
-    const QString incognita = parola(QStringLiteral("?"));
-    std::array<QString, 3> posti{p.lblNumero1.trimmed(), p.lblNumero2.trimmed(), incognita};
-    if (p.disposizione == Disposizione::Prima)
-        posti = {incognita, p.lblNumero1.trimmed(), p.lblNumero2.trimmed()};
-    else if (p.disposizione == Disposizione::Centrale)
-        posti = {p.lblNumero1.trimmed(), incognita, p.lblNumero2.trimmed()};
-    return QStringList{posti[0], parola(p.lblSegno), posti[1], parola(p.lblUguale), posti[2]}.join(QLatin1Char(' '))
-           + QLatin1Char('?');
 }
 
 namespace {

@@ -45,11 +45,6 @@ struct Presentazione {
 // stores tipoEsercizio, rispostaEsatta and the log line.
 Presentazione presenta(Operazione operazione, int forma, DatiOperazione& s);
 
-// The operation as one Italian sentence for a screen reader, read left to
-// right as the row shows it: "21 meno 7 uguale quanto?", and for the sign row
-// "9 ? 4 meno 1: uguale, minore o maggiore?".
-QString fraseOperazione(const Presentazione& p);
-
 // Right-aligns the numbers of a log line: the pads spazioNumero1..3,
 // spazioRispostaEsatta and spazioRisposta from the lengths of their trimmed texts.
 void calcolaSpazi(DatiOperazione& s);

@@ -100,11 +100,29 @@ public:
     }
 };
 
+// A control with the Press action, which acts as the pupil's press would.
+class Premibile : public Visibile {
+public:
+    using Visibile::Visibile;
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + Visibile::actionNames(); }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction())
+            premi();
+        else
+            Visibile::doAction(azione);
+    }
+
+protected:
+    virtual void premi() const = 0;
+};
+
 // A clickable label's tab stop: the button a screen reader finds, named and
 // pressed as its label, and showing where the label shows.
-class FermataDiTab : public Visibile {
+class FermataDiTab : public Premibile {
 public:
-    explicit FermataDiTab(QWidget* w) : Visibile(w, QAccessible::Button) {}
+    explicit FermataDiTab(QWidget* w) : Premibile(w, QAccessible::Button) {}
 
     EtichettaCliccabile* etichetta() const { return static_cast<EtichettaCliccabile*>(widget()->parentWidget()); }
 
@@ -121,19 +139,14 @@ public:
         stato.offscreen = daEtichetta.offscreen;
         return stato;
     }
-    QStringList actionNames() const override { return QStringList{pressAction()} + Visibile::actionNames(); }
-    void doAction(const QString& azione) override
-    {
-        if (azione == pressAction())
-            etichetta()->premi();
-        else
-            Visibile::doAction(azione);
-    }
+
+protected:
+    void premi() const override { etichetta()->premi(); }
 };
 
-class Tasto : public Visibile {
+class Tasto : public Premibile {
 public:
-    explicit Tasto(PulsanteOpzione* p) : Visibile(p, QAccessible::Button) {}
+    explicit Tasto(PulsanteOpzione* p) : Premibile(p, QAccessible::Button) {}
 
     PulsanteOpzione* tasto() const { return static_cast<PulsanteOpzione*>(widget()); }
 
@@ -157,14 +170,9 @@ public:
         }
         return stato;
     }
-    QStringList actionNames() const override { return QStringList{pressAction()} + Visibile::actionNames(); }
-    void doAction(const QString& azione) override
-    {
-        if (azione == pressAction())
-            tasto()->premi();
-        else
-            Visibile::doAction(azione);
-    }
+
+protected:
+    void premi() const override { tasto()->premi(); }
 };
 
 QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto)

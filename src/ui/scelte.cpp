@@ -48,6 +48,7 @@ void Scelte::azzera()
     for (std::size_t i = 0; i < opzioni.size(); ++i) {
         impostaTesto(opzioni[i], colori::bluNotte);
         impostaSfondo(marcatori[i], colori::gialloPallido);
+        opzioni[i]->segnaScelta(false);
     }
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/lettura.h"
 #include "exercise/presentazione.h"
 #include "session/sessione.h"
 
