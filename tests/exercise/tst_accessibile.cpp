@@ -165,6 +165,9 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
              nomeAccessibile(prova::controllo(inizio, QStringLiteral("Option1(1)"))));
     prova::premi(inizio, QStringLiteral("Option2(2)"));
     QVERIFY(stato(inizio, QStringLiteral("Option2(2)")).checked);
+    prova::premi(inizio, QStringLiteral("Option2(0)"));   // another level: only it is chosen
+    QVERIFY(stato(inizio, QStringLiteral("Option2(0)")).checked);
+    QVERIFY(!stato(inizio, QStringLiteral("Option2(2)")).checked);
 
     QWidget* esercizio = apriEsercizio(0);
     const Sessione& s = programma->sessione();
