@@ -253,10 +253,8 @@ void FrmStampaSchede::schedaAlunni()
     svuotaScheda();
     frame4->setEnabled(true);
     daiFuoco(cmdSchedaDocenti);
-    Scheda& s = programma.sessione().scheda;
-    for (int i = 1; i <= righePerScheda; ++i)
-        generaRigaScheda(s, programma.generatore(), i);
-    mostraScheda(s.schedaAlunni);
+    costruisciScheda();
+    mostraScheda(programma.sessione().scheda.schedaAlunni);
 }
 
 void FrmStampaSchede::schedaDocenti()
