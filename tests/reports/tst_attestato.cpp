@@ -29,8 +29,6 @@ class TestAttestato : public QObject {
 private slots:
     void votoEGiudizio_data();
     void votoEGiudizio();
-    void nomeMaiuscolo_data();
-    void nomeMaiuscolo();
     void preparazioneCambiaLaSessione();
     void righeInOrdineConIlLoroFont();
     void nomeVuotoLasciaLaRigaVuota();
@@ -71,30 +69,11 @@ void TestAttestato::votoEGiudizio()
     QCOMPARE(classificato(giudizioPer(v)), giudizio != QStringLiteral("Non classificato"));
 }
 
-void TestAttestato::nomeMaiuscolo_data()
-{
-    QTest::addColumn<QString>("scritto");
-    QTest::addColumn<QString>("disegnato");
-    QTest::newRow("lettere scambiate") << "mARIO rOSSI" << "Mario rossi";
-    QTest::newRow("tutto maiuscolo") << "LUCIA" << "Lucia";
-    QTest::newRow("una lettera") << "a" << "A";
-    QTest::newRow("vuoto") << "" << "";
-    QTest::newRow("accento") << "èLISA" << "Èlisa";
-    QTest::newRow("spazio davanti") << " ANNA" << " anna";
-}
-
-void TestAttestato::nomeMaiuscolo()
-{
-    QFETCH(QString, scritto);
-    QFETCH(QString, disegnato);
-    QCOMPARE(ope::nomeMaiuscolo(scritto), disegnato);
-}
-
 void TestAttestato::preparazioneCambiaLaSessione()
 {
     const Sessione s = valutata(19, 20, QStringLiteral("mARIO rOSSI"));
     QCOMPARE(s.alunno.giudizio, QStringLiteral("OTTIMO"));
-    QCOMPARE(s.alunno.nomeAlunno, QStringLiteral("Mario rossi"));
+    QCOMPARE(s.alunno.nomeAlunno, QStringLiteral("Mario Rossi"));
     QCOMPARE(s.scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
 }
 
@@ -113,7 +92,7 @@ void TestAttestato::righeInOrdineConIlLoroFont()
     const std::vector<Attesa> attese{
         {"ATTESTATO DI MERITO", 20, true, rosso},
         {"rilsasciato a", 12, false, nero},
-        {"Mario rossi", 20, true, rosso},
+        {"Mario Rossi", 20, true, rosso},
         {"per aver eseguito", 12, false, nero},
         {"Sottrazioni", 12, true, nero},
         {"CALCOLO DEL RISULTATO", 12, true, nero},

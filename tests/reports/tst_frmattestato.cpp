@@ -136,7 +136,7 @@ void TestFrmAttestato::nomeRiscritto()
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
     FrmAttestato* f = apri(programma, 18, 20, QStringLiteral("mARIO rOSSI"));
-    QCOMPARE(programma.sessione().alunno.nomeAlunno, QStringLiteral("Mario rossi"));
+    QCOMPARE(programma.sessione().alunno.nomeAlunno, QStringLiteral("Mario Rossi"));
     QCOMPARE(programma.sessione().scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
     // Something was drawn: the picture is not its plain background any more.
     const QImage& img = f->immagine();
