@@ -4,6 +4,7 @@
 #include "print/stampante.h"
 #include "programma.h"
 #include "reports/attestato.h"
+#include "reports/nome.h"
 #include "reports/stampaesercizi.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
@@ -119,10 +120,12 @@ void FrmAttestato::stampaAttestato()
         return;
     }
     Stampante stampante(amb.stampa);
+    const Sessione& s = programma.sessione();
+    stampante.documento = nomeLavoro(s.scelte.nomeProgramma, QStringLiteral("Attestato"), s.alunno.nomeAlunno);
     stampante.fineRiga();
     stampante.immagine(1000, 100, attestato);
-    if (!stampante.fine())
-        amb.avviso(messaggi::stampaNonRiuscita);
+    if (const Invio invio = stampante.fine(); !invio)
+        amb.avviso(messaggioInvio(invio));
 }
 
 } // namespace ope
