@@ -81,6 +81,25 @@ Invio::Esito scriviFile(const QString& percorso, const QByteArray& dati)
     return spazio ? Invio::Esito::discoPieno : Invio::Esito::nonScrivibile;
 }
 
+// Whether the printer takes a job now: asked before sending, so that nothing
+// is left waiting in a queue that nobody will look at.
+Invio prontaPerStampare(const QString& nome)
+{
+    switch (servizio::stato(nome)) {
+    case servizio::Stato::pronta:
+        return {Invio::Esito::inviata, nome};
+    case servizio::Stato::inPausa:
+        return {Invio::Esito::inPausa, nome};
+    case servizio::Stato::nonAccetta:
+        return {Invio::Esito::nonAccetta, nome};
+    case servizio::Stato::nonTrovata:
+        return {Invio::Esito::nonTrovata, nome};
+    case servizio::Stato::servizioAssente:
+        break;
+    }
+    return {Invio::Esito::servizioAssente, nome};
+}
+
 } // namespace
 
 Invio salvaInPdf(const Pagina& pagina, const QString& file, const QPageLayout& foglio, int dpi)
@@ -102,29 +121,6 @@ Invio salvaInPdf(const Pagina& pagina, const QString& file, const QPageLayout& f
         return {Invio::Esito::guasto, nome};
     return {scriviFile(file, pdf), nome};
 }
-
-namespace {
-
-// Whether the printer takes a job now: asked before sending, so that nothing
-// is left waiting in a queue that nobody will look at.
-Invio prontaPerStampare(const QString& nome)
-{
-    switch (servizio::stato(nome)) {
-    case servizio::Stato::pronta:
-        return {Invio::Esito::inviata, nome};
-    case servizio::Stato::inPausa:
-        return {Invio::Esito::inPausa, nome};
-    case servizio::Stato::nonAccetta:
-        return {Invio::Esito::nonAccetta, nome};
-    case servizio::Stato::nonTrovata:
-        return {Invio::Esito::nonTrovata, nome};
-    case servizio::Stato::servizioAssente:
-        break;
-    }
-    return {Invio::Esito::servizioAssente, nome};
-}
-
-} // namespace
 
 Invio invia(QPrinter& stampante, const Pagina& pagina)
 {

@@ -27,6 +27,8 @@ namespace {
 
 const QString coda = QStringLiteral("ope-prova");
 
+enum class Stampa { attestato, operazioni, alunni, docenti };
+
 QString esegui(const QString& programma, const QStringList& argomenti, bool* riuscito = nullptr)
 {
     QProcess p;
@@ -60,8 +62,8 @@ class TestCups : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void attestato();
-    void scheda();
+    void paginaStampata_data();
+    void paginaStampata();
     void codaCheNonStampa_data();
     void codaCheNonStampa();
     void servizioFermo();
@@ -74,12 +76,12 @@ private:
     int lavori();
     QString attendiPdf(const QStringList& prima);
     void controllaPagina(const QString& pdf, const QString& titolo);
-    void premiStampaAttestato(const QString& nome);
+    void stampa(Stampa quale, const QString& nome);
 
     QTemporaryDir cartella;
     QProcess cupsd;
     QString confPdf;   // cups-pdf reads its queue's settings from /etc/cups only
-    prova::CartellaDiLavoro lavoro;
+    prova::CartellaDiLavoro cartellaDiLavoro;
     prova::Piattaforma piattaforma;
     std::unique_ptr<Programma> programma;
 };
@@ -208,40 +210,63 @@ void TestCups::controllaPagina(const QString& pdf, const QString& titolo)
     QVERIFY2(inchiostro > 200, qPrintable(QStringLiteral("only %1 dark pixels").arg(inchiostro)));
 }
 
-void TestCups::premiStampaAttestato(const QString& nome)
+// Presses the print button of that page, over a run of 12 operations, 10 right.
+void TestCups::stampa(Stampa quale, const QString& nome)
 {
     Sessione& s = programma->sessione();
-    s.serie.esatteAttestato = 18;
-    s.serie.contaOperazioni = 20;
-    s.alunno.nomeAlunno = nome;
     s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
-    programma->apriAttestato();
-    QWidget* f = programma->finestra(QStringLiteral("FrmAttestato"));
-    QVERIFY(f);
-    prova::premi(f, QStringLiteral("Option5(0)"));
+    s.alunno.nomeAlunno = nome;
+    s.serie.contaOperazioni = 12;
+    s.serie.esatteAttestato = 10;
+    for (int i = 1; i <= 12; ++i)
+        s.serie.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  9 = ...... %2").arg(i + 20).arg(i + 11);
+    QWidget* f = nullptr;
+    switch (quale) {
+    case Stampa::attestato:
+        programma->apriAttestato();
+        f = programma->finestra(QStringLiteral("FrmAttestato"));
+        prova::premi(f, QStringLiteral("Option5(0)"));
+        break;
+    case Stampa::operazioni:
+        programma->apriStampaEsercizio();
+        f = programma->finestra(QStringLiteral("FrmStampaEsercizio"));
+        prova::premi(f, QStringLiteral("Option1(2)"));
+        break;
+    case Stampa::alunni:
+    case Stampa::docenti:
+        programma->apriStampaSchede();
+        f = programma->finestra(QStringLiteral("FrmStampaSchede"));
+        prova::premi(f, QStringLiteral("Option1(0)"));
+        prova::premi(f, QStringLiteral("Option2(0)"));
+        prova::clicca(f, QStringLiteral("CmdSchedaAlunni"));
+        prova::clicca(f, quale == Stampa::alunni ? QStringLiteral("CmdStampaAlunni") : QStringLiteral("CmdStampaDocenti"));
+        break;
+    }
     f->close();
 }
 
-void TestCups::attestato()
+void TestCups::paginaStampata_data()
 {
-    const QStringList prima = pdfScritti();
-    premiStampaAttestato(QStringLiteral("maria d'angelo"));
-    QCOMPARE(piattaforma.avvisi, QStringList());
-    controllaPagina(attendiPdf(prima), QStringLiteral("Sottrazioni - Attestato - Maria D'Angelo"));
+    QTest::addColumn<int>("quale");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("lavoro");
+    QTest::newRow("certificate") << int(Stampa::attestato) << "maria d'angelo" << "Sottrazioni - Attestato - Maria D'Angelo";
+    QTest::newRow("certificate, no name") << int(Stampa::attestato) << "" << "Sottrazioni - Attestato";
+    QTest::newRow("executed operations") << int(Stampa::operazioni) << "Luca" << "Sottrazioni - Operazioni eseguite - Luca";
+    QTest::newRow("pupils' sheet") << int(Stampa::alunni) << "Luca" << "Scheda alunni";
+    QTest::newRow("teachers' sheet") << int(Stampa::docenti) << "Luca" << "Scheda docenti";
 }
 
-void TestCups::scheda()
+void TestCups::paginaStampata()
 {
+    QFETCH(int, quale);
+    QFETCH(QString, nome);
+    QFETCH(QString, lavoro);
     const QStringList prima = pdfScritti();
-    programma->apriStampaSchede();
-    QWidget* f = programma->finestra(QStringLiteral("FrmStampaSchede"));
-    prova::premi(f, QStringLiteral("Option1(0)"));
-    prova::premi(f, QStringLiteral("Option2(0)"));
-    prova::clicca(f, QStringLiteral("CmdSchedaAlunni"));
-    prova::clicca(f, QStringLiteral("CmdStampaAlunni"));
-    f->close();
+    piattaforma.avvisi.clear();
+    stampa(Stampa(quale), nome);
     QCOMPARE(piattaforma.avvisi, QStringList());
-    controllaPagina(attendiPdf(prima), QStringLiteral("Scheda alunni"));
+    controllaPagina(attendiPdf(prima), lavoro);
 }
 
 void TestCups::codaCheNonStampa_data()
@@ -273,7 +298,7 @@ void TestCups::codaCheNonStampa()
     const int lavoriPrima = lavori();
     const QStringList pdfPrima = pdfScritti();
     piattaforma.avvisi.clear();
-    premiStampaAttestato(QStringLiteral("Luca"));
+    stampa(Stampa::attestato, QStringLiteral("Luca"));
     QPrinter stampante;
     const QString detto = Anteprima(stampante, Pagina(), Anteprima::destinazioniInstallate()).destinazione()->text();
     admin(ripara.first(), ripara.mid(1));
@@ -290,7 +315,7 @@ void TestCups::servizioFermo()
     cupsd.terminate();
     QVERIFY(cupsd.waitForFinished(10000));
     piattaforma.avvisi.clear();
-    premiStampaAttestato(QStringLiteral("Luca"));
+    stampa(Stampa::attestato, QStringLiteral("Luca"));
     QCOMPARE(piattaforma.avvisi, QStringList{messaggi::servizioStampaAssente});
 
     // Not "no printer installed": the preview says who is silent, and saves a PDF instead.
