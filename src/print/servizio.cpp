@@ -11,6 +11,12 @@ namespace ope::servizio {
 
 namespace {
 
+// A printer's instance ("aula/fronte-retro") is its queue's options, not a queue of its own.
+QByteArray coda(const QString& stampante)
+{
+    return stampante.section(QLatin1Char('/'), 0, 0).toUtf8();
+}
+
 struct LiberaIpp {
     void operator()(ipp_t* i) const { ippDelete(i); }
 };
@@ -20,7 +26,7 @@ Risposta attributiStampante(const QString& stampante)
 {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
-                     stampante.toUtf8().constData());
+                     coda(stampante).constData());
     ipp_t* richiesta = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     static const char* const voci[] = {"printer-state", "printer-is-accepting-jobs"};
@@ -58,7 +64,7 @@ Stato stato(const QString& stampante)
 int ultimoLavoro(const QString& stampante)
 {
     cups_job_t* lavori = nullptr;
-    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lavori, stampante.toUtf8().constData(), 1, CUPS_WHICHJOBS_ALL);
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lavori, coda(stampante).constData(), 1, CUPS_WHICHJOBS_ALL);
     if (n < 0)
         return -1;
     int ultimo = 0;
@@ -71,7 +77,7 @@ int ultimoLavoro(const QString& stampante)
 bool lavoroAccolto(const QString& stampante, int dopo, const QString& titolo)
 {
     cups_job_t* lavori = nullptr;
-    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lavori, stampante.toUtf8().constData(), 1, CUPS_WHICHJOBS_ALL);
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lavori, coda(stampante).constData(), 1, CUPS_WHICHJOBS_ALL);
     // Compared as Qt sent it: in the locale's encoding.
     const QByteArray nome = titolo.toLocal8Bit();
     bool accolto = false;
