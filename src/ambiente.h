@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "print/invio.h"
 #include "print/pagina.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ struct Ambiente {
     std::function<double()> orologio;                // seconds since midnight, with fractions
     QString nomeEseguibile;                          // base name of the running executable
     std::function<QStringList()> fontStampante;      // the printer's fonts, in the printer's own order
-    std::function<bool(const Pagina&)> stampa;       // sends one finished page; false when printing failed
+    std::function<Invio(const Pagina&)> stampa;      // sends one finished page, saying how it went
     std::function<void(const QString&)> avviso;      // message box with an OK button only
     std::function<QString()> dataBreve;              // today's date in the system's short form
 

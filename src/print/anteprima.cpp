@@ -22,8 +22,10 @@ namespace ope {
 Anteprima::Destinazioni Anteprima::destinazioniInstallate()
 {
     Destinazioni d;
+    d.servizioRisponde = servizio::risponde();
     d.stampanti = QPrinterInfo::availablePrinterNames();
     d.predefinita = QPrinterInfo::defaultPrinterName();
+    d.stato = servizio::stato;
     d.chiediFile = [](QWidget* sopra, const QString& proposto) {
         return QFileDialog::getSaveFileName(sopra, QStringLiteral("Salva la stampa in PDF"), proposto,
                                             QStringLiteral("PDF (*.pdf)"));
@@ -43,9 +45,8 @@ Anteprima::Anteprima(QPrinter& s, const Pagina& p, Destinazioni d, QWidget* geni
 
     anteprima = new QPrintPreviewWidget(&stampante, this);
     // The preview and the real print are painted by the same call, so what is
-    // seen is what is printed; only the last painting (the real one) decides.
-    connect(anteprima, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* su) { esito = stampaSu(*su, pagina); });
+    // seen is what is printed.
+    connect(anteprima, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* su) { stampaSu(*su, pagina); });
     anteprima->fitToWidth();
 
     auto* zoom = new QHBoxLayout;
@@ -63,18 +64,10 @@ Anteprima::Anteprima(QPrinter& s, const Pagina& p, Destinazioni d, QWidget* geni
     }
     zoom->addStretch();
 
-    // Where the page goes is said before it goes there: with no printer, a file.
-    const bool soloPdf = destinazioni.stampanti.isEmpty();
-    const QString stampanteScelta =
-        destinazioni.stampanti.contains(destinazioni.predefinita) ? destinazioni.predefinita
-                                                                  : destinazioni.stampanti.value(0);
-    dove = new QLabel(soloPdf ? QStringLiteral("Nessuna stampante installata: la pagina sarà salvata in un file PDF, "
-                                               "di cui ti sarà chiesto il nome.")
-                              : QStringLiteral("Stampante: %1").arg(stampanteScelta),
-                      this);
+    dove = new QLabel(testoDestinazione(), this);
     dove->setObjectName(QStringLiteral("lblDestinazione"));
     dove->setWordWrap(true);
-    stampa = new QPushButton(soloPdf ? QStringLiteral("&Salva in PDF...") : QStringLiteral("&Stampa..."), this);
+    stampa = new QPushButton(soloPdf() ? QStringLiteral("&Salva in PDF...") : QStringLiteral("&Stampa..."), this);
     stampa->setObjectName(QStringLiteral("cmdStampa"));
     stampa->setDefault(true);
     connect(stampa, &QPushButton::clicked, this, &Anteprima::stampaOSalva);
@@ -101,9 +94,36 @@ Anteprima::Anteprima(QPrinter& s, const Pagina& p, Destinazioni d, QWidget* geni
     }
 }
 
+bool Anteprima::soloPdf() const
+{
+    return !destinazioni.servizioRisponde || destinazioni.stampanti.isEmpty();
+}
+
+QString Anteprima::testoDestinazione() const
+{
+    // Where the page goes is said before it goes there, with what would stop it.
+    if (!destinazioni.servizioRisponde)
+        return QStringLiteral("Il servizio di stampa non risponde: la pagina può essere salvata in un file PDF, "
+                              "di cui ti sarà chiesto il nome.");
+    if (destinazioni.stampanti.isEmpty())
+        return QStringLiteral("Nessuna stampante installata: la pagina sarà salvata in un file PDF, "
+                              "di cui ti sarà chiesto il nome.");
+    const QString scelta = destinazioni.stampanti.contains(destinazioni.predefinita) ? destinazioni.predefinita
+                                                                                      : destinazioni.stampanti.value(0);
+    const QString detta = QStringLiteral("Stampante: %1").arg(scelta);
+    switch (destinazioni.stato ? destinazioni.stato(scelta) : servizio::Stato::pronta) {
+    case servizio::Stato::inPausa:
+        return detta + QStringLiteral(", in pausa: va riattivata prima di stampare, oppure scegline un'altra.");
+    case servizio::Stato::nonAccetta:
+        return detta + QStringLiteral(", che non accetta stampe: scegline un'altra o salva in PDF.");
+    default:
+        return detta;
+    }
+}
+
 void Anteprima::stampaOSalva()
 {
-    if (destinazioni.stampanti.isEmpty()) {
+    if (soloPdf()) {
         const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString file = destinazioni.chiediFile(this, QDir(cartella).filePath(QStringLiteral("stampa.pdf")));
         if (file.isEmpty())
@@ -115,7 +135,7 @@ void Anteprima::stampaOSalva()
         if (!destinazioni.chiediStampante(this, stampante))
             return;
     }
-    anteprima->print();
+    inviata = invia(stampante, pagina);
     accept();
 }
 

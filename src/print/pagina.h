@@ -10,6 +10,7 @@ namespace ope {
 // One printed page; positions in twips from the printable origin, each text
 // placed by the top-left corner of its line.
 struct Pagina {
+    QString titolo;   // the print job's name, which a shared queue shows
     struct Testo {
         double x;
         double y;

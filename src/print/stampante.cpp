@@ -32,7 +32,7 @@ QFontMetricsF metrica(const QString& famiglia, double punti, bool grassetto)
 
 } // namespace
 
-Stampante::Stampante(std::function<bool(const Pagina&)> invia) : invio(std::move(invia)) {}
+Stampante::Stampante(std::function<Invio(const Pagina&)> invia) : invio(std::move(invia)) {}
 
 bool Stampante::stampa(const QString& testo, bool terminaRiga)
 {
@@ -60,13 +60,14 @@ void Stampante::immagine(double left, double top, const QImage& img)
     foglio.immagini.push_back({left, top, img});
 }
 
-bool Stampante::fine()
+Invio Stampante::fine()
 {
-    const bool riuscita = invio && invio(foglio);
+    foglio.titolo = documento;
+    inviata = invio ? invio(foglio) : Invio(false);
     foglio = {};
     x = 0;
     y = 0;
-    return riuscita;
+    return inviata;
 }
 
 double Stampante::altezzaRiga() const

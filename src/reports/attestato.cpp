@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/attestato.h"
 
+#include "reports/nome.h"
 #include "reports/stampaesercizi.h"
 #include "serie/serie.h"
 #include "ui/colori.h"
@@ -35,13 +36,6 @@ QString giudizioPer(std::int16_t voto)
 bool classificato(const QString& giudizio)
 {
     return giudizio != QLatin1String("Non classificato");
-}
-
-QString nomeMaiuscolo(const QString& nome)
-{
-    if (nome.isEmpty())
-        return nome;
-    return nome.left(1).toUpper() + nome.mid(1).toLower();
 }
 
 std::int16_t votoDellaSerie(const Serie& s)

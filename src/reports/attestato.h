@@ -19,9 +19,6 @@ std::int16_t calcolaVoto(std::int16_t esatte, std::int16_t richieste);
 QString giudizioPer(std::int16_t voto);
 bool classificato(const QString& giudizio);
 
-// First character upper case, every other lower case: "mARIO rOSSI" -> "Mario rossi".
-QString nomeMaiuscolo(const QString& nome);
-
 // One line of the certificate, with the font in force when it is drawn.
 // An empty text is an empty line of that font.
 struct RigaAttestato {

@@ -4,6 +4,7 @@
 #include "print/stampante.h"
 #include "programma.h"
 #include "reports/attestato.h"
+#include "reports/nome.h"
 #include "reports/stampaesercizi.h"
 #include "serie/serie.h"
 #include "ui/colori.h"
@@ -119,10 +120,13 @@ void FrmAttestato::stampaAttestato()
         return;
     }
     Stampante stampante(amb.stampa);
+    // The job carries the name as the certificate writes it.
+    stampante.documento = nomeLavoro(corrente->scelte().nomeProgramma, QStringLiteral("Attestato"),
+                                     nomeMaiuscolo(programma.sessione().alunno.nomeAlunno));
     stampante.fineRiga();
     stampante.immagine(1000, 100, attestato);
-    if (!stampante.fine())
-        amb.avviso(messaggi::stampaNonRiuscita);
+    if (const Invio invio = stampante.fine(); !invio)
+        amb.avviso(messaggioInvio(invio));
 }
 
 } // namespace ope

@@ -3,6 +3,7 @@
 
 #include "print/stampante.h"
 #include "programma.h"
+#include "reports/nome.h"
 #include "reports/stampaesercizi.h"
 #include "serie/serie.h"
 #include "ui/colori.h"
@@ -104,7 +105,7 @@ void FrmStampaEsercizio::creaPannelloNome()
     txtNome->setObjectName(QStringLiteral("txtNome"));
     txtNome->setGeometry(rettangolo(480, 1440, 5760, 780));
     txtNome->setFont(carattere(QStringLiteral("Arial"), 21.75, true));
-    txtNome->setMaxLength(15);
+    txtNome->setValidator(new ValidatoreNome(txtNome));
     txtNome->setAccessibleName(QStringLiteral("Nome"));
 
     auto* label4 = nuovaEtichetta(fraNome, QStringLiteral("Label4"),
@@ -203,19 +204,20 @@ void FrmStampaEsercizio::stampa()
 {
     const Ambiente& amb = programma.ambiente();
     Stampante stampante(amb.stampa);
-    const EsitoStampa esito = stampaEsercizi(stampante, eserciziDi(*corrente, programma.sessione().alunno.nomeAlunno),
-                                             amb.fontStampante(), amb.dataBreve());
+    const QString& nome = programma.sessione().alunno.nomeAlunno;
+    stampante.documento = nomeLavoro(corrente->scelte().nomeProgramma, QStringLiteral("Operazioni eseguite"), nome);
+    const EsitoStampa esito = stampaEsercizi(stampante, eserciziDi(*corrente, nome), amb.fontStampante(), amb.dataBreve());
     if (esito == EsitoStampa::stampata)
         option1[0]->setEnabled(true);
     else
-        amb.avviso(messaggioEsito(esito));
+        amb.avviso(esito == EsitoStampa::guasto ? messaggioInvio(stampante.ultimoInvio()) : messaggioEsito(esito));
 }
 
 void FrmStampaEsercizio::avanti()
 {
     fraNome->setVisible(false);
     option1[2]->setFocus();
-    programma.sessione().alunno.nomeAlunno = txtNome->text();
+    programma.sessione().alunno.nomeAlunno = nomePulito(txtNome->text());
 }
 
 } // namespace ope

@@ -70,6 +70,7 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
 
     frame3->setEnabled(false);
     frame4->setEnabled(false);
+    stampeUsabili(false);
     ordineDiTabulazione(obiettivo, livello, {lblCambiaObSchede->fermataDiTab(), cmdSchedaAlunni, cmdStampaAlunni,
                                              cmdSchedaDocenti, cmdStampaDocenti, cmdRicomincia, command1});
     fuocoIniziale(obiettivo.opzione(0));
@@ -214,6 +215,15 @@ void FrmStampaSchede::mostraScheda(const Righe& righe)
     Scheda& scheda = programma.sessione().scheda;
     scheda.stampaAlunni = scheda.schedaAlunni;
     scheda.stampaDocenti = scheda.schedaDocenti;
+    stampeUsabili(true);
+}
+
+void FrmStampaSchede::stampeUsabili(bool usabili)
+{
+    // A print button stays greyed, out of the Tab order and reported
+    // unavailable, until a sheet is on screen: it never prints an empty one.
+    cmdStampaAlunni->setEnabled(usabili);
+    cmdStampaDocenti->setEnabled(usabili);
 }
 
 void FrmStampaSchede::sceltaObiettivo(int i)
@@ -275,6 +285,7 @@ void FrmStampaSchede::cancellaScheda()
 {
     cmdStampaAlunni->setVisible(false);
     cmdStampaDocenti->setVisible(false);
+    stampeUsabili(false);
     svuotaScheda();
 }
 

@@ -39,6 +39,7 @@ private:
     void svuotaScheda();
     void daiFuoco(QPushButton* scheda);
     void mostraScheda(const Righe& righe);
+    void stampeUsabili(bool usabili);
 
     void sceltaObiettivo(int i);
     void sceltaLivello(int i);

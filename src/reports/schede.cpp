@@ -226,9 +226,10 @@ bool stampaScheda(const Scheda& s, const Ambiente& ambiente)
     }
     Stampante st(ambiente.stampa);
     st.font = font;
+    st.documento = s.tipoStampaScheda == 1 ? QStringLiteral("Scheda alunni") : QStringLiteral("Scheda docenti");
     impaginaScheda(st, s);
-    if (!st.fine()) {
-        ambiente.avviso(messaggi::stampaNonRiuscita);
+    if (const Invio invio = st.fine(); !invio) {
+        ambiente.avviso(messaggioInvio(invio));
         return false;
     }
     return true;

@@ -18,6 +18,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 using namespace ope;
 
 namespace {
@@ -52,6 +57,45 @@ QPointF parola(const QString& bbox, const QString& testo, int quale = 0)
     return {-1, -1};
 }
 
+enum class Ostacolo { nessuno, cartellaMancante, solaLettura, discoPieno };
+
+// What stands in a save's way for as long as it lives. Tests run as root, who
+// writes anywhere: a read-only folder is tried as nobody (the thread's file
+// system identity only); a full disk is a file-size limit, which fails the
+// write as a full disk does instead of killing the process.
+class Ostacoli {
+public:
+    explicit Ostacoli(Ostacolo o) : ostacolo(o)
+    {
+        if (ostacolo == Ostacolo::solaLettura && geteuid() == 0) {
+            setfsgid(65534);
+            setfsuid(65534);
+        }
+        if (ostacolo == Ostacolo::discoPieno) {
+            getrlimit(RLIMIT_FSIZE, &prima);
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit poco = prima;
+            poco.rlim_cur = 1024;
+            setrlimit(RLIMIT_FSIZE, &poco);
+        }
+    }
+    ~Ostacoli()
+    {
+        if (ostacolo == Ostacolo::solaLettura && geteuid() == 0) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+        if (ostacolo == Ostacolo::discoPieno)
+            setrlimit(RLIMIT_FSIZE, &prima);
+    }
+    Ostacoli(const Ostacoli&) = delete;
+    Ostacoli& operator=(const Ostacoli&) = delete;
+
+private:
+    Ostacolo ostacolo;
+    rlimit prima{};
+};
+
 } // namespace
 
 class TestStampaReale : public QObject {
@@ -59,6 +103,8 @@ class TestStampaReale : public QObject {
 private slots:
     void paginaInPdf();
     void fileNonScrivibile();
+    void pdfCheNonSiPuoScrivere_data();
+    void pdfCheNonSiPuoScrivere();
     void fontPerLaStampa();
     void anteprimaSenzaStampantiSalvaInPdf();
     void anteprimaConStampante();
@@ -118,6 +164,58 @@ void TestStampaReale::fileNonScrivibile()
     QVERIFY(!inPdf(p, QStringLiteral("/nessuna-cartella/di/certo/pagina.pdf")));
 }
 
+void TestStampaReale::pdfCheNonSiPuoScrivere_data()
+{
+    QTest::addColumn<int>("ostacolo");
+    QTest::addColumn<int>("esito");
+    QTest::newRow("saved") << int(Ostacolo::nessuno) << int(Invio::Esito::inviata);
+    QTest::newRow("no such folder") << int(Ostacolo::cartellaMancante) << int(Invio::Esito::nonScrivibile);
+    QTest::newRow("read-only folder") << int(Ostacolo::solaLettura) << int(Invio::Esito::nonScrivibile);
+    QTest::newRow("full disk") << int(Ostacolo::discoPieno) << int(Invio::Esito::discoPieno);
+}
+
+void TestStampaReale::pdfCheNonSiPuoScrivere()
+{
+    QFETCH(int, ostacolo);
+    QFETCH(int, esito);
+    QTemporaryDir cartella;
+    QDir(cartella.path()).mkdir(QStringLiteral("documenti"));
+    const QString dentro = cartella.filePath(QStringLiteral("documenti"));
+    QString file = dentro + QStringLiteral("/attestato.pdf");
+    // A page saved before: a failed save must leave it whole.
+    QFile vecchio(file);
+    QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+    vecchio.close();
+    if (Ostacolo(ostacolo) == Ostacolo::cartellaMancante)
+        file = cartella.filePath(QStringLiteral("non-c-e/attestato.pdf"));
+    if (Ostacolo(ostacolo) == Ostacolo::solaLettura)
+        QFile::setPermissions(dentro, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                          | QFileDevice::ExeOther);
+
+    Pagina p;
+    p.titolo = QStringLiteral("Sottrazioni - Attestato - Anna");
+    p.testi.push_back({1000, 1000, QStringLiteral("Courier New"), 12, false, QStringLiteral("prova")});
+    QPrinter stampante(QPrinter::HighResolution);
+    Invio invio;
+    {
+        const Ostacoli ostacoli{Ostacolo(ostacolo)};
+        invio = salvaInPdf(p, file, stampante.pageLayout(), stampante.resolution());
+    }
+    QFile::setPermissions(dentro, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QCOMPARE(int(invio.esito), esito);
+    QCOMPARE(invio.dove, QStringLiteral("attestato.pdf"));
+    QFile scritto(dentro + QStringLiteral("/attestato.pdf"));
+    QVERIFY(scritto.open(QIODevice::ReadOnly));
+    const QByteArray contenuto = scritto.readAll();
+    if (invio)
+        QVERIFY(contenuto.startsWith("%PDF-") && contenuto.contains("%%EOF"));
+    else
+        QCOMPARE(contenuto, QByteArray("vecchio"));
+    // Nothing half-written is left beside it.
+    QCOMPARE(QDir(dentro).entryList(QDir::Files), QStringList{QStringLiteral("attestato.pdf")});
+}
+
 void TestStampaReale::fontPerLaStampa()
 {
     const QStringList font = fontDisponibiliPerStampa();
@@ -166,7 +264,7 @@ void TestStampaReale::anteprimaSenzaStampantiSalvaInPdf()
     risposta = cartella.filePath(QStringLiteral("pagina.pdf"));
     QTest::keyClick(&anteprima, Qt::Key_Return);
     QCOMPARE(anteprima.result(), int(QDialog::Accepted));
-    QVERIFY(anteprima.riuscita());
+    QVERIFY(bool(anteprima.esito()));
     QFile pdf(risposta);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.read(5), QByteArray("%PDF-"));

@@ -33,8 +33,6 @@ class TestAttestato : public QObject {
 private slots:
     void votoEGiudizio_data();
     void votoEGiudizio();
-    void nomeMaiuscolo_data();
-    void nomeMaiuscolo();
     void righeInOrdineConIlLoroFont();
     void nomeVuotoLasciaLaRigaVuota();
     void ogniRigaEntraNelQuadro();
@@ -74,25 +72,6 @@ void TestAttestato::votoEGiudizio()
     QCOMPARE(classificato(giudizioPer(v)), giudizio != QStringLiteral("Non classificato"));
 }
 
-void TestAttestato::nomeMaiuscolo_data()
-{
-    QTest::addColumn<QString>("scritto");
-    QTest::addColumn<QString>("disegnato");
-    QTest::newRow("lettere scambiate") << "mARIO rOSSI" << "Mario rossi";
-    QTest::newRow("tutto maiuscolo") << "LUCIA" << "Lucia";
-    QTest::newRow("una lettera") << "a" << "A";
-    QTest::newRow("vuoto") << "" << "";
-    QTest::newRow("accento") << "èLISA" << "Èlisa";
-    QTest::newRow("spazio davanti") << " ANNA" << " anna";
-}
-
-void TestAttestato::nomeMaiuscolo()
-{
-    QFETCH(QString, scritto);
-    QFETCH(QString, disegnato);
-    QCOMPARE(ope::nomeMaiuscolo(scritto), disegnato);
-}
-
 void TestAttestato::righeInOrdineConIlLoroFont()
 {
     const std::vector<RigaAttestato> righe = valutata(17, 20, QStringLiteral("mARIO rOSSI"), QStringLiteral("08/12/26"));
@@ -107,7 +86,7 @@ void TestAttestato::righeInOrdineConIlLoroFont()
     const std::vector<Attesa> attese{
         {"ATTESTATO DI MERITO", 20, true, rosso},
         {"rilsasciato a", 12, false, nero},
-        {"Mario rossi", 20, true, rosso},
+        {"Mario Rossi", 20, true, rosso},
         {"per aver eseguito", 12, false, nero},
         {"Sottrazioni", 12, true, nero},
         {"CALCOLO DEL RISULTATO", 12, true, nero},

@@ -429,13 +429,11 @@ void TstFrmStampaSchede::stampaPrimaDiMostrare()
     Banco b;
     prova::premi(b.f, QStringLiteral("Option1(0)"));
     prova::premi(b.f, QStringLiteral("Option2(0)"));
+    // The sheet is drawn but not shown: its print button is in sight and unusable, so no empty sheet is printed.
+    QVERIFY(b.visibile("CmdStampaAlunni"));
+    QVERIFY(!b.abilitato("CmdStampaAlunni"));
     prova::clicca(b.f, QStringLiteral("CmdStampaAlunni"));
-    QCOMPARE(b.piattaforma.pagine.size(), std::size_t(1));
-    const auto& testi = b.piattaforma.pagine[0].testi;
-    QCOMPARE(testi.size(), std::size_t(63));
-    for (std::size_t i = 2; i < 62; ++i)
-        QVERIFY(testi[i].testo.isEmpty());
-    QCOMPARE(testi[62].testo, QStringLiteral("SOTTRAZIONI.1   -   CALCOLO DEL RISULTATO"));
+    QVERIFY(b.piattaforma.pagine.empty());
 }
 
 void TstFrmStampaSchede::fontMancante()
