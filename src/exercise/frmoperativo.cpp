@@ -6,6 +6,7 @@
 #include "exercise/registro.h"
 #include "exercise/serie.h"
 #include "programma.h"
+#include "start/tabelle.h"
 #include "ui/accessibilita.h"
 #include "ui/colori.h"
 #include "ui/clicsfondo.h"
@@ -69,7 +70,7 @@ void FrmOperativo::ricomincia()
     const DatiScelte& s = sessione.serie.scelte;
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);
-    label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
+    label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + nomeOperazione(s.tipoOperazione));
     label1[2]->setText(tre + s.intestazioneLivello);
     iniziaSerie();
 }

@@ -3,6 +3,7 @@
 
 #include "reports/stampaesercizi.h"
 #include "session/sessione.h"
+#include "start/tabelle.h"
 #include "ui/colori.h"
 #include "ui/messaggi.h"
 
@@ -79,7 +80,7 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
     cambia(12, false, colori::nero);
     riga(QStringLiteral("per aver eseguito"), 1);
     cambia(12, true, f.colore);
-    riga(s.scelte.nomeProgramma, 1);
+    riga(nomeOperazione(s.scelte.tipoOperazione), 1);
     riga(s.scelte.titoloObiettivo, 1);
     riga(s.scelte.descrizioneLivello, 1);
     cambia(f.punti, false, f.colore);

@@ -3,6 +3,7 @@
 
 #include "print/stampante.h"
 #include "session/sessione.h"
+#include "start/tabelle.h"
 #include "ui/messaggi.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace {
 constexpr double margine = 1000;
 constexpr double altoCorpo = 2000;
 constexpr double altoPiede[3] = {13000, 13500, 14000};
+constexpr double altoOperazione = 14500;
 
 // Any refusal inside the header only ends the header: the list matters more than the name.
 void stampaIntestazione(Stampante& st, const QString& nome, const QString& data)
@@ -62,7 +64,15 @@ bool stampaPiede(Stampante& st, const Serie& s)
         if (!st.stampa(riga))
             return false;
     }
-    return true;
+    // A subtraction's page stays the one it always was; a run of any other
+    // operation says which under the times.
+    const QString operazione = nomeOperazione(s.scelte.tipoOperazione);
+    if (operazione == nomeOperazione(2))
+        return true;
+    st.fineRiga();
+    st.x = margine;
+    st.y = altoOperazione;
+    return st.stampa(QStringLiteral("Operazione: ") + operazione);
 }
 
 } // namespace

@@ -1,17 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 namespace ope {
 
 struct DatiOperazione;
 struct DatiScelte;
 class Generatore;
 
+// The multiplication tables a teacher may choose, 1..10, and those chosen
+// in DatiScelte::tabelline, in order.
+inline constexpr int tabellinaMassima = 10;
+std::vector<int> tabellineScelte(std::uint16_t tabelline);
+
 // Each draws the operands of one operation for the chosen level and leaves
 // them, with their pads, in the operation on screen.
 void estraiAddizione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
 void estraiSottrazione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
 void estraiMoltiplicazione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
+// With tables chosen, a multiplication is a fact of one of them ("7 x 6") and
+// a division divides by one ("42 : 7"), whatever the level.
 void estraiDivisione(const DatiScelte& c, DatiOperazione& o, Generatore& g);
 
 } // namespace ope

@@ -45,6 +45,8 @@ private slots:
     void addizione();
     void moltiplicazioneEDivisione_data() { livelli_data(); }
     void moltiplicazioneEDivisione();
+    void tabellineScelte_data();
+    void tabellineScelte();
     void livelloSconosciutoLasciaLAddizione();
     void senzaLivelloNessunaEstrazioneSenzaFine();
     void generatoreUniforme();
@@ -120,6 +122,43 @@ void TestEstrazione::moltiplicazioneEDivisione()
             prodotti.insert(prodotto);
         }
         QVERIFY(prodotti.size() > 5);
+    }
+}
+
+void TestEstrazione::tabellineScelte_data()
+{
+    QTest::addColumn<int>("indice");   // the level, -1 for none chosen yet
+    QTest::addColumn<QList<int>>("tabelline");
+    QTest::newRow("7 at level 2, where no factor of the level fits") << 1 << QList<int>{7};
+    QTest::newRow("2 and 5 at level 1") << 0 << QList<int>{2, 5};
+    QTest::newRow("1 and 10, no level") << -1 << QList<int>{1, 10};
+    QTest::newRow("all ten at level 3") << 2 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+}
+
+void TestEstrazione::tabellineScelte()
+{
+    QFETCH(int, indice);
+    QFETCH(QList<int>, tabelline);
+    Sessione s = indice >= 0 ? sessioneAlLivello(indice) : Sessione{};
+    for (int t : tabelline)
+        s.scelte.tabelline = static_cast<std::uint16_t>(s.scelte.tabelline | (1u << t));
+    Generatore g([] { return 1.0; });
+    // Multiplications put the table first ("7 x 6"), divisions divide by it ("42 : 7").
+    for (const bool divisione : {false, true}) {
+        std::set<std::pair<int, int>> fatti;
+        for (int k = 0; k < estrazioni; ++k) {
+            (divisione ? estraiDivisione : estraiMoltiplicazione)(s.scelte, s.operazione, g);
+            const int tabellina = divisione ? s.operazione.numero2 : s.operazione.numero1;
+            const int per = divisione ? s.operazione.numero1 : s.operazione.numero2;
+            QVERIFY2(tabelline.contains(tabellina), qPrintable(QString::number(tabellina)));
+            QVERIFY(per >= 1 && per <= 10);
+            QCOMPARE(s.operazione.spazioRisultato, pad(tabellina * per));
+            QCOMPARE(s.operazione.spazioNumero1, pad(s.operazione.numero1));
+            QCOMPARE(s.operazione.spazioNumero2, pad(s.operazione.numero2));
+            fatti.insert({tabellina, per});
+        }
+        // Every fact of every table chosen comes up, 7 x 1 and 7 x 10 included.
+        QCOMPARE(fatti.size(), std::size_t(tabelline.size()) * 10);
     }
 }
 
