@@ -70,7 +70,7 @@ void FrmOperativo::ricomincia()
     const DatiScelte& s = sessione.serie.scelte;
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);
-    label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + nomeOperazione(s.tipoOperazione));
+    label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + operazioneScelta(s));
     label1[2]->setText(tre + s.intestazioneLivello);
     iniziaSerie();
 }

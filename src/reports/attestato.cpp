@@ -80,7 +80,7 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
     cambia(12, false, colori::nero);
     riga(QStringLiteral("per aver eseguito"), 1);
     cambia(12, true, f.colore);
-    riga(nomeOperazione(s.scelte.tipoOperazione), 1);
+    riga(operazioneScelta(s.scelte), 1);
     riga(s.scelte.titoloObiettivo, 1);
     riga(s.scelte.descrizioneLivello, 1);
     cambia(f.punti, false, f.colore);

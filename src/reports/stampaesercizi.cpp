@@ -66,7 +66,7 @@ bool stampaPiede(Stampante& st, const Serie& s)
     }
     // A subtraction's page stays the one it always was; a run of any other
     // operation says which under the times.
-    const QString operazione = nomeOperazione(s.scelte.tipoOperazione);
+    const QString operazione = operazioneScelta(s.scelte);
     if (operazione == nomeOperazione(2))
         return true;
     st.fineRiga();

@@ -353,7 +353,7 @@ void FrmInizio::sceltaObiettivo(int i)
     obiettivo.segna(i);
     DatiScelte& s = programma.sessione().scelte;
     scegliObiettivo(s, i);
-    intesta(obiettivi()[i].prefisso + s.titoloObiettivo, livelloIntestato);
+    intesta(obiettivi()[i].prefisso + s.titoloObiettivo, s.intestazioneLivello);
     lblCambiaOb[1]->setEnabled(true);
     frame2->setEnabled(true);
 }
@@ -386,18 +386,19 @@ void FrmInizio::intesta(const QString& obiettivoScelto, const QString& livelloSc
 {
     DatiScelte& s = programma.sessione().scelte;
     s.intestazioneObiettivo = obiettivoScelto;
-    livelloIntestato = livelloScelto;
     s.intestazioneLivello = livelloScelto;
+    // Said here, where the teacher chooses; the exercise window's one-line
+    // heading names the tables with the operation instead.
     const QString spiegazione = spiegazioneLivello(s);
-    if (conLivello && !spiegazione.isEmpty())
-        s.intestazioneLivello += QStringLiteral("\n") + spiegazione;
+    const bool spiega = conLivello && !spiegazione.isEmpty();
     label1->setText(obiettivoScelto);
-    label3->setText(s.intestazioneLivello);
+    label3->setText(spiega ? livelloScelto + u'\n' + spiegazione : livelloScelto);
 }
 
 void FrmInizio::intestaDiNuovo()
 {
-    intesta(programma.sessione().scelte.intestazioneObiettivo, livelloIntestato);
+    const DatiScelte& s = programma.sessione().scelte;
+    intesta(s.intestazioneObiettivo, s.intestazioneLivello);
 }
 
 void FrmInizio::avanti()

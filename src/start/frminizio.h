@@ -62,8 +62,7 @@ private:
     Programma& programma;
     Impostazioni impostazioni;
     QString prefissoLivello;
-    QString livelloIntestato;   // the level's heading without what it means for x and :
-    bool conLivello = false;
+    bool conLivello = false;   // Label3 shows a chosen level
 
     QFrame* fraTitolo;
     QLabel* label6;

@@ -60,7 +60,7 @@ const std::array<TipoOperazione, 7>& tipiOperazione()
         {QStringLiteral("&Divisioni"), QStringLiteral("Divisioni"), QStringLiteral("DIVISIONI")},
         {QStringLiteral("Moltiplicazioni e d&ivisioni"), QStringLiteral("Moltiplicazioni e divisioni"),
          QStringLiteral("MOLTIPLICAZIONI - DIVISIONI")},
-        {QStringLiteral("&Tutte e quattro"), QStringLiteral("Addizioni, sottrazioni, moltiplicazioni e divisioni"),
+        {QStringLiteral("&Tutte e quattro"), QStringLiteral("Le quattro operazioni"),
          QStringLiteral("LE QUATTRO OPERAZIONI")},
     }};
     return tabella;
@@ -74,6 +74,34 @@ const TipoOperazione& tipoOperazione(int tipo)
 QString nomeOperazione(int tipo)
 {
     return tipoOperazione(tipo).nome;
+}
+
+QString operazioneScelta(const DatiScelte& s)
+{
+    const QString nome = nomeOperazione(s.tipoOperazione);
+    if (!conMoltiplicazioni(s.tipoOperazione) || tabellineScelte(s.tabelline).empty())
+        return nome;
+    return nome + QStringLiteral("  (") + testoTabelline(s.tabelline) + u')';
+}
+
+QString testoTabelline(std::uint16_t tabelline)
+{
+    // Three or more tables in a row read as a range: "tabelline 2-5, 7".
+    const std::vector<int> t = tabellineScelte(tabelline);
+    QStringList parti;
+    for (std::size_t i = 0; i < t.size();) {
+        std::size_t fine = i;
+        while (fine + 1 < t.size() && t[fine + 1] == t[fine] + 1)
+            ++fine;
+        if (fine >= i + 2) {
+            parti.append(QStringLiteral("%1-%2").arg(t[i]).arg(t[fine]));
+            i = fine + 1;
+        } else {
+            parti.append(QString::number(t[i]));
+            ++i;
+        }
+    }
+    return QStringLiteral("tabelline ") + parti.join(QStringLiteral(", "));
 }
 
 bool conMoltiplicazioni(int tipo)
@@ -121,13 +149,8 @@ QString spiegazioneLivello(const DatiScelte& s)
         return {};
     const QString segni = s.tipoOperazione == 4 ? QStringLiteral("x") : s.tipoOperazione == 5 ? QStringLiteral(":")
                                                                                             : QStringLiteral("x e :");
-    const std::vector<int> tabelline = tabellineScelte(s.tabelline);
-    if (!tabelline.empty()) {
-        QStringList numeri;
-        for (int t : tabelline)
-            numeri.append(QString::number(t));
-        return segni + QStringLiteral("  tabelline ") + numeri.join(QStringLiteral(", "));
-    }
+    if (!tabellineScelte(s.tabelline).empty())
+        return segni + QStringLiteral("  ") + testoTabelline(s.tabelline);
     if (s.numeroMax < 4)
         return {};
     // The drawing never uses a factor 1, so no product is below 2 x 2.

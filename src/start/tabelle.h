@@ -48,6 +48,9 @@ const std::array<TipoOperazione, 7>& tipiOperazione();
 // Any other kind is named as subtraction, the program's own operation.
 const TipoOperazione& tipoOperazione(int tipo);
 QString nomeOperazione(int tipo);
+// The name, and the tables where they drive the kind's multiplications:
+// "Moltiplicazioni  (tabelline 7)".
+QString operazioneScelta(const DatiScelte& s);
 bool conMoltiplicazioni(int tipo);   // kinds that draw multiplications or divisions
 
 // "SOTTRAZIONI.1   -   CALCOLO DEL RISULTATO": the sheet's title for the kind and objective i.
@@ -58,6 +61,7 @@ std::uint16_t conTabellina(std::uint16_t tabelline, int tabellina, bool scelta);
 // Kept among the user's preferences as a list of numbers; anything else there is no table.
 inline const QString chiaveTabelline = QStringLiteral("tabelline");
 std::uint16_t tabellineDaPreferenza(const QVariant& valore);
+QString testoTabelline(std::uint16_t tabelline);   // "tabelline 2-5, 7"
 QVariant preferenzaDiTabelline(std::uint16_t tabelline);
 
 // What the level means for the multiplications and divisions of the kind

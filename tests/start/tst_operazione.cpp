@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
+#include "reports/attestato.h"
 #include "start/frminizio.h"
 
 #include "prova.h"
@@ -269,20 +270,22 @@ void TestOperazione::livelloSpiegato_data()
     QTest::addColumn<int>("tipo");
     QTest::addColumn<int>("livello");
     QTest::addColumn<QList<int>>("tabelline");
-    QTest::addColumn<QString>("intestazione");
+    QTest::addColumn<QString>("spiegazione");   // under the level in the start window
+    QTest::addColumn<QString>("operazione");    // the exercise window's heading
 
-    QTest::newRow("subtractions as ever") << 2 << 1 << QList<int>{} << "Livello n.2:         NUMERO MASSIMO da  30 a 60";
-    QTest::newRow("subtractions, tables chosen") << 2 << 1 << QList<int>{7}
-                                                 << "Livello n.2:         NUMERO MASSIMO da  30 a 60";
+    QTest::newRow("subtractions as ever") << 2 << 1 << QList<int>{} << "" << "Sottrazioni";
+    QTest::newRow("subtractions, tables chosen") << 2 << 1 << QList<int>{7} << "" << "Sottrazioni";
     QTest::newRow("multiplications, level 1")
-        << 4 << 0 << QList<int>{} << "Livello n.1:         NUMERO MASSIMO da  1 a 30\nx  prodotto da 4 a 30, ogni fattore almeno 2";
+        << 4 << 0 << QList<int>{} << "x  prodotto da 4 a 30, ogni fattore almeno 2" << "Moltiplicazioni";
     QTest::newRow("divisions, level 2")
-        << 5 << 1 << QList<int>{} << "Livello n.2:         NUMERO MASSIMO da  30 a 60\n:  prodotto da 30 a 60, ogni fattore almeno 2";
-    QTest::newRow("all four, level 3") << 7 << 2 << QList<int>{}
-                                       << "Livello n.3:         NUMERO MASSIMO da  60 a 99\n"
-                                          "x e :  prodotto da 60 a 99, ogni fattore almeno 2";
-    QTest::newRow("multiplications and divisions, tables 7 and 8")
-        << 6 << 1 << QList<int>{7, 8} << "Livello n.2:         NUMERO MASSIMO da  30 a 60\nx e :  tabelline 7, 8";
+        << 5 << 1 << QList<int>{} << ":  prodotto da 30 a 60, ogni fattore almeno 2" << "Divisioni";
+    QTest::newRow("all four, level 3")
+        << 7 << 2 << QList<int>{} << "x e :  prodotto da 60 a 99, ogni fattore almeno 2" << "Le quattro operazioni";
+    QTest::newRow("multiplications and divisions, tables 2 to 5 and 7")
+        << 6 << 1 << QList<int>{2, 3, 4, 5, 7} << "x e :  tabelline 2-5, 7"
+        << "Moltiplicazioni e divisioni  (tabelline 2-5, 7)";
+    QTest::newRow("additions and subtractions, tables chosen")
+        << 3 << 0 << QList<int>{8, 9} << "" << "Addizioni e sottrazioni";
 }
 
 void TestOperazione::livelloSpiegato()
@@ -290,6 +293,8 @@ void TestOperazione::livelloSpiegato()
     QFETCH(int, tipo);
     QFETCH(int, livello);
     QFETCH(QList<int>, tabelline);
+    QFETCH(QString, spiegazione);
+    QFETCH(QString, operazione);
     QVariantList preferenza;
     for (int t : tabelline)
         preferenza.append(t);
@@ -299,10 +304,14 @@ void TestOperazione::livelloSpiegato()
     prova::premi(inizio, QStringLiteral("Option2(%1)").arg(livello));
     // Chosen after the level, the operation still says what the level means.
     scegliColMouse(tipo);
-    QTEST(testo(inizio, QStringLiteral("Label3")), "intestazione");
+    const QString livelloScelto = QStringLiteral("Livello n.%1:         ").arg(livello + 1)
+                                  + programma->sessione().scelte.descrizioneLivello;
+    QCOMPARE(testo(inizio, QStringLiteral("Label3")),
+             spiegazione.isEmpty() ? livelloScelto : livelloScelto + u'\n' + spiegazione);
     QWidget* operativo = avanti(0, livello);
     QVERIFY(operativo);
-    QCOMPARE(testo(operativo, QStringLiteral("Label1(2)")), QStringLiteral("   ") + testo(inizio, QStringLiteral("Label3")));
+    QCOMPARE(testo(operativo, QStringLiteral("Label1(1)")), QStringLiteral("   OPERAZIONE:    ") + operazione);
+    QCOMPARE(testo(operativo, QStringLiteral("Label1(2)")), QStringLiteral("   ") + livelloScelto);
 }
 
 void TestOperazione::tabellinaDelSette()
@@ -326,7 +335,7 @@ void TestOperazione::tabellinaDelSette()
 
     QWidget* operativo = avanti(1, 1);
     QVERIFY(operativo);
-    QCOMPARE(testo(operativo, QStringLiteral("Label1(1)")), QStringLiteral("   OPERAZIONE:    Moltiplicazioni"));
+    QCOMPARE(testo(operativo, QStringLiteral("Label1(1)")), QStringLiteral("   OPERAZIONE:    Moltiplicazioni  (tabelline 7)"));
     const Sessione& s = programma->sessione();
     QSet<QString> simboli;
     for (int n = 1; n <= 20; ++n) {
@@ -338,6 +347,18 @@ void TestOperazione::tabellinaDelSette()
             QTest::keyClick(operativo, Qt::Key_Return);
     }
     QCOMPARE(simboli, QSet<QString>{QStringLiteral("x")});
+    // The printout and the certificate say what was drilled.
+    programma->apriStampaEsercizio();
+    QWidget* stampa = programma->finestra(QStringLiteral("FrmStampaEsercizio"));
+    QVERIFY(stampa);
+    prova::premi(stampa, QStringLiteral("Option1(2)"));
+    QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
+    QCOMPARE(piattaforma.pagine.back().testi.back().testo, QStringLiteral("Operazione: Moltiplicazioni  (tabelline 7)"));
+    bool nominata = false;
+    for (const RigaAttestato& r : righeAttestato(programma->sessione(), QStringLiteral("08/12/26")))
+        nominata = nominata || r.testo == QStringLiteral("Moltiplicazioni  (tabelline 7)");
+    QVERIFY(nominata);
+    stampa->close();
     operativo->close();
 
     programma->apriStampaSchede();
