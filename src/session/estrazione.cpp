@@ -127,9 +127,10 @@ void estraiDivisione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
     estraiMoltiplicazione(c, s, g);
     // The dividend's divisor is the table ("42 : 7"), the quotient what it was multiplied by.
-    if (!tabellineScelte(c.tabelline).empty())
+    if (!tabellineScelte(c.tabelline).empty()) {
         std::swap(s.numero1, s.numero2);
-    padDelDisegno(s, s.numero1 * s.numero2);
+        padDelDisegno(s, s.numero1 * s.numero2);
+    }
 }
 
 } // namespace ope
