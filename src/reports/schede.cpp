@@ -3,7 +3,6 @@
 
 #include "ambiente.h"
 #include "print/stampante.h"
-#include "exercise/serie.h"
 #include "session/estrazione.h"
 #include "session/generatore.h"
 #include "session/sessione.h"

@@ -133,4 +133,56 @@ void estraiDivisione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
     }
 }
 
+DatiOperazione operandiDi(int numero1, int numero2, int risultato)
+{
+    DatiOperazione o;
+    o.numero1 = static_cast<std::int16_t>(numero1);
+    o.numero2 = static_cast<std::int16_t>(numero2);
+    padDelDisegno(o, risultato);
+    return o;
+}
+
+std::optional<Operazione> operazioneDelTipo(int tipoOperazione, Generatore& g)
+{
+    switch (tipoOperazione) {
+    case 1:
+        return Operazione::Addizione;
+    case 2:
+        return Operazione::Sottrazione;
+    case 3:
+        return g.intero(2) == 0 ? Operazione::Addizione : Operazione::Sottrazione;
+    case 4:
+        return Operazione::Moltiplicazione;
+    case 5:
+        return Operazione::Divisione;
+    case 6:
+        return g.intero(2) == 0 ? Operazione::Moltiplicazione : Operazione::Divisione;
+    case 7: {
+        constexpr Operazione tutte[] = {Operazione::Addizione, Operazione::Sottrazione,
+                                        Operazione::Moltiplicazione, Operazione::Divisione};
+        return tutte[g.intero(4)];
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+void estraiOperandi(Operazione operazione, const DatiScelte& c, DatiOperazione& o, Generatore& g)
+{
+    switch (operazione) {
+    case Operazione::Addizione:
+        estraiAddizione(c, o, g);
+        break;
+    case Operazione::Sottrazione:
+        estraiSottrazione(c, o, g);
+        break;
+    case Operazione::Moltiplicazione:
+        estraiMoltiplicazione(c, o, g);
+        break;
+    case Operazione::Divisione:
+        estraiDivisione(c, o, g);
+        break;
+    }
+}
+
 } // namespace ope

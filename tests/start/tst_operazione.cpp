@@ -64,14 +64,14 @@ QWidget* TestOperazione::avanti(int obiettivo, int livello)
 // Twenty right answers from the keyboard; the operation symbols met, in order of meeting.
 QString TestOperazione::serie(QWidget* operativo)
 {
-    const Sessione& s = programma->sessione();
+    const Serie& s = prova::serieInCorso(*programma);
     QString simboli;
     for (int n = 1; n <= 20; ++n) {
         for (QChar c : QStringLiteral("+-x:")) {
-            if (s.serie.operazioniEseguite[n].contains(QStringLiteral(" %1 ").arg(c)) && !simboli.contains(c))
+            if (s.riga(n).contains(QStringLiteral(" %1 ").arg(c)) && !simboli.contains(c))
                 simboli += c;
         }
-        QTest::keyClicks(operativo, s.operazione.rispostaEsatta.trimmed());
+        QTest::keyClicks(operativo, s.operazione().rispostaEsatta.trimmed());
         QTest::keyClick(operativo, Qt::Key_Return);
         if (n < 20)
             QTest::keyClick(operativo, Qt::Key_Return);
@@ -165,13 +165,13 @@ void TestOperazione::tabellinaDelSette()
 
     QWidget* operativo = avanti(1, 1);
     QCOMPARE(testo(operativo, QStringLiteral("Label1(1)")), QStringLiteral("   OPERAZIONE:    Moltiplicazioni  (tabelline 7)"));
-    QCOMPARE(programma->sessione().operazione.numero1, std::int16_t(7));
+    QCOMPARE(prova::serieInCorso(*programma).operazione().numero1, std::int16_t(7));
     QCOMPARE(serie(operativo), QStringLiteral("x"));
     // The printout and the certificate say what was drilled.
     programma->apriStampaEsercizio();
     prova::premi(programma->finestra(QStringLiteral("FrmStampaEsercizio")), QStringLiteral("Option1(2)"));
     QCOMPARE(piattaforma.pagine.back().testi.back().testo, QStringLiteral("Operazione: Moltiplicazioni  (tabelline 7)"));
-    const auto attestato = righeAttestato(programma->sessione(), {});
+    const auto attestato = righeAttestato(prova::serieInCorso(*programma), {}, {});
     QVERIFY(std::any_of(attestato.begin(), attestato.end(),
                         [](const RigaAttestato& r) { return r.testo == u"Moltiplicazioni  (tabelline 7)"; }));
 
