@@ -11,6 +11,7 @@
 #include "reports/frmstampaschede.h"
 #include "serie/serie.h"
 #include "start/frminizio.h"
+#include "start/frmtabelline.h"
 
 #include "ui/accessibilita.h"
 #include "ui/stile.h"
@@ -164,11 +165,12 @@ void Programma::apriValutazione() { mostraModale(carica<FrmValutazione>(valutazi
 void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni, inizio)); }
 void Programma::apriEsempi() { mostraModale(carica<FrmEsempi>(esempi, inizio)); }
 void Programma::apriAutore() { mostraModale(carica<FrmAutore>(autore, inizio)); }
+void Programma::apriTabelline() { mostraModale(carica<FrmTabelline>(tabelline, inizio)); }
 
 QWidget* Programma::finestra(const QString& nome) const
 {
     for (const QPointer<QWidget>* posto : {&inizio, &operativo, &stampaEsercizio, &attestato, &stampaSchede,
-                                           &valutazione, &operazioni, &esempi, &autore}) {
+                                           &valutazione, &operazioni, &esempi, &autore, &tabelline}) {
         if (*posto && (*posto)->objectName() == nome)
             return posto->data();
     }

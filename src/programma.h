@@ -55,6 +55,7 @@ public:
     void apriOperazioni();    // modal
     void apriEsempi();        // modal
     void apriAutore();        // modal
+    void apriTabelline();     // modal
 
     // The loaded window of that name, or null.
     QWidget* finestra(const QString& nome) const;
@@ -91,6 +92,7 @@ private:
     QPointer<QWidget> operazioni;
     QPointer<QWidget> esempi;
     QPointer<QWidget> autore;
+    QPointer<QWidget> tabelline;
 };
 
 } // namespace ope

@@ -5,6 +5,7 @@
 #include "exercise/linea.h"
 #include "programma.h"
 #include "serie/registro.h"
+#include "start/tabelle.h"
 #include "ui/accessibilita.h"
 #include "ui/colori.h"
 #include "ui/clicsfondo.h"
@@ -88,7 +89,7 @@ void FrmOperativo::iniziaSerie(const DatiScelte& scelte)
     const DatiScelte& s = corrente->scelte();
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);
-    label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
+    label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + operazioneScelta(s));
     label1[2]->setText(tre + s.intestazioneLivello);
     corrente->inizia();
     mostraSerie();

@@ -4,6 +4,7 @@
 #include "reports/nome.h"
 #include "reports/stampaesercizi.h"
 #include "serie/serie.h"
+#include "start/tabelle.h"
 #include "ui/colori.h"
 #include "ui/messaggi.h"
 
@@ -71,7 +72,7 @@ std::vector<RigaAttestato> righeAttestato(const Serie& s, const QString& nome, c
     cambia(12, false, colori::nero);
     riga(QStringLiteral("per aver eseguito"), 1);
     cambia(12, true, f.colore);
-    riga(s.scelte().nomeProgramma, 1);
+    riga(operazioneScelta(s.scelte()), 1);
     riga(s.scelte().titoloObiettivo, 1);
     riga(s.scelte().descrizioneLivello, 1);
     cambia(f.punti, false, f.colore);

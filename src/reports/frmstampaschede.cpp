@@ -54,13 +54,13 @@ QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString&
 FrmStampaSchede::FrmStampaSchede(Programma& p)
     : Finestra(QStringLiteral("FrmStampaSchede"), 12000, 8400), programma(p)
 {
-    setWindowTitle(QStringLiteral("SOTTRAZIONI"));
     creaControlli();
     pagina = 1;
     registraProporzioni();
 
     Scheda& s = programma.sessione().scheda;
     s.scelte = programma.sessione().scelte;
+    setWindowTitle(tipoOperazione(s.scelte.tipoOperazione).titolo);
     label1->setText(s.scelte.titoloObiettivo);
     s.operazioniPerScheda = righePerScheda;
     s.tipoStampaScheda = 0;
@@ -247,7 +247,10 @@ void FrmStampaSchede::sceltaLivello(int i)
     // the pupils' sheet is shown, so the two printed sheets always match.
     frame4->setEnabled(false);
     daiFuoco(cmdSchedaAlunni);
-    label1->setText(s.scelte.descrizioneLivello + QStringLiteral("   -   ") + s.scelte.titoloObiettivo);
+    QString livelloScelto = s.scelte.descrizioneLivello;
+    if (const QString spiegazione = spiegazioneLivello(s.scelte); !spiegazione.isEmpty())
+        livelloScelto += QStringLiteral("  (") + spiegazione + u')';
+    label1->setText(livelloScelto + QStringLiteral("   -   ") + s.scelte.titoloObiettivo);
     costruisciScheda();
     livello.segna(i);
 }

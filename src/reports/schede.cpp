@@ -3,39 +3,113 @@
 
 #include "ambiente.h"
 #include "print/stampante.h"
+#include "session/estrazione.h"
 #include "session/generatore.h"
 #include "session/sessione.h"
 #include "start/tabelle.h"
 #include "ui/messaggi.h"
+
+#include <algorithm>
+#include <array>
 
 namespace ope {
 
 namespace {
 
 // A line form. In the pattern N, A and B stand for n, a and b with their
-// pads; everything else is written as it stands. The answer is one of those
-// letters (a number) or the sign itself.
+// pads, n being a + b or a x b; everything else is written as it stands. A
+// sign form moves one of the three (spostato) by verso times c; the answer is
+// one of the letters (a number) or the sign itself.
 struct FormaRiga {
     QStringView modello;
-    int scarto;           // n = a + b + scarto * c
+    QChar spostato;
+    int verso;
     QChar risposta;
     QStringView apertura; // before the answer in the teachers' text
 };
+using FormeRiga = std::array<FormaRiga, 12>;
 
-constexpr FormaRiga formeRiga[12] = {
-    {u"N - B =  .", 0, u'A', u"   ("},
-    {u" . - B = A", 0, u'N', u"   ("},
-    {u"N -  . = A", 0, u'B', u"   ("},
-    {u" . = N - B", 0, u'A', u"   ("},
-    {u"A =  . - B", 0, u'N', u"   ("},
-    {u"B = N -  .", 0, u'A', u"   ("},
-    {u"N - A . B", 0, u'=', u"    ("},
-    {u"N - A . B", +1, u'>', u"    ("},
-    {u"N - A . B", -1, u'<', u"    ("},
-    {u"A . N - B", 0, u'=', u"    ("},
-    {u"A . N - B", -1, u'>', u"     ("},
-    {u"A . N - B", +1, u'<', u"    ("},
-};
+constexpr FormeRiga formeSottrazione{{
+    {u"N - B =  .", u'N', 0, u'A', u"   ("},
+    {u" . - B = A", u'N', 0, u'N', u"   ("},
+    {u"N -  . = A", u'N', 0, u'B', u"   ("},
+    {u" . = N - B", u'N', 0, u'A', u"   ("},
+    {u"A =  . - B", u'N', 0, u'N', u"   ("},
+    {u"B = N -  .", u'N', 0, u'A', u"   ("},
+    {u"N - A . B", u'N', 0, u'=', u"    ("},
+    {u"N - A . B", u'N', +1, u'>', u"    ("},
+    {u"N - A . B", u'N', -1, u'<', u"    ("},
+    {u"A . N - B", u'N', 0, u'=', u"    ("},
+    {u"A . N - B", u'N', -1, u'>', u"     ("},   // one blank more, as subtraction's sheets always had
+    {u"A . N - B", u'N', +1, u'<', u"    ("},
+}};
+
+constexpr FormeRiga formeAddizione{{
+    {u"A + B =  .", u'N', 0, u'N', u"   ("},
+    {u" . + B = N", u'N', 0, u'A', u"   ("},
+    {u"A +  . = N", u'N', 0, u'B', u"   ("},
+    {u" . = A + B", u'N', 0, u'N', u"   ("},
+    {u"N =  . + B", u'N', 0, u'A', u"   ("},
+    {u"N = A +  .", u'N', 0, u'B', u"   ("},
+    {u"A + B . N", u'N', 0, u'=', u"    ("},
+    {u"A + B . N", u'N', -1, u'>', u"    ("},
+    {u"A + B . N", u'N', +1, u'<', u"    ("},
+    {u"N . A + B", u'N', 0, u'=', u"    ("},
+    {u"N . A + B", u'N', +1, u'>', u"    ("},
+    {u"N . A + B", u'N', -1, u'<', u"    ("},
+}};
+
+constexpr FormeRiga formeMoltiplicazione{{
+    {u"A x B =  .", u'N', 0, u'N', u"   ("},
+    {u" . x B = N", u'N', 0, u'A', u"   ("},
+    {u"A x  . = N", u'N', 0, u'B', u"   ("},
+    {u" . = A x B", u'N', 0, u'N', u"   ("},
+    {u"N =  . x B", u'N', 0, u'A', u"   ("},
+    {u"N = A x  .", u'N', 0, u'B', u"   ("},
+    {u"A x B . N", u'N', 0, u'=', u"    ("},
+    {u"A x B . N", u'N', -1, u'>', u"    ("},
+    {u"A x B . N", u'N', +1, u'<', u"    ("},
+    {u"N . A x B", u'N', 0, u'=', u"    ("},
+    {u"N . A x B", u'N', +1, u'>', u"    ("},
+    {u"N . A x B", u'N', -1, u'<', u"    ("},
+}};
+
+// A division's sign forms move the quotient, never the dividend, so every
+// division written stays exact.
+constexpr FormeRiga formeDivisione{{
+    {u"N : B =  .", u'N', 0, u'A', u"   ("},
+    {u" . : B = A", u'N', 0, u'N', u"   ("},
+    {u"N :  . = A", u'N', 0, u'B', u"   ("},
+    {u" . = N : B", u'N', 0, u'A', u"   ("},
+    {u"A =  . : B", u'N', 0, u'N', u"   ("},
+    {u"B = N :  .", u'N', 0, u'A', u"   ("},
+    {u"N : A . B", u'B', 0, u'=', u"    ("},
+    {u"N : A . B", u'B', -1, u'>', u"    ("},
+    {u"N : A . B", u'B', +1, u'<', u"    ("},
+    {u"A . N : B", u'A', 0, u'=', u"    ("},
+    {u"A . N : B", u'A', +1, u'>', u"    ("},
+    {u"A . N : B", u'A', -1, u'<', u"    ("},
+}};
+
+const FormeRiga& formeDi(Operazione operazione)
+{
+    switch (operazione) {
+    case Operazione::Addizione:
+        return formeAddizione;
+    case Operazione::Moltiplicazione:
+        return formeMoltiplicazione;
+    case Operazione::Divisione:
+        return formeDivisione;
+    case Operazione::Sottrazione:
+        break;
+    }
+    return formeSottrazione;
+}
+
+bool prodotto(Operazione operazione)
+{
+    return operazione == Operazione::Moltiplicazione || operazione == Operazione::Divisione;
+}
 
 struct RegolaLivello {
     int base;     // a and b are each base + Int(Rnd * quanti)
@@ -52,6 +126,20 @@ constexpr RegolaLivello regoleLivello[4] = {
     {20, 60, 60, 90, 60, 90},
     {20, 90, 0, 90, 1, 90},
 };
+
+// Numbers stand right-aligned in columns two characters wide; the table of
+// ten reaches 100, and then every column of the sheet is three wide.
+int larghezzaColonne(const DatiScelte& c)
+{
+    const bool centinaia = conMoltiplicazioni(c.tipoOperazione) && (c.tabelline & (1u << tabellinaMassima));
+    return centinaia ? 3 : 2;
+}
+
+QString spazioScheda(int valore, int larghezza)
+{
+    const int cifre = valore < 10 ? 1 : valore < 100 ? 2 : 3;
+    return QString(std::max(0, larghezza - cifre), u' ');
+}
 
 // The number a letter of a pattern stands for, and its pad.
 struct Numero {
@@ -96,21 +184,44 @@ QString testoRisposta(const Scheda& scheda, const DatiOperazione& o, const Forma
     return n.spazio + f.apertura.toString() + QString::number(n.valore) + u')';
 }
 
+void estraiOperandiRiga(Scheda& s, Generatore& g, Operazione operazione)
+{
+    switch (operazione) {
+    case Operazione::Addizione:
+    case Operazione::Sottrazione:
+        estraiOperandiScheda(s, g);
+        return;
+    case Operazione::Moltiplicazione:
+        estraiMoltiplicazione(s.scelte, s.riga, g);
+        break;
+    case Operazione::Divisione:
+        estraiDivisione(s.scelte, s.riga, g);
+        break;
+    }
+    // A product's sign forms move by one: a table's factors start at 1.
+    s.scartoScheda = 1;
+}
+
 } // namespace
 
 std::int16_t generaRigaScheda(Scheda& s, Generatore& g, int i)
 {
-    s.scelte.tipoOperazione = 2;
-    return GeneraSotSchede(s, g, i);
+    // With no kind chosen the sheet is of subtractions, the program's own.
+    std::optional<Operazione> operazione = operazioneDelTipo(s.scelte.tipoOperazione, g);
+    if (!operazione) {
+        s.scelte.tipoOperazione = 2;
+        operazione = Operazione::Sottrazione;
+    }
+    return generaRiga(s, g, i, *operazione);
 }
 
-std::int16_t GeneraSotSchede(Scheda& s, Generatore& g, int i)
+std::int16_t generaRiga(Scheda& s, Generatore& g, int i, Operazione operazione)
 {
     g.semina();
     const auto forma = static_cast<std::int16_t>(
         g.intero(s.scelte.tipoEsercizioMax - s.scelte.tipoEsercizioMin + 1) + s.scelte.tipoEsercizioMin);
-    estraiOperandiScheda(s, g);
-    componiRigaScheda(s, forma, i);
+    estraiOperandiRiga(s, g, operazione);
+    componiRigaScheda(s, forma, i, operazione);
     return forma;
 }
 
@@ -137,20 +248,29 @@ void estraiOperandiScheda(Scheda& s, Generatore& g)
 void calcolaSpaziScheda(Scheda& scheda)
 {
     DatiOperazione& o = scheda.riga;
-    o.spazioNumero1 = spazioPer(o.numero1);
-    o.spazioNumero2 = spazioPer(o.numero2);
-    o.spazioRisultato = spazioPer(scheda.risultatoScheda);
+    const int larghezza = larghezzaColonne(scheda.scelte);
+    o.spazioNumero1 = spazioScheda(o.numero1, larghezza);
+    o.spazioNumero2 = spazioScheda(o.numero2, larghezza);
+    o.spazioRisultato = spazioScheda(scheda.risultatoScheda, larghezza);
 }
 
-void componiRigaScheda(Scheda& s, int forma, int i)
+void componiRigaScheda(Scheda& s, int forma, int i, Operazione operazione)
 {
     DatiOperazione& o = s.riga;
     // A range left empty by the other windows can draw form 0: such a line
     // is not written, as no form says what it would hold.
     if (forma < 1 || forma > 12 || i < 1 || i >= righeLog)
         return;
-    const FormaRiga& f = formeRiga[forma - 1];
-    s.risultatoScheda = static_cast<std::int16_t>(o.numero1 + o.numero2 + f.scarto * s.scartoScheda);
+    const FormaRiga& f = formeDi(operazione)[std::size_t(forma - 1)];
+    const int spostamento = f.verso * s.scartoScheda;
+    int n = prodotto(operazione) ? o.numero1 * o.numero2 : o.numero1 + o.numero2;
+    if (f.spostato == u'A')
+        o.numero1 = static_cast<std::int16_t>(o.numero1 + spostamento);
+    else if (f.spostato == u'B')
+        o.numero2 = static_cast<std::int16_t>(o.numero2 + spostamento);
+    else
+        n += spostamento;
+    s.risultatoScheda = static_cast<std::int16_t>(n);
     calcolaSpaziScheda(s);
     const QString alunni = testoAlunni(s, o, f);
     s.schedaAlunni[i] = alunni;
@@ -162,7 +282,7 @@ void componiRigaScheda(Scheda& s, int forma, int i)
 void scegliObiettivoScheda(DatiScelte& s, int indice)
 {
     const Obiettivo& o = obiettivi().at(indice);
-    s.titoloObiettivo = o.titoloScheda;
+    s.titoloObiettivo = titoloScheda(s.tipoOperazione, indice);
     s.tipoEsercizioMin = o.formaMin;
     s.tipoEsercizioMax = o.formaMax;
 }

@@ -3,6 +3,7 @@
 
 #include "print/stampante.h"
 #include "serie/serie.h"
+#include "start/tabelle.h"
 #include "ui/messaggi.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace {
 constexpr double margine = 1000;
 constexpr double altoCorpo = 2000;
 constexpr double altoPiede[3] = {13000, 13500, 14000};
+constexpr double altoOperazione = 14500;
 
 // Any refusal inside the header only ends the header: the list matters more than the name.
 void stampaIntestazione(Stampante& st, const QString& nome, const QString& data)
@@ -63,14 +65,20 @@ bool stampaPiede(Stampante& st, const EserciziEseguiti& s)
         if (!st.stampa(riga))
             return false;
     }
-    return true;
+    if (s.operazione.isEmpty())
+        return true;
+    st.fineRiga();
+    st.x = margine;
+    st.y = altoOperazione;
+    return st.stampa(QStringLiteral("Operazione: ") + s.operazione);
 }
 
 } // namespace
 
 EserciziEseguiti eserciziDi(const Serie& serie, const QString& nome)
 {
-    return {nome, serie.righe(), serie.testoTempoTotale()};
+    const QString operazione = operazioneScelta(serie.scelte());
+    return {nome, serie.righe(), serie.testoTempoTotale(), operazione == nomeOperazione(2) ? QString() : operazione};
 }
 
 EsitoStampa stampaEsercizi(Stampante& st, const EserciziEseguiti& s, const QStringList& fontStampante,

@@ -15,6 +15,7 @@ struct EserciziEseguiti {
     QString nome;
     QStringList righe;
     QString tempoTotale;
+    QString operazione;   // under the times; empty for subtractions, whose page stays as it was
 };
 EserciziEseguiti eserciziDi(const Serie& serie, const QString& nome);
 

@@ -10,37 +10,6 @@
 
 namespace ope {
 
-namespace {
-
-// Which operation the kind 1..7 asks for this time (kinds 3, 6 and 7 draw it);
-// none for any other kind.
-std::optional<Operazione> operazioneDelTipo(int tipoOperazione, Generatore& g)
-{
-    switch (tipoOperazione) {
-    case 1:
-        return Operazione::Addizione;
-    case 2:
-        return Operazione::Sottrazione;
-    case 3:
-        return g.intero(2) == 0 ? Operazione::Addizione : Operazione::Sottrazione;
-    case 4:
-        return Operazione::Moltiplicazione;
-    case 5:
-        return Operazione::Divisione;
-    case 6:
-        return g.intero(2) == 0 ? Operazione::Moltiplicazione : Operazione::Divisione;
-    case 7: {
-        constexpr Operazione tutte[] = {Operazione::Addizione, Operazione::Sottrazione,
-                                        Operazione::Moltiplicazione, Operazione::Divisione};
-        return tutte[g.intero(4)];
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 QString testoVerdetto(Verdetto v)
 {
     switch (v) {

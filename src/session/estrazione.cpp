@@ -4,6 +4,9 @@
 #include "session/generatore.h"
 #include "session/sessione.h"
 
+#include <optional>
+#include <utility>
+
 namespace ope {
 
 namespace {
@@ -30,7 +33,32 @@ void padDelDisegno(DatiOperazione& s, int risultato)
     s.spazioRisultato = spazioPer(risultato);
 }
 
+// A fact of one of the chosen tables: the table, and what it is multiplied by (1..10).
+struct Fatto {
+    int tabellina;
+    int per;
+};
+
+std::optional<Fatto> fattoDelleTabelline(const DatiScelte& c, Generatore& g)
+{
+    const std::vector<int> scelte = tabellineScelte(c.tabelline);
+    if (scelte.empty())
+        return std::nullopt;
+    const int tabellina = scelte[std::size_t(g.intero(int(scelte.size())))];
+    return Fatto{tabellina, g.tra(1, tabellinaMassima)};
+}
+
 } // namespace
+
+std::vector<int> tabellineScelte(std::uint16_t tabelline)
+{
+    std::vector<int> scelte;
+    for (int t = 1; t <= tabellinaMassima; ++t) {
+        if (tabelline & (1u << t))
+            scelte.push_back(t);
+    }
+    return scelte;
+}
 
 void estraiAddizione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
@@ -68,6 +96,13 @@ void estraiSottrazione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 void estraiMoltiplicazione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
     g.semina();
+    if (const auto fatto = fattoDelleTabelline(c, g)) {
+        // "7 x 6": the table comes first, as a pupil recites it.
+        s.numero1 = static_cast<std::int16_t>(fatto->tabellina);
+        s.numero2 = static_cast<std::int16_t>(fatto->per);
+        padDelDisegno(s, s.numero1 * s.numero2);
+        return;
+    }
     // Two factors of at least 2 need a level that reaches 4.
     if (c.numeroMax < 4 || c.numeroMax < c.numeroMin)
         return;
@@ -91,6 +126,11 @@ void estraiMoltiplicazione(const DatiScelte& c, DatiOperazione& s, Generatore& g
 void estraiDivisione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
 {
     estraiMoltiplicazione(c, s, g);
+    // The dividend's divisor is the table ("42 : 7"), the quotient what it was multiplied by.
+    if (!tabellineScelte(c.tabelline).empty()) {
+        std::swap(s.numero1, s.numero2);
+        padDelDisegno(s, s.numero1 * s.numero2);
+    }
 }
 
 DatiOperazione operandiDi(int numero1, int numero2, int risultato)
@@ -100,6 +140,31 @@ DatiOperazione operandiDi(int numero1, int numero2, int risultato)
     o.numero2 = static_cast<std::int16_t>(numero2);
     padDelDisegno(o, risultato);
     return o;
+}
+
+std::optional<Operazione> operazioneDelTipo(int tipoOperazione, Generatore& g)
+{
+    switch (tipoOperazione) {
+    case 1:
+        return Operazione::Addizione;
+    case 2:
+        return Operazione::Sottrazione;
+    case 3:
+        return g.intero(2) == 0 ? Operazione::Addizione : Operazione::Sottrazione;
+    case 4:
+        return Operazione::Moltiplicazione;
+    case 5:
+        return Operazione::Divisione;
+    case 6:
+        return g.intero(2) == 0 ? Operazione::Moltiplicazione : Operazione::Divisione;
+    case 7: {
+        constexpr Operazione tutte[] = {Operazione::Addizione, Operazione::Sottrazione,
+                                        Operazione::Moltiplicazione, Operazione::Divisione};
+        return tutte[g.intero(4)];
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 void estraiOperandi(Operazione operazione, const DatiScelte& c, DatiOperazione& o, Generatore& g)

@@ -22,6 +22,10 @@ struct DatiScelte {
     std::int16_t tipoEsercizioMin = 0;
     std::int16_t tipoEsercizioMax = 0;
     std::int16_t maxCifre = 0;
+    // The multiplication tables a teacher chose (bit k: the table of k,
+    // 1..10); multiplications and divisions draw from them instead of the
+    // level's range. None chosen: the level decides, as always.
+    std::uint16_t tabelline = 0;
     QString titoloObiettivo;
     QString descrizioneLivello;
     // The start window's headings of the choice, which the exercise window repeats.

@@ -12,9 +12,11 @@
 #include "ui/twips.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTimer>
@@ -86,6 +88,8 @@ FrmInizio::FrmInizio(Programma& p)
     frame2->setEnabled(false);
     frame3->setEnabled(false);
     leggiLivelli();
+    mnuTipoOperazione[std::size_t(s.tipoOperazione)]->setChecked(true);
+    s.tabelline = tabellineDaPreferenza(programma.ambiente().preferenza(chiaveTabelline));
     ordineDiTabulazione(obiettivo, livello,
                         {lblCambiaOb[0]->fermataDiTab(), lblCambiaOb[1]->fermataDiTab(), option3[0], option3[1]});
     fuocoIniziale(obiettivo.opzione(0));
@@ -226,6 +230,35 @@ void FrmInizio::creaMenu()
     connect(mnuValutazione, &QAction::triggered, this, [this] { programma.apriValutazione(); });
     connect(mnuEsempi, &QAction::triggered, this, [this] { programma.apriEsempi(); });
     connect(mnuInfo, &QAction::triggered, this, [this] { programma.apriAutore(); });
+    creaMenuOperazione();
+}
+
+void FrmInizio::creaMenuOperazione()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Operazione"));
+    mnuOperazione = menu->menuAction();
+    mnuOperazione->setObjectName(QStringLiteral("mnuOperazione"));
+    menu->setFont(menuBar()->font());
+    auto* gruppo = new QActionGroup(this);
+    for (int tipo = 1; tipo <= 7; ++tipo) {
+        QAction* a = menu->addAction(tipiOperazione()[std::size_t(tipo - 1)].voce);
+        a->setObjectName(nomeElemento(QStringLiteral("mnuTipoOperazione"), tipo));
+        a->setCheckable(true);
+        gruppo->addAction(a);
+        connect(a, &QAction::triggered, this, [this, tipo] { sceltaOperazione(tipo); });
+        mnuTipoOperazione[std::size_t(tipo)] = a;
+    }
+    menu->addSeparator();
+    mnuTabelline = menu->addAction(QStringLiteral("Ta&belline..."));
+    mnuTabelline->setObjectName(QStringLiteral("mnuTabelline"));
+    connect(mnuTabelline, &QAction::triggered, this, [this] { programma.apriTabelline(); });
+}
+
+void FrmInizio::sceltaOperazione(int tipo)
+{
+    programma.sessione().scelte.tipoOperazione = static_cast<std::int16_t>(tipo);
+    scriviLivelli();
+    intestaDiNuovo();
 }
 
 void FrmInizio::avviaTendine()
@@ -282,6 +315,8 @@ void FrmInizio::formActivate()
     azzeraLivelli();
     frame2->setEnabled(false);
     frame3->setEnabled(false);
+    // The tables may have been chosen in the window just closed.
+    intestaDiNuovo();
 }
 
 void FrmInizio::scarica()
@@ -329,6 +364,7 @@ void FrmInizio::sceltaLivello(int i)
     DatiScelte& s = programma.sessione().scelte;
     scegliLivello(s, i);
     prefissoLivello = livelli()[i].prefisso;
+    conLivello = true;
     intesta(s.intestazioneObiettivo, prefissoLivello + s.descrizioneLivello);
     frame3->setEnabled(true);
     livello.segna(i);
@@ -337,6 +373,7 @@ void FrmInizio::sceltaLivello(int i)
 void FrmInizio::cambiaObiettivi(int indice)
 {
     if (indice == 0) {
+        conLivello = false;
         intesta(QStringLiteral("Obiettivo"), QStringLiteral("Livello"));
         std::int16_t& gruppo = impostazioni.gruppoObiettivi;
         gruppo = static_cast<std::int16_t>(cambiaGruppoObiettivi(gruppo, obiettivo, livello, frame1, {frame2, frame3}));
@@ -350,8 +387,18 @@ void FrmInizio::intesta(const QString& obiettivoScelto, const QString& livelloSc
     DatiScelte& s = programma.sessione().scelte;
     s.intestazioneObiettivo = obiettivoScelto;
     s.intestazioneLivello = livelloScelto;
+    // Said here, where the teacher chooses; the exercise window's one-line
+    // heading names the tables with the operation instead.
+    const QString spiegazione = spiegazioneLivello(s);
+    const bool spiega = conLivello && !spiegazione.isEmpty();
     label1->setText(obiettivoScelto);
-    label3->setText(livelloScelto);
+    label3->setText(spiega ? livelloScelto + u'\n' + spiegazione : livelloScelto);
+}
+
+void FrmInizio::intestaDiNuovo()
+{
+    const DatiScelte& s = programma.sessione().scelte;
+    intesta(s.intestazioneObiettivo, s.intestazioneLivello);
 }
 
 void FrmInizio::avanti()

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAction;
+class QActionGroup;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -40,6 +41,8 @@ private:
     void creaControlli();
     void creaTendine();
     void creaMenu();
+    void creaMenuOperazione();
+    void sceltaOperazione(int tipo);
     void avviaTendine();
     void agganciaTendine();
     void formActivate();
@@ -50,13 +53,16 @@ private:
     void sceltaObiettivo(int i);
     void sceltaLivello(int i);
     void cambiaObiettivi(int indice);
-    // The headings of the choice, which the exercise window repeats.
+    // The headings of the choice, which the exercise window repeats; under a
+    // chosen level, what it means for multiplications and divisions.
     void intesta(const QString& obiettivoScelto, const QString& livelloScelto);
+    void intestaDiNuovo();
     void avanti();
 
     Programma& programma;
     Impostazioni impostazioni;
     QString prefissoLivello;
+    bool conLivello = false;   // Label3 shows a chosen level
 
     QFrame* fraTitolo;
     QLabel* label6;
@@ -87,6 +93,9 @@ private:
     QAction* mnuEsempi;
     QAction* mnuInfo;
     QAction* mnuVerifica;
+    QAction* mnuOperazione;
+    std::array<QAction*, 8> mnuTipoOperazione{};   // 1..7; element 0 unused
+    QAction* mnuTabelline;
 };
 
 } // namespace ope

@@ -51,6 +51,8 @@ private slots:
     void addizione();
     void moltiplicazioneEDivisione_data() { livelli_data(); }
     void moltiplicazioneEDivisione();
+    void tabellineScelte_data();
+    void tabellineScelte();
     void livelloSconosciutoLasciaLAddizione();
     void senzaLivelloNessunaEstrazioneSenzaFine();
     void generatoreUniforme();
@@ -126,6 +128,41 @@ void TestEstrazione::moltiplicazioneEDivisione()
             prodotti.insert(prodotto);
         }
         QVERIFY(prodotti.size() > 5);
+    }
+}
+
+void TestEstrazione::tabellineScelte_data()
+{
+    QTest::addColumn<int>("indice");   // the level, -1 for none chosen yet
+    QTest::addColumn<QList<int>>("tabelline");
+    QTest::newRow("7 at level 2, where no factor of the level fits") << 1 << QList<int>{7};
+    QTest::newRow("1 and 10, no level") << -1 << QList<int>{1, 10};
+    QTest::newRow("all ten at level 1") << 0 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+}
+
+void TestEstrazione::tabellineScelte()
+{
+    QFETCH(int, indice);
+    QFETCH(QList<int>, tabelline);
+    Prova s = indice >= 0 ? sessioneAlLivello(indice) : Prova{};
+    for (int t : tabelline)
+        s.scelte.tabelline = static_cast<std::uint16_t>(s.scelte.tabelline | (1u << t));
+    Generatore g([] { return 1.0; });
+    // Multiplications put the table first ("7 x 6"), divisions divide by it ("42 : 7").
+    for (const bool divisione : {false, true}) {
+        std::set<std::pair<int, int>> fatti;
+        for (int k = 0; k < estrazioni; ++k) {
+            (divisione ? estraiDivisione : estraiMoltiplicazione)(s.scelte, s.operazione, g);
+            const DatiOperazione& o = s.operazione;
+            fatti.insert(divisione ? std::pair<int, int>{o.numero2, o.numero1} : std::pair<int, int>{o.numero1, o.numero2});
+            QCOMPARE(o.spazioRisultato, pad(o.numero1 * o.numero2));
+        }
+        // Every fact of the tables chosen, 7 x 1 and 7 x 10 included, and no other.
+        std::set<std::pair<int, int>> attesi;
+        for (int t : tabelline)
+            for (int per = 1; per <= 10; ++per)
+                attesi.insert({t, per});
+        QVERIFY(fatti == attesi);
     }
 }
 

@@ -3,7 +3,11 @@
 
 #include "programma.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +44,30 @@ void scattiInizio(Scatti& s)
     s.salva(inizio, QStringLiteral("inizio-4-gruppo2"));
     inizio->showMaximized();
     s.salva(inizio, QStringLiteral("inizio-5-ingrandita"));
+    inizio->showNormal();
+
+    // The operation menu open over a multiplication chosen at level 2, then the tables.
+    if (auto* moltiplicazioni = inizio->findChild<QAction*>(QStringLiteral("mnuTipoOperazione(4)")))
+        moltiplicazioni->trigger();
+    s.salva(inizio, QStringLiteral("inizio-6-moltiplicazioni"));
+    if (auto* operazione = inizio->findChild<QAction*>(QStringLiteral("mnuOperazione"))) {
+        QMenu* menu = operazione->menu();
+        menu->popup(inizio->mapToGlobal(QPoint(0, 0)));
+        s.salva(menu, QStringLiteral("inizio-7-menu-operazione"));
+        menu->hide();
+    }
+    programma.apriTabelline();
+    QWidget* tabelline = programma.finestra(QStringLiteral("frmTabelline"));
+    if (auto* sette = tabelline ? tabelline->findChild<QCheckBox*>(QStringLiteral("chkTabellina(7)")) : nullptr)
+        sette->setChecked(true);
+    s.salva(tabelline, QStringLiteral("inizio-8-tabelline"));
+    if (auto* ok = tabelline ? tabelline->findChild<QPushButton*>(QStringLiteral("cmdOK")) : nullptr)
+        ok->click();
+    premi(inizio, "Option1(4)");
+    premi(inizio, "Option2(1)");
+    s.salva(inizio, QStringLiteral("inizio-9-tabellina7"));
+    premi(inizio, "Option3(0)");
+    s.salva(programma.finestra(QStringLiteral("FrmOperativo")), QStringLiteral("inizio-10-operativo-tabellina7"));
 }
 
 } // namespace ope::scatti

@@ -22,6 +22,27 @@ void clicca(QWidget* finestra, const char* nome)
         QTest::mouseClick(w, Qt::LeftButton);
 }
 
+// A teacher's sheet of the table of seven, multiplications and divisions.
+void scattiTabellina(Scatti& s)
+{
+    s.pagine.clear();
+    Programma programma(s.ambiente());
+    programma.sessione().scelte.tipoOperazione = 6;
+    programma.sessione().scelte.tabelline = 1u << 7;
+    programma.apriStampaSchede();
+    QWidget* f = programma.finestra(QStringLiteral("FrmStampaSchede"));
+    clicca(f, "lblCambiaObSchede");
+    premi(f, "Option1(5)");
+    premi(f, "Option2(0)");
+    clicca(f, "CmdSchedaAlunni");
+    s.salva(f, QStringLiteral("schede-7-tabellina7-alunni"));
+    clicca(f, "CmdSchedaDocenti");
+    s.salva(f, QStringLiteral("schede-8-tabellina7-docenti"));
+    clicca(f, "CmdStampaDocenti");
+    if (!s.pagine.empty())
+        s.salva(immaginePagina(s.pagine.front()), QStringLiteral("schede-stampa-tabellina7-docenti"));
+}
+
 } // namespace
 
 void scattiSchede(Scatti& s)
@@ -47,6 +68,8 @@ void scattiSchede(Scatti& s)
     const char* nomi[] = {"schede-stampa-alunni", "schede-stampa-docenti"};
     for (std::size_t i = 0; i < s.pagine.size() && i < 2; ++i)
         s.salva(immaginePagina(s.pagine[i]), QString::fromLatin1(nomi[i]));
+    scattiTabellina(s);
 }
+
 
 } // namespace ope::scatti
