@@ -37,7 +37,7 @@ namespace {
 ModuloAudio* caricaModulo()
 {
     const QString cartella = QCoreApplication::applicationDirPath();
-    const QString installato = cartella + QStringLiteral("/../" OPE_CARTELLA_LIBRERIE "/ope-sottrazioni");
+    const QString installato = cartella + QStringLiteral("/../" OPE_CARTELLA_MODULO);
     for (const QString& dove : {cartella, installato}) {
         QLibrary libreria(dove + QStringLiteral("/libope-audio"));
         if (auto crea = reinterpret_cast<CreaModuloAudio>(libreria.resolve(nomeCreaModuloAudio)))

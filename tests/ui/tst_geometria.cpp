@@ -20,9 +20,7 @@ Finestra* apriEsercizio(Programma& programma)
     prova::premi(inizio, QStringLiteral("Option2(0)"));
     prova::premi(inizio, QStringLiteral("Option3(0)"));
     auto* f = static_cast<Finestra*>(programma.finestra(QStringLiteral("FrmOperativo")));
-    if (f)
-        QTest::qWaitForWindowExposed(f);
-    return f;
+    return f && QTest::qWaitForWindowExposed(f) ? f : nullptr;
 }
 
 } // namespace
