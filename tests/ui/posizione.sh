@@ -70,7 +70,7 @@ xvfb-run -a -s "-screen 0 1024x600x24" bash -uo pipefail -c '
 
   inizio="$(finestra Sottrazioni)" || fallito "no start window"
   xdotool windowactivate --sync "$inizio"
-  sleep 2   # the curtains open first
+  sleep 4   # the curtains open first: keys under them do nothing
   # The first objective has the focus: choose it, the first level, then "Avanti".
   xdotool key --delay 150 space Tab Tab Tab space Tab Tab Tab Tab Tab space
   esercizio="$(finestra Sottrazioni "$inizio")" || fallito "no exercise window"
