@@ -56,6 +56,7 @@ F* Programma::carica(QPointer<QWidget>& posto, QWidget* chiApre)
     if (!posto) {
         auto* f = new F(*this);
         f->apriSopra(chiApre);
+        f->ricordaGeometria(piattaforma.preferenza, piattaforma.ricordaPreferenza);
         f->setAttribute(Qt::WA_DeleteOnClose);
         // An unloaded window is gone at once for the program, though Qt deletes it later.
         QObject::connect(f, &Finestra::scaricata, f, [&posto] { posto = nullptr; });

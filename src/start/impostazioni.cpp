@@ -102,7 +102,10 @@ bool scriviFileImpostazioni(const QString& percorso, const Impostazioni& valori)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray riga = testoImpostazioni(valori);
-    if (file.write(riga) != riga.size()) {
+    // The write only fills a buffer: a full disk shows first when it is
+    // flushed, and a commit after a failed flush would rename a short file
+    // over the good one.
+    if (file.write(riga) != riga.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -86,14 +86,36 @@ bool Finestra::event(QEvent* e)
 void Finestra::apriSopra(QWidget* chiApre)
 {
     genitore = chiApre;
-    if (giaMostrata && windowHandle() && chiApre && chiApre->windowHandle())
-        windowHandle()->setTransientParent(chiApre->windowHandle());
+    if (!chiApre || giaMostrata)
+        return;
+    // On X11 only a dialog's window is marked as the transient of another;
+    // the buttons of the title bar stay those of a window.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                   | Qt::WindowCloseButtonHint);
+}
+
+void Finestra::ricordaGeometria(LeggiPreferenza leggi, ScriviPreferenza scrivi)
+{
+    scriviGeometria = std::move(scrivi);
+    if (giaMostrata || !leggi)
+        return;
+    const QByteArray salvata = leggi(chiaveGeometria()).toByteArray();
+    geometriaRipresa = !salvata.isEmpty() && restoreGeometry(salvata);
+}
+
+QString Finestra::chiaveGeometria() const
+{
+    return QStringLiteral("finestre/") + objectName();
 }
 
 void Finestra::registraProporzioni()
 {
     tabella.registraProporzioni(client, progetto);
     scalabile = true;
+    if (QWidget* barra = menuWidget()) {
+        fontMenu = barra->font();
+        progettoIntero = QSize(progetto.width(), progetto.height() + barra->sizeHint().height());
+    }
 }
 
 bool Finestra::eventFilter(QObject* oggetto, QEvent* evento)
@@ -102,6 +124,13 @@ bool Finestra::eventFilter(QObject* oggetto, QEvent* evento)
     const bool pressione = evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::TouchBegin;
     if (pressione && oggetto == windowHandle())
         nascondiAnello(this);
+    // The window manager has framed the window: its frame is now known, and
+    // a window placed with a guessed frame is put where it was meant to stand.
+    if (daCorreggere && oggetto == windowHandle() && evento->type() == QEvent::Expose && isVisible()) {
+        daCorreggere = false;
+        if (!isMaximized() && !isFullScreen() && windowHandle()->frameMargins() != QMargins())
+            centraSulGenitore(windowHandle()->frameMargins());
+    }
     if (oggetto == client && evento->type() == QEvent::Resize) {
         if (scalabile)
             tabella.applicaProporzioni(client->size());
@@ -110,11 +139,28 @@ bool Finestra::eventFilter(QObject* oggetto, QEvent* evento)
     return QMainWindow::eventFilter(oggetto, evento);
 }
 
+// The menu bar grows with the window as its controls' text does, from the
+// window's whole size so that its own height never feeds back; it never
+// shrinks below its design size.
+void Finestra::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    QWidget* barra = menuWidget();
+    if (!barra || !scalabile || progettoIntero.isEmpty())
+        return;
+    const double fattore = std::max({1.0, std::min(double(width()) / progettoIntero.width(),
+                                                   double(height()) / progettoIntero.height())});
+    const QFont voluto = fontInScala(fontMenu, fattore);
+    if (barra->font() != voluto)
+        barra->setFont(voluto);
+}
+
 void Finestra::showEvent(QShowEvent* e)
 {
     if (!giaMostrata) {
         giaMostrata = true;
-        adattaAlProgetto();
+        if (!geometriaRipresa)
+            adattaAlProgetto();
         if (windowHandle())
             windowHandle()->installEventFilter(this);
         adattaAlloSchermo();
@@ -140,10 +186,10 @@ void Finestra::adattaAlloSchermo()
     if (cornice.isNull())
         cornice = corniceUsuale;
 
-    const QRect disponibile = schermo->availableGeometry();
+    // A size the user gave the window last time was fitted to the screen as it was restored.
     const int menu = height() - client->height();
-    const QSize dentro = dimensioneSulloSchermo(progetto, menu, cornice, disponibile.size());
-    if (dentro != progetto) {
+    const QSize dentro = dimensioneSulloSchermo(progetto, menu, cornice, schermo->availableGeometry().size());
+    if (!geometriaRipresa && dentro != progetto) {
         // A window that does not follow resizes still opens smaller in proportion.
         if (!scalabile)
             registraProporzioni();
@@ -153,14 +199,28 @@ void Finestra::adattaAlloSchermo()
         else
             resize(esterna);
     }
-    if (genitore && genitore->isVisible()) {
-        const QSize esterna(width() + cornice.left() + cornice.right(), height() + cornice.top() + cornice.bottom());
-        move(posizioneCentrata(esterna, genitore->frameGeometry(), disponibile));
-    }
+    centraSulGenitore(cornice);
+    daCorreggere = genitore && finestra && finestra->frameMargins().isNull();
+}
+
+// The window's own position is set, not its frame's: before the window is
+// framed Qt would take a frame position for the window's, and the title bar
+// would stand above where it was meant to.
+void Finestra::centraSulGenitore(QMargins cornice)
+{
+    if (!genitore || !genitore->isVisible())
+        return;
+    QScreen* schermo = genitore->screen();
+    const QRect disponibile = schermo ? schermo->availableGeometry() : genitore->frameGeometry();
+    const QSize esterna(width() + cornice.left() + cornice.right(), height() + cornice.top() + cornice.bottom());
+    const QPoint angolo = posizioneCentrata(esterna, genitore->frameGeometry(), disponibile);
+    setGeometry(QRect(angolo + QPoint(cornice.left(), cornice.top()), size()));
 }
 
 void Finestra::closeEvent(QCloseEvent* e)
 {
+    if (scriviGeometria && giaMostrata)
+        scriviGeometria(chiaveGeometria(), saveGeometry());
     scarica();
     emit scaricata();
     QMainWindow::closeEvent(e);

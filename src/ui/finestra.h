@@ -7,6 +7,8 @@
 #include <QMargins>
 #include <QPointer>
 #include <QRect>
+#include <QVariant>
+#include <functional>
 
 namespace ope {
 
@@ -34,6 +36,13 @@ public:
     void apriSopra(QWidget* chiApre);
     QWidget* apertaDa() const { return genitore; }
 
+    // Where the window keeps its size, place and maximised state between
+    // runs of the program: read now, written when it is unloaded. A window
+    // opened over another keeps its size and state, and is still centred.
+    using LeggiPreferenza = std::function<QVariant(const QString&)>;
+    using ScriviPreferenza = std::function<void(const QString&, const QVariant&)>;
+    void ricordaGeometria(LeggiPreferenza leggi, ScriviPreferenza scrivi);
+
 signals:
     void scaricata();   // the window is being unloaded
 
@@ -48,15 +57,23 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void adattaAlloSchermo();
+    void centraSulGenitore(QMargins cornice);
+    QString chiaveGeometria() const;
 
     QWidget* client;
     QSize progetto;
     Proporzioni tabella;
     bool scalabile = false;
     bool giaMostrata = false;
+    bool geometriaRipresa = false;
+    bool daCorreggere = false;   // placed with the frame guessed, before the window manager framed it
+    ScriviPreferenza scriviGeometria;
+    QFont fontMenu;     // the menu bar's, as designed
+    QSize progettoIntero;   // the design size with the menu bar
     QPointer<QWidget> primoFuoco;
     QPointer<QWidget> genitore;
 };

@@ -13,6 +13,8 @@ namespace ope {
 // The audio thread's side: the module, loaded at its first task.
 class LavoroAudio : public QObject {
 public:
+    explicit LavoroAudio(UscitaAudio::Caricatore c) : carica(std::move(c)) {}
+
     void esegui(const std::function<void(ModuloAudio&)>& compito)
     {
         if (!cercato) {
@@ -24,22 +26,27 @@ public:
     }
 
 private:
-    // Beside the executable in a build tree; under the library folder once installed.
-    static ModuloAudio* carica()
-    {
-        const QString cartella = QCoreApplication::applicationDirPath();
-        const QString installato = cartella + QStringLiteral("/../" OPE_CARTELLA_LIBRERIE "/ope-sottrazioni");
-        for (const QString& dove : {cartella, installato}) {
-            QLibrary libreria(dove + QStringLiteral("/libope-audio"));
-            if (auto crea = reinterpret_cast<CreaModuloAudio>(libreria.resolve(nomeCreaModuloAudio)))
-                return crea();
-        }
-        return nullptr;
-    }
-
+    UscitaAudio::Caricatore carica;
     bool cercato = false;
     std::unique_ptr<ModuloAudio> modulo;
 };
+
+namespace {
+
+// Beside the executable in a build tree; under the library folder once installed.
+ModuloAudio* caricaModulo()
+{
+    const QString cartella = QCoreApplication::applicationDirPath();
+    const QString installato = cartella + QStringLiteral("/../" OPE_CARTELLA_MODULO);
+    for (const QString& dove : {cartella, installato}) {
+        QLibrary libreria(dove + QStringLiteral("/libope-audio"));
+        if (auto crea = reinterpret_cast<CreaModuloAudio>(libreria.resolve(nomeCreaModuloAudio)))
+            return crea();
+    }
+    return nullptr;
+}
+
+} // namespace
 
 bool serverAudioPresente()
 {
@@ -50,17 +57,22 @@ bool serverAudioPresente()
            || QFileInfo::exists(QStringLiteral("/run/pulse/native"));
 }
 
-UscitaAudio::UscitaAudio() = default;
+UscitaAudio::UscitaAudio(Caricatore c) : carica(c ? std::move(c) : Caricatore(caricaModulo)) {}
 
 UscitaAudio::~UscitaAudio()
 {
     if (!filo)
         return;
     filo->quit();
-    // A speech service that never answers must not keep the program from
-    // ending: the thread is then left to the end of the process.
-    if (!filo->wait(QDeadlineTimer(500)))
-        (void)filo.release();
+    // An idle thread ends in a moment, closing the module as it should; one
+    // still at a task may be stuck on a service that never answers, and
+    // finishes (and deletes itself) whenever that task returns.
+    if (*inCorso == 0 && filo->wait(QDeadlineTimer(100)))
+        return;
+    QThread* rimasto = filo.release();
+    QObject::connect(rimasto, &QThread::finished, rimasto, &QObject::deleteLater);
+    if (rimasto->isFinished())
+        rimasto->deleteLater();
 }
 
 void UscitaAudio::suona(Suono suono)
@@ -92,13 +104,20 @@ void UscitaAudio::affida(std::function<void(ModuloAudio&)> compito)
     if (!filo) {
         filo = std::make_unique<QThread>();
         filo->setObjectName(QStringLiteral("audio"));
-        lavoro = new LavoroAudio;
+        lavoro = new LavoroAudio(carica);
         lavoro->moveToThread(filo.get());
         QObject::connect(filo.get(), &QThread::finished, lavoro, &QObject::deleteLater);
         filo->start(QThread::LowPriority);
     }
     LavoroAudio* l = lavoro;
-    QMetaObject::invokeMethod(l, [l, compito = std::move(compito)] { l->esegui(compito); }, Qt::QueuedConnection);
+    ++*inCorso;
+    QMetaObject::invokeMethod(
+        l,
+        [l, compito = std::move(compito), conto = inCorso] {
+            l->esegui(compito);
+            --*conto;
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace ope

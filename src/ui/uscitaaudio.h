@@ -4,6 +4,7 @@
 #include "ambiente.h"
 
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,7 +22,12 @@ class LavoroAudio;
 // to be started, or never answer) never holds up a key.
 class UscitaAudio {
 public:
-    UscitaAudio();
+    using Caricatore = std::function<ModuloAudio*()>;
+    // `carica` gives the module, in the audio thread, at the first task;
+    // by default the real one, libope-audio.
+    explicit UscitaAudio(Caricatore carica = {});
+    // Never waits on sound or speech: a thread still busy (a speech service
+    // that does not answer) is left to end by itself.
     ~UscitaAudio();
     UscitaAudio(const UscitaAudio&) = delete;
     UscitaAudio& operator=(const UscitaAudio&) = delete;
@@ -33,8 +39,11 @@ public:
 private:
     void affida(std::function<void(ModuloAudio&)> compito);
 
+    Caricatore carica;
     std::unique_ptr<QThread> filo;
     LavoroAudio* lavoro = nullptr;   // lives and dies in filo
+    // Tasks handed over and not yet done.
+    std::shared_ptr<std::atomic<int>> inCorso = std::make_shared<std::atomic<int>>(0);
     std::optional<bool> serverAudio;
 };
 

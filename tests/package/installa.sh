@@ -21,14 +21,25 @@ for wanted in speech-dispatcher espeak-ng; do
 done
 
 root="$scratch/root"
+multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 dpkg-deb -x "$deb" "$root"
-for f in usr/bin/Sottrazioni usr/lib/ope-sottrazioni/libope-audio.so \
+for f in usr/bin/Sottrazioni usr/lib/$multiarch/ope-sottrazioni/libope-audio.so \
          usr/share/applications/ope-sottrazioni.desktop \
-         usr/share/icons/hicolor/scalable/apps/ope-sottrazioni.svg; do
+         usr/share/icons/hicolor/scalable/apps/ope-sottrazioni.svg \
+         usr/share/icons/hicolor/48x48/apps/ope-sottrazioni.png \
+         usr/share/icons/hicolor/256x256/apps/ope-sottrazioni.png \
+         usr/share/metainfo/example.scuola.ope.sottrazioni.metainfo.xml \
+         usr/share/doc/ope-sottrazioni/copyright usr/share/doc/ope-sottrazioni/changelog.gz \
+         usr/share/man/man1/Sottrazioni.1.gz; do
   [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
+[ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || { echo "no extended description"; exit 1; }
+
+# What a software centre and Debian's own checks make of it.
+appstreamcli validate --no-net "$root/usr/share/metainfo/example.scuola.ope.sottrazioni.metainfo.xml"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 grep -q '^Exec=Sottrazioni$' "$root/usr/share/applications/ope-sottrazioni.desktop"
-! ldd "$root/usr/lib/ope-sottrazioni/libope-audio.so" | grep "not found" || { echo "the audio module misses libraries"; exit 1; }
+! ldd "$root/usr/lib/$multiarch/ope-sottrazioni/libope-audio.so" | grep "not found" || { echo "the audio module misses libraries"; exit 1; }
 
 work="$scratch/lavoro"
 mkdir -p "$work"

@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace ope;
 
@@ -18,6 +22,8 @@ private slots:
     void scritturaEsatta();
     void fileMancanteOCartella();
     void fileNonScrivibileLasciaIlPrecedente();
+    void discoPienoLasciaIlPrecedente_data();
+    void discoPienoLasciaIlPrecedente();
     void fileEnormeNonLeggeUnNumeroAMeta();
     void scritturaPoiLettura();
 };
@@ -111,6 +117,41 @@ void TestImpostazioni::fileNonScrivibileLasciaIlPrecedente()
     QFile f(QStringLiteral("chiusa/Sottrazioni.dat"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), scritto ? QByteArray(" 5  1  1 \r\n") : QByteArray(" 2  2  1 \r\n"));
+}
+
+void TestImpostazioni::discoPienoLasciaIlPrecedente_data()
+{
+    QTest::addColumn<int>("byteConcessi");
+    QTest::newRow("not one byte") << 0;
+    QTest::newRow("part of the line") << 4;
+}
+
+// A full disk, as the file-size limit gives it to an unprivileged process:
+// every write past the limit fails with EFBIG.
+void TestImpostazioni::discoPienoLasciaIlPrecedente()
+{
+    QFETCH(int, byteConcessi);
+    prova::CartellaDiLavoro cartella;
+    QVERIFY(scriviFileImpostazioni(QStringLiteral("Sottrazioni.dat"), {3, 2, 1}));
+
+    const pid_t figlio = fork();
+    QVERIFY(figlio >= 0);
+    if (figlio == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{rlim_t(byteConcessi), rlim_t(byteConcessi)};
+        if (setrlimit(RLIMIT_FSIZE, &limite) != 0)
+            _exit(2);
+        _exit(scriviFileImpostazioni(QStringLiteral("Sottrazioni.dat"), {5, 1, 1}) ? 1 : 0);
+    }
+    int stato = 0;
+    QCOMPARE(waitpid(figlio, &stato, 0), figlio);
+    QVERIFY(WIFEXITED(stato));
+    QVERIFY2(WEXITSTATUS(stato) != 1, "a write that failed was reported as done");
+    QCOMPARE(WEXITSTATUS(stato), 0);
+    QFile f(QStringLiteral("Sottrazioni.dat"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray(" 3  2  1 \r\n"));
+    QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Sottrazioni.dat")});
 }
 
 void TestImpostazioni::fileEnormeNonLeggeUnNumeroAMeta()
