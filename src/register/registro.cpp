@@ -76,8 +76,7 @@ struct Registro::Dati {
         QSqlQuery q(db());
         q.setForwardOnly(true);
         q.prepare(sql);
-        for (const QVariant& v : valori)
-            q.addBindValue(v);
+        registro::lega(q, valori);
         q.exec();
         return q;
     }

@@ -95,6 +95,16 @@ QStringList passoMigrazione(int da)
     return passi().value(da - 1);
 }
 
+void lega(QSqlQuery& q, const QVariantList& valori)
+{
+    for (const QVariant& v : valori) {
+        if (v.typeId() == QMetaType::QString && v.toString().isNull())
+            q.addBindValue(QStringLiteral(""));
+        else
+            q.addBindValue(v);
+    }
+}
+
 QString testoErrore(const QSqlError& e)
 {
     switch (guasto(e)) {

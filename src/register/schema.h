@@ -3,6 +3,8 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
+#include <QVariantList>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,10 @@ void chiudiConnessione(const QString& nome);
 // Brings the file to versioneSchema() in one transaction; an empty file gets
 // the whole schema. False, with `errore` in Italian, when it cannot.
 bool migra(QSqlDatabase& db, QString* errore);
+
+// Binds the values to the placeholders in order; an empty text stays a text,
+// never NULL, as a null QString would otherwise be bound.
+void lega(QSqlQuery& q, const QVariantList& valori);
 
 // The text of the last error of a query or a connection, for stato().
 QString testoErrore(const QSqlError& errore);

@@ -80,8 +80,7 @@ void Scrittore::scrivi(std::vector<Istruzione>& lotto)
     for (const Istruzione& i : lotto) {
         QSqlQuery q(db);
         q.prepare(i.sql);
-        for (const QVariant& v : i.valori)
-            q.addBindValue(v);
+        lega(q, i.valori);
         // One failed statement loses its own row, never the batch's others.
         if (!q.exec() && errore.isEmpty())
             errore = testoErrore(q.lastError());
