@@ -2,6 +2,7 @@
 #include "ambiente.h"
 
 #include "print/stampareale.h"
+#include "register/registro.h"
 #include "ui/uscitaaudio.h"
 
 #include <QApplication>
@@ -61,6 +62,11 @@ Ambiente completaAmbiente(Ambiente a)
     if (!a.ricordaPreferenza)
         a.ricordaPreferenza = [nome](const QString& chiave, const QVariant& valore) {
             QSettings(QStringLiteral("ope"), nome).setValue(chiave, valore);
+        };
+    if (!a.percorsoRegistro)
+        a.percorsoRegistro = [preferenza = a.preferenza] {
+            const QString scelto = preferenza(QStringLiteral("registro/percorso")).toString();
+            return scelto.isEmpty() ? Registro::percorsoPredefinito() : scelto;
         };
     return a;
 }

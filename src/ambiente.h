@@ -40,6 +40,11 @@ struct Ambiente {
     // value for a key never set.
     std::function<QVariant(const QString& chiave)> preferenza;
     std::function<void(const QString& chiave, const QVariant& valore)> ricordaPreferenza;
+
+    // Where the class register is kept: the preference "registro/percorso"
+    // (a technician may set it for the whole machine under /etc/xdg), else
+    // the user's data folder.
+    std::function<QString()> percorsoRegistro;
 };
 
 // The real platform, member by member, for whatever the caller left empty.
