@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ope;
@@ -16,16 +15,8 @@ namespace {
 // A program on a register of its own, filled before the program starts.
 struct Banco {
     prova::CartellaDiLavoro cartella;
-    QTemporaryDir dati;
     prova::Piattaforma piattaforma;
-    std::unique_ptr<Programma> programma;
-
-    Banco()
-    {
-        Ambiente a = piattaforma.ambiente();
-        a.percorsoRegistro = [percorso = dati.filePath(QStringLiteral("registro.sqlite"))] { return percorso; };
-        programma = std::make_unique<Programma>(a);
-    }
+    std::unique_ptr<Programma> programma = std::make_unique<Programma>(piattaforma.ambiente());
 
     // "2ª B:Maria,Luca"; a class whose name starts with "-" is archived.
     QHash<QString, IdAlunno> classi(const QStringList& elenco)

@@ -28,12 +28,10 @@ struct Banco {
     QString fileScelto;
     std::unique_ptr<Programma> programma;
 
-    explicit Banco(QString percorso = {})
+    explicit Banco(const QString& percorso = {})
     {
-        if (percorso.isEmpty())
-            percorso = dati.filePath(QStringLiteral("registro.sqlite"));
+        piattaforma.registro = percorso;
         Ambiente a = piattaforma.ambiente();
-        a.percorsoRegistro = [percorso] { return percorso; };
         a.conferma = [this](const QString& domanda) {
             domande << domanda;
             const bool si = !risposte.empty() && risposte.front();
@@ -98,7 +96,7 @@ private slots:
     void ilPinFaEntrareSoloChiLoSa();
     void laGrigliaMostraIlRegistro();
     void eliminareChiedePrimaPoiToglieTutto();
-    void stampaEdEsportaCiòCheFece();
+    void stampaEdEsportaQuelCheFece();
     void unRegistroInservibileDiceDoveSta();
 };
 
@@ -199,7 +197,7 @@ void TestFrmRegistro::eliminareChiedePrimaPoiToglieTutto()
     QCOMPARE(trova<QTableWidget>(f, "grdClasse")->rowCount(), 0);
 }
 
-void TestFrmRegistro::stampaEdEsportaCiòCheFece()
+void TestFrmRegistro::stampaEdEsportaQuelCheFece()
 {
     Banco b;
     const IdClasse classe = b.registro().aggiungiClasse(QStringLiteral("2ª B")).value();
