@@ -29,7 +29,10 @@ public:
         if (!vista)
             return;
         auto* chart = new QChart;
-        chart->legend()->setAlignment(Qt::AlignBottom);
+        // The axes' titles, in their lines' colours, say what each line is: a
+        // legend would take the little room there is.
+        chart->legend()->hide();
+        chart->setMargins(QMargins(2, 2, 2, 2));
         auto* quota = new QLineSeries;
         quota->setName(QStringLiteral("Risposte esatte (%)"));
         auto* secondi = new QLineSeries;
@@ -48,6 +51,7 @@ public:
 
         auto* tempo = new QDateTimeAxis;
         tempo->setFormat(QStringLiteral("dd/MM"));
+        tempo->setTickCount(3);
         if (punti.size() == 1) {
             // One run alone still needs a span for the axis.
             tempo->setRange(punti.first().quando.addDays(-1), punti.first().quando.addDays(1));
@@ -57,12 +61,18 @@ public:
         auto* asseQuota = new QValueAxis;
         asseQuota->setRange(0, 100);
         asseQuota->setLabelFormat(QStringLiteral("%d%%"));
+        asseQuota->setTitleText(QStringLiteral("esatte"));
+        asseQuota->setTickCount(5);
         auto* asseSecondi = new QValueAxis;
-        asseSecondi->setRange(0, std::ceil(secondiMassimi));
+        asseSecondi->setRange(0, std::ceil(secondiMassimi / 4) * 4);   // whole seconds at the 5 ticks
+        asseSecondi->setTickCount(5);
         asseSecondi->setLabelFormat(QStringLiteral("%d s"));
+        asseSecondi->setTitleText(QStringLiteral("secondi per operazione"));
         chart->addAxis(tempo, Qt::AlignBottom);
         chart->addAxis(asseQuota, Qt::AlignLeft);
         chart->addAxis(asseSecondi, Qt::AlignRight);
+        asseQuota->setTitleBrush(quota->color());
+        asseSecondi->setTitleBrush(secondi->color());
         quota->attachAxis(tempo);
         quota->attachAxis(asseQuota);
         secondi->attachAxis(tempo);

@@ -75,8 +75,10 @@ FrmRegistro::FrmRegistro(Programma& p)
     if (!registro || !registro->utilizzabile()) {
         const QString perche = registro ? registro->stato() : QStringLiteral("Il registro non è disponibile.");
         const QString dove = registro ? registro->percorso() : QString();
-        lblStato->setText(QStringLiteral("Il registro non si può usare.\n\n%1\n\nFile del registro: %2")
-                              .arg(perche, dove.isEmpty() ? QStringLiteral("(nessuno)") : dove));
+        QString testo = QStringLiteral("Il registro non si può usare.\n\n") + perche;
+        if (!dove.isEmpty() && !perche.contains(dove))
+            testo += QStringLiteral("\nFile del registro: ") + dove;
+        lblStato->setText(testo);
         pagine->setCurrentIndex(paginaStato);
         fuocoIniziale(lblStato);
         return;
@@ -193,6 +195,10 @@ QWidget* FrmRegistro::creaSchedaClasse()
     grdClasse->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdClasse->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     colonna->addWidget(grdClasse, 1);
+    lblSenzaSerie = new QLabel(QStringLiteral("Nessuna serie in questa classe negli ultimi giorni di scuola."), scheda);
+    lblSenzaSerie->setObjectName(QStringLiteral("lblSenzaSerie"));
+    lblSenzaSerie->setVisible(false);
+    colonna->addWidget(lblSenzaSerie);
     auto* nota = new QLabel(QStringLiteral("Ogni casella: le serie fatte quel giorno e la quota di risposte esatte "
                                            "(verde da 80%, giallo da 60%, rosa sotto). Invio o un clic apre l'alunno."),
                             scheda);
@@ -334,8 +340,9 @@ void FrmRegistro::riempiGriglia()
     grdClasse->setRowCount(int(griglia.righe.size()));
     grdClasse->setColumnCount(int(griglia.giorni.size()));
     for (int g = 0; g < griglia.giorni.size(); ++g) {
-        auto* intestazione = new QTableWidgetItem(griglia.giorni[g].toString(QStringLiteral("ddd dd/MM")));
-        intestazione->setData(Qt::AccessibleTextRole, QLocale().toString(griglia.giorni[g], QLocale::LongFormat));
+        const QLocale italiano(QLocale::Italian, QLocale::Italy);
+        auto* intestazione = new QTableWidgetItem(italiano.toString(griglia.giorni[g], QStringLiteral("ddd dd/MM")));
+        intestazione->setData(Qt::AccessibleTextRole, italiano.toString(griglia.giorni[g], QLocale::LongFormat));
         grdClasse->setHorizontalHeaderItem(g, intestazione);
     }
     for (int r = 0; r < griglia.righe.size(); ++r) {
@@ -359,8 +366,10 @@ void FrmRegistro::riempiGriglia()
             grdClasse->setItem(r, g, casella);
         }
     }
+    // The keyboard starts on the latest day, with no selection hiding its colour.
     if (grdClasse->rowCount() > 0 && grdClasse->columnCount() > 0)
-        grdClasse->setCurrentCell(0, grdClasse->columnCount() - 1);
+        grdClasse->setCurrentCell(0, grdClasse->columnCount() - 1, QItemSelectionModel::NoUpdate);
+    lblSenzaSerie->setVisible(classe && griglia.giorni.isEmpty());
 }
 
 void FrmRegistro::apriAlunno(IdAlunno alunno)

@@ -65,6 +65,7 @@ private:
     QCheckBox* chkArchiviate = nullptr;
     QTabWidget* tabRegistro = nullptr;
     QTableWidget* grdClasse = nullptr;
+    QLabel* lblSenzaSerie = nullptr;
     PaginaAlunno* paginaAlunno = nullptr;
     PaginaGestione* paginaGestione = nullptr;
     QLineEdit* txtNuovoPin = nullptr;

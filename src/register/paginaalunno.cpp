@@ -57,17 +57,25 @@ PaginaAlunno::PaginaAlunno(FrmRegistro& f, Registro& r, QWidget* genitore)
     tabSerie->setSelectionMode(QAbstractItemView::SingleSelection);
     tabSerie->setTabKeyNavigation(false);
     tabSerie->verticalHeader()->setVisible(false);
+    tabSerie->verticalHeader()->setDefaultSectionSize(tabSerie->fontMetrics().height() + 6);
     tabSerie->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    lstRighe = new QListWidget(divide);
+    auto* sotto = new QSplitter(Qt::Horizontal, divide);
+    sotto->setObjectName(QStringLiteral("splRigheGrafico"));
+    lstRighe = new QListWidget(sotto);
     lstRighe->setObjectName(QStringLiteral("lstRighe"));
     lstRighe->setAccessibleName(QStringLiteral("Le operazioni della serie scelta"));
-    lstRighe->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QFont fisso = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fisso.setPointSizeF(fisso.pointSizeF() * 0.9);
+    lstRighe->setFont(fisso);
 
-    auto* contenitore = new QWidget(divide);
+    auto* contenitore = new QWidget(sotto);
     contenitore->setObjectName(QStringLiteral("fraGrafico"));
     spazioGrafico = new QVBoxLayout(contenitore);
     spazioGrafico->setContentsMargins(0, 0, 0, 0);
+    // The runs above, and room enough below for a run's lines beside the chart.
+    divide->setSizes({150, 330});
+    sotto->setSizes({390, 370});
     colonna->addWidget(divide, 1);
 
     connect(cboAlunno, &QComboBox::currentIndexChanged, this, [this] { riempiStoria(); });
@@ -126,12 +134,15 @@ void PaginaAlunno::riempiStoria()
     tabSerie->setRowCount(int(storia.size()));
     for (int r = 0; r < storia.size(); ++r) {
         const SerieRegistrata& s = storia[r];
-        const QString celle[] = {testoData(s.inizio), nomeOperazione(s.tipoOperazione), nomeObiettivo(s.obiettivo),
+        const QString celle[] = {testoData(s.inizio), nomeOperazione(s.tipoOperazione), QString::number(s.obiettivo),
                                  nomeLivello(s.livello), QString::number(s.esatte), QString::number(s.errate),
                                  testoTempo(s.secondiTotali), testoVoto(s),
                                  s.finita ? QStringLiteral("sì") : QStringLiteral("interrotta")};
         for (int c = 0; c < 9; ++c)
             tabSerie->setItem(r, c, new QTableWidgetItem(celle[c]));
+        // The objective's number as the start window shows it, its name on demand.
+        tabSerie->item(r, 2)->setToolTip(nomeObiettivo(s.obiettivo));
+        tabSerie->item(r, 2)->setData(Qt::AccessibleTextRole, nomeObiettivo(s.obiettivo));
     }
     lstRighe->clear();
     // The latest run first in sight: the one the teacher most often wants.

@@ -9,7 +9,8 @@ QFunctionPointer funzioneDelModulo(const QString& modulo, const char* funzione)
 {
     const QString cartella = QCoreApplication::applicationDirPath();
     const QString installato = cartella + QStringLiteral("/../" OPE_CARTELLA_LIBRERIE "/ope-sottrazioni");
-    for (const QString& dove : {cartella, cartella + QStringLiteral("/.."), installato}) {
+    for (const QString& dove : {cartella, cartella + QStringLiteral("/.."), cartella + QStringLiteral("/../.."),
+                                installato}) {
         QLibrary libreria(dove + QLatin1Char('/') + modulo);
         if (QFunctionPointer f = libreria.resolve(funzione))
             return f;

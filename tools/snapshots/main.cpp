@@ -34,6 +34,9 @@ Ambiente Scatti::ambiente()
     a.leggi = [](const QString&, bool) {};
     a.preferenza = [](const QString&) { return QVariant(); };
     a.ricordaPreferenza = [](const QString&, const QVariant&) {};
+    a.percorsoRegistro = [percorso = QDir::current().absoluteFilePath(registro)] { return percorso; };
+    a.conferma = [](const QString&) { return false; };
+    a.fileDaScrivere = [](const QString&, const QString&) { return QString(); };
     return a;
 }
 
@@ -112,7 +115,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     for (auto scatti : {&ope::scatti::scattiInizio, &ope::scatti::scattiSchede, &ope::scatti::scattiInformazioni,
-                        &ope::scatti::scattiStampe, &ope::scatti::scattiOperativo}) {
+                        &ope::scatti::scattiStampe, &ope::scatti::scattiOperativo, &ope::scatti::scattiRegistro}) {
         QFile::remove(QStringLiteral("Sottrazioni.dat"));
         scatti(s);
     }
