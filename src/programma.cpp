@@ -18,6 +18,7 @@
 #include "ui/stile.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -88,7 +89,10 @@ void Programma::mostraModale(QWidget* w)
 void Programma::avvia()
 {
     mostraInizio();
-    // With no class in the register the program starts as it always did.
+    // With no class in the register the program starts as it always did; with
+    // no file yet, without even loading the register.
+    if (!QFileInfo::exists(piattaforma.percorsoRegistro()))
+        return;
     if (Registro* r = registro(); r && !r->classi().isEmpty())
         apriChiSei();
 }

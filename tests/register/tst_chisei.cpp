@@ -5,6 +5,7 @@
 #include "prova.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -16,7 +17,13 @@ namespace {
 struct Banco {
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
-    std::unique_ptr<Programma> programma = std::make_unique<Programma>(piattaforma.ambiente());
+    std::unique_ptr<Programma> programma;
+
+    Banco()
+    {
+        piattaforma.registro = cartella.percorso() + QStringLiteral("/registro.sqlite");
+        programma = std::make_unique<Programma>(piattaforma.ambiente());
+    }
 
     // "2ª B:Maria,Luca"; a class whose name starts with "-" is archived.
     QHash<QString, IdAlunno> classi(const QStringList& elenco)
@@ -75,6 +82,8 @@ void TestChiSei::senzaClassiSiPartecomeSempre()
 {
     Banco b;
     b.programma->avvia();
+    // Not even made: a pupil's session without classes carries no register.
+    QVERIFY(!QFile::exists(b.piattaforma.registro));
     QVERIFY(b.finestra("frmInizio")->isVisible());
     QVERIFY(!b.finestra("FrmChiSei"));
     QWidget* esercizio = b.avviaUnaSerie();
