@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace ope::registro {
 
@@ -50,10 +51,13 @@ public:
     }
     void riga(const QStringList& campi)
     {
-        QStringList citati;
-        for (const QString& c : campi)
-            citati.append(campoCsv(c));
-        const QString testo = citati.join(QLatin1Char(',')) + QLatin1String("\r\n");
+        testo.clear();
+        for (qsizetype i = 0; i < campi.size(); ++i) {
+            if (i > 0)
+                testo += QLatin1Char(',');
+            testo += campoCsv(campi[i]);
+        }
+        testo += QLatin1String("\r\n");
         file.write(testo.toUtf8());
     }
     bool chiudi(QString* errore)
@@ -68,6 +72,7 @@ public:
 
 private:
     QSaveFile file;
+    QString testo;   // kept, so its buffer is allocated once
 };
 
 bool fallita(const QSqlQuery& q, QString* errore)
@@ -83,8 +88,10 @@ bool fallita(const QSqlQuery& q, QString* errore)
 
 QString campoCsv(const QString& testo)
 {
-    if (!testo.contains(QLatin1Char(',')) && !testo.contains(QLatin1Char('"')) && !testo.contains(QLatin1Char('\n'))
-        && !testo.contains(QLatin1Char('\r')))
+    const bool semplice = std::none_of(testo.begin(), testo.end(), [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
+    if (semplice)
         return testo;
     QString citato = testo;
     citato.replace(QLatin1Char('"'), QLatin1String("\"\""));
