@@ -22,6 +22,11 @@ struct Ambiente {
     std::function<bool(const Pagina&)> stampa;       // sends one finished page; false when printing failed
     std::function<void(const QString&)> avviso;      // message box with an OK button only
     std::function<QString()> dataBreve;              // today's date in the system's short form
+    // A question answered Sì or No; true for Sì.
+    std::function<bool(const QString& domanda)> conferma;
+    // The name of a file to write, asked through a dialog that proposes one;
+    // empty when the user gave up.
+    std::function<QString(const QString& titolo, const QString& proposto)> fileDaScrivere;
 
     // Sound and speech return at once and stay silent where the machine has
     // no audio device or no speech service.

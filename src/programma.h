@@ -7,11 +7,14 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QApplication;
 
 namespace ope {
+
+class Registro;
 
 // What the application needs before the first window is built: the program's
 // style, and Qt's own buttons and dialogs in Italian like the rest of the program.
@@ -44,6 +47,16 @@ public:
     void apriOperazioni();    // modal
     void apriEsempi();        // modal
     void apriAutore();        // modal
+    void apriChiSei();        // modal, over the start window
+    void apriRegistro();
+
+    // Who practises from now on: the name goes to the printout and the
+    // exercise window; the previous pupil's windows close.
+    void scegliAlunno(qint64 id, const QString& nome);
+
+    // The class register, opened at the first need; null only where the
+    // platform gives none.
+    Registro* registro();
 
     // The loaded window of that name, or null.
     QWidget* finestra(const QString& nome) const;
@@ -64,6 +77,8 @@ private:
     Generatore caso;
     bool finito = false;
     bool chiusuraInCorso = false;
+    std::unique_ptr<Registro> archivio;
+    bool archivioAperto = false;
 
     std::vector<QPointer<QWidget>> caricate;   // every window loaded and not yet deleted
     QPointer<QWidget> inizio;
@@ -75,6 +90,8 @@ private:
     QPointer<QWidget> operazioni;
     QPointer<QWidget> esempi;
     QPointer<QWidget> autore;
+    QPointer<QWidget> chiSei;
+    QPointer<QWidget> finestraRegistro;
 };
 
 } // namespace ope

@@ -87,6 +87,8 @@ private:
     QAction* mnuEsempi;
     QAction* mnuInfo;
     QAction* mnuVerifica;
+    QAction* mnuCambiaAlunno;
+    QAction* mnuRegistro;
 };
 
 } // namespace ope
