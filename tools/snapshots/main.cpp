@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QTest>
 #include <cstdio>
+#include <memory>
 
 namespace ope::scatti {
 
@@ -34,6 +35,10 @@ Ambiente Scatti::ambiente()
     a.leggi = [](const QString&, bool) {};
     a.preferenza = [](const QString&) { return QVariant(); };
     a.ricordaPreferenza = [](const QString&, const QVariant&) {};
+    // A scratch register, never the user's.
+    a.percorsoRegistro = [cartella = std::make_shared<QTemporaryDir>()] {
+        return cartella->filePath(QStringLiteral("registro.sqlite"));
+    };
     return a;
 }
 
