@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/esportazione.h"
 
+#include <QHash>
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace ope::registro {
 
@@ -21,9 +23,6 @@ QString filtro(AmbitoEsportazione ambito)
     }
     return {};
 }
-
-const QString daSerie = QStringLiteral(" FROM serie s LEFT JOIN alunni a ON a.id = s.alunno"
-                                       " LEFT JOIN classi c ON c.id = a.classe");
 
 QString testoAiuto(int aiuto)
 {
@@ -52,10 +51,13 @@ public:
     }
     void riga(const QStringList& campi)
     {
-        QStringList citati;
-        for (const QString& c : campi)
-            citati.append(campoCsv(c));
-        const QString testo = citati.join(QLatin1Char(',')) + QLatin1String("\r\n");
+        testo.clear();
+        for (qsizetype i = 0; i < campi.size(); ++i) {
+            if (i > 0)
+                testo += QLatin1Char(',');
+            testo += campoCsv(campi[i]);
+        }
+        testo += QLatin1String("\r\n");
         file.write(testo.toUtf8());
     }
     bool chiudi(QString* errore)
@@ -70,6 +72,7 @@ public:
 
 private:
     QSaveFile file;
+    QString testo;   // kept, so its buffer is allocated once
 };
 
 bool fallita(const QSqlQuery& q, QString* errore)
@@ -85,8 +88,10 @@ bool fallita(const QSqlQuery& q, QString* errore)
 
 QString campoCsv(const QString& testo)
 {
-    if (!testo.contains(QLatin1Char(',')) && !testo.contains(QLatin1Char('"')) && !testo.contains(QLatin1Char('\n'))
-        && !testo.contains(QLatin1Char('\r')))
+    const bool semplice = std::none_of(testo.begin(), testo.end(), [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
+    if (semplice)
         return testo;
     QString citato = testo;
     citato.replace(QLatin1Char('"'), QLatin1String("\"\""));
@@ -106,6 +111,13 @@ bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, co
         return q;
     };
 
+    // The run's own columns, repeated on each of its operations' lines, are read once here.
+    struct Serie {
+        int ordine;
+        QStringList campi;   // serie, classe, alunno, inizio
+    };
+    QHash<qint64, Serie> serieLette;
+
     FileCsv serie(fileSerie);
     serie.riga({QStringLiteral("serie"), QStringLiteral("classe"), QStringLiteral("alunno"), QStringLiteral("inizio"),
                 QStringLiteral("fine"), QStringLiteral("tipo_operazione"), QStringLiteral("obiettivo"),
@@ -114,8 +126,9 @@ bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, co
                 QStringLiteral("giudizio"), QStringLiteral("finita")});
     QSqlQuery q = interroga(QStringLiteral("SELECT s.id, c.nome, a.nome, s.inizio, s.fine, s.tipo_operazione,"
                                            " s.obiettivo, s.livello, s.tabelline, s.esatte, s.errate,"
-                                           " s.secondi_totali, s.voto, s.giudizio, s.finita")
-                            + daSerie + filtro(ambito) + QStringLiteral(" ORDER BY s.inizio, s.id"));
+                                           " s.secondi_totali, s.voto, s.giudizio, s.finita FROM serie s"
+                                           " LEFT JOIN alunni a ON a.id = s.alunno LEFT JOIN classi c ON c.id = a.classe")
+                            + filtro(ambito) + QStringLiteral(" ORDER BY s.inizio, s.id"));
     if (fallita(q, errore))
         return false;
     while (q.next()) {
@@ -124,11 +137,11 @@ bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, co
             campi.append(q.value(i).toString());
         campi.append(q.value(14).toInt() ? QStringLiteral("sì") : QStringLiteral("no"));
         serie.riga(campi);
+        serieLette.insert(q.value(0).toLongLong(), {int(serieLette.size()), campi.mid(0, 4)});
     }
     if (!serie.chiudi(errore))
         return false;
 
-    // One row per attempt, grouped here into one line per operation.
     FileCsv operazioni(fileOperazioni);
     operazioni.riga({QStringLiteral("serie"), QStringLiteral("classe"), QStringLiteral("alunno"),
                      QStringLiteral("inizio_serie"), QStringLiteral("posizione"), QStringLiteral("forma"),
@@ -136,48 +149,41 @@ bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, co
                      QStringLiteral("operando2"), QStringLiteral("risultato"), QStringLiteral("risposta_esatta"),
                      QStringLiteral("risposte"), QStringLiteral("errori"), QStringLiteral("rifiuti"),
                      QStringLiteral("aiuto"), QStringLiteral("secondi"), QStringLiteral("riga")});
-    q = interroga(QStringLiteral("SELECT s.id, c.nome, a.nome, s.inizio, o.posizione, o.forma, o.testo, o.operando1,"
-                                 " o.operatore, o.operando2, o.risultato, o.risposta_esatta, o.rifiuti, o.aiuto,"
-                                 " o.secondi, o.riga_log, t.risposta, t.esatta FROM operazioni o"
-                                 " JOIN serie s ON s.id = o.serie LEFT JOIN alunni a ON a.id = s.alunno"
-                                 " LEFT JOIN classi c ON c.id = a.classe"
-                                 " LEFT JOIN tentativi t ON t.serie = o.serie AND t.posizione = o.posizione")
-                  + filtro(ambito) + QStringLiteral(" ORDER BY s.inizio, s.id, o.posizione, t.numero"));
-    if (fallita(q, errore))
-        return false;
-    QStringList campi;
-    QStringList risposte;
-    int errori = 0;
-    qint64 serieCorrente = 0;
-    int posizioneCorrente = 0;
-    const auto scrivi = [&] {
-        if (campi.isEmpty())
-            return;
-        campi[12] = risposte.join(QLatin1Char(' '));
-        campi[13] = QString::number(errori);
-        operazioni.riga(campi);
+    // Operations and attempts come in the runs' order, and are walked side by side.
+    const auto righe = [&](const QString& colonne, const QString& tabella, const QString& ordine) {
+        return interroga(QStringLiteral("SELECT ") + colonne + QStringLiteral(" FROM ") + tabella
+                         + QStringLiteral(" r JOIN serie s ON s.id = r.serie LEFT JOIN alunni a ON a.id = s.alunno")
+                         + filtro(ambito) + QStringLiteral(" ORDER BY s.inizio, s.id, ") + ordine);
     };
+    q = righe(QStringLiteral("r.serie, r.posizione, r.forma, r.testo, r.operando1, r.operatore, r.operando2,"
+                             " r.risultato, r.risposta_esatta, r.rifiuti, r.aiuto, r.secondi, r.riga_log"),
+              QStringLiteral("operazioni"), QStringLiteral("r.posizione"));
+    QSqlQuery t = righe(QStringLiteral("r.serie, r.posizione, r.risposta, r.esatta"), QStringLiteral("tentativi"),
+                        QStringLiteral("r.posizione, r.numero"));
+    if (fallita(q, errore) || fallita(t, errore))
+        return false;
+    const auto chiave = [&](const QSqlQuery& riga) {
+        return std::pair(serieLette.value(riga.value(0).toLongLong()).ordine, riga.value(1).toInt());
+    };
+    bool altroTentativo = t.next();
     while (q.next()) {
-        const qint64 s = q.value(0).toLongLong();
-        const int posizione = q.value(4).toInt();
-        if (campi.isEmpty() || s != serieCorrente || posizione != posizioneCorrente) {
-            scrivi();
-            serieCorrente = s;
-            posizioneCorrente = posizione;
-            risposte.clear();
-            errori = 0;
-            campi.clear();
-            for (int i = 0; i < 12; ++i)
-                campi.append(q.value(i).toString());
-            campi << QString() << QString() << q.value(12).toString() << testoAiuto(q.value(13).toInt())
-                  << q.value(14).toString() << q.value(15).toString();
+        const Serie lette = serieLette.value(q.value(0).toLongLong());
+        const auto questa = chiave(q);
+        QStringList risposte;
+        int errori = 0;
+        for (; altroTentativo && chiave(t) <= questa; altroTentativo = t.next()) {
+            if (chiave(t) == questa) {
+                risposte.append(t.value(2).toString());
+                errori += t.value(3).toInt() == 0;
+            }
         }
-        if (!q.value(16).isNull()) {
-            risposte.append(q.value(16).toString());
-            errori += q.value(17).toInt() == 0;
-        }
+        QStringList campi = lette.campi;
+        for (int i = 1; i < 9; ++i)
+            campi.append(q.value(i).toString());
+        campi << risposte.join(QLatin1Char(' ')) << QString::number(errori) << q.value(9).toString()
+              << testoAiuto(q.value(10).toInt()) << q.value(11).toString() << q.value(12).toString();
+        operazioni.riga(campi);
     }
-    scrivi();
     return operazioni.chiudi(errore);
 }
 

@@ -34,8 +34,9 @@ QByteArray derivaChiave(const QByteArray& segreto, const QByteArray& sale, int i
 
 QString impronta(const QString& pin)
 {
-    QByteArray sale(16, 0);
-    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(sale.data()), sale.size() / 4);
+    quint32 casuale[4];
+    QRandomGenerator::system()->fillRange(casuale);
+    const QByteArray sale(reinterpret_cast<const char*>(casuale), sizeof casuale);
     const QByteArray chiave = derivaChiave(pin.toUtf8(), sale, iterazioniPin);
     return QStringLiteral("pbkdf2-sha256$%1$%2$%3")
         .arg(iterazioniPin)

@@ -243,8 +243,13 @@ private slots:
             const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
             if (setpriv.isEmpty())
                 QSKIP("setpriv is missing: no unprivileged user to run as");
+            // A copy the other user may run, wherever the build lies (a home folder of root's, in CI).
+            const QString copia = cartella.filePath(QStringLiteral("figlio"));
+            QFile::remove(copia);
+            QVERIFY(QFile::copy(programma, copia));
+            QFile::setPermissions(copia, QFile::permissions(cartella.path()));
             argomenti = QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                                    QStringLiteral("--clear-groups"), programma}
+                                    QStringLiteral("--clear-groups"), copia}
                         + argomenti;
             programma = setpriv;
         }

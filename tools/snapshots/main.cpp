@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QTest>
 #include <cstdio>
+#include <memory>
 
 namespace ope::scatti {
 
@@ -34,6 +35,7 @@ Ambiente Scatti::ambiente()
     a.leggi = [](const QString&, bool) {};
     a.preferenza = [](const QString&) { return QVariant(); };
     a.ricordaPreferenza = [](const QString&, const QVariant&) {};
+    // A scratch register in the fresh working directory, never the user's.
     a.percorsoRegistro = [percorso = QDir::current().absoluteFilePath(registro)] { return percorso; };
     a.conferma = [](const QString&) { return false; };
     a.fileDaScrivere = [](const QString&, const QString&) { return QString(); };
