@@ -8,10 +8,12 @@
 #include "info/frmvalutazione.h"
 #include "register/frmchisei.h"
 #include "register/frmregistro.h"
+#include "register/registrazione.h"
 #include "register/registro.h"
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "reports/frmstampaschede.h"
+#include "serie/serie.h"
 #include "start/frminizio.h"
 
 #include "ui/accessibilita.h"
@@ -39,6 +41,11 @@ Programma::Programma(Ambiente a)
     : piattaforma(completaAmbiente(std::move(a))), caso(piattaforma.orologio)
 {
     installaAccessibilita();
+    // Every run goes into the class register, the chosen pupil's or an anonymous one.
+    registrazione = std::make_unique<RegistrazioneSerie>([this] { return registro(); },
+                                                         [this] { return dati.chiPratica.id; },
+                                                         [] { return QDateTime::currentDateTime(); });
+    seguiOgniSerie(registrazione.get());
 }
 
 Programma::~Programma()
@@ -66,6 +73,41 @@ F* Programma::carica(QPointer<QWidget>& posto, QWidget* chiApre)
         caricate.emplace_back(f);
     }
     return static_cast<F*>(posto.data());
+}
+
+template <class F>
+F* Programma::caricaPer(QPointer<QWidget>& posto, QWidget* chiApre, std::shared_ptr<const Serie> serie)
+{
+    if (finito || !serie)
+        return nullptr;
+    if (posto && static_cast<F*>(posto.data())->serie().get() != serie.get()) {
+        // Closed at once: the old window must not answer for the new run.
+        QWidget* vecchia = posto;
+        posto = nullptr;
+        vecchia->close();
+    }
+    if (!posto) {
+        auto* f = new F(*this, std::move(serie));
+        f->apriSopra(chiApre);
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(f, &Finestra::scaricata, f, [&posto, f] {
+            if (posto == f)
+                posto = nullptr;
+        });
+        posto = f;
+        caricate.erase(std::remove(caricate.begin(), caricate.end(), nullptr), caricate.end());
+        caricate.emplace_back(f);
+    }
+    return static_cast<F*>(posto.data());
+}
+
+std::shared_ptr<Serie> Programma::nuovaSerie(const DatiScelte& scelte)
+{
+    auto serie = std::make_shared<Serie>(scelte, caso, piattaforma.orologio);
+    for (OsservatoreSerie* o : osservatori)
+        serie->osserva(o);
+    ultimaSerie = serie;
+    return serie;
 }
 
 void Programma::mostra(QWidget* w)
@@ -124,8 +166,15 @@ void Programma::tornaDallaStampa()
         mostraInizio();
 }
 
-void Programma::apriStampaEsercizio() { mostra(carica<FrmStampaEsercizio>(stampaEsercizio, operativo)); }
-void Programma::apriAttestato() { mostra(carica<FrmAttestato>(attestato, stampaEsercizio)); }
+void Programma::apriStampaEsercizio()
+{
+    mostra(caricaPer<FrmStampaEsercizio>(stampaEsercizio, operativo, ultimaSerie));
+}
+
+void Programma::apriAttestato(std::shared_ptr<const Serie> serie)
+{
+    mostra(caricaPer<FrmAttestato>(attestato, stampaEsercizio, std::move(serie)));
+}
 void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede, inizio)); }
 void Programma::apriValutazione() { mostraModale(carica<FrmValutazione>(valutazione, inizio)); }
 void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni, inizio)); }

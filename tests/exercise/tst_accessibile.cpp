@@ -118,7 +118,7 @@ void TestAccessibile::tastiEPannelliHannoUnNome()
     // The operation itself is read from its labels.
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("lblRisultato1"))), QStringLiteral("?"));
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblNumero1"))),
-             QString::number(programma->sessione().operazione.numero1));
+             QString::number(prova::serieInCorso(*programma).operazione().numero1));
 }
 
 void TestAccessibile::ilVerdettoVieneAnnunciato()
@@ -128,7 +128,7 @@ void TestAccessibile::ilVerdettoVieneAnnunciato()
     QWidget* esercizio = apriEsercizio(0);
     QVERIFY(esercizio);
     auto* verdetto = prova::controllo<QLabel>(esercizio, QStringLiteral("LblEsito"));
-    const QString giusta = programma->sessione().operazione.rispostaEsatta.trimmed();
+    const QString giusta = prova::serieInCorso(*programma).operazione().rispostaEsatta.trimmed();
     const QString sbagliata = giusta == QLatin1String("1") ? QStringLiteral("2") : QStringLiteral("1");
     prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(sbagliata));
     prova::premi(esercizio, QStringLiteral("Option1(11)"));
@@ -170,7 +170,7 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     QVERIFY(!stato(inizio, QStringLiteral("Option2(2)")).checked);
 
     QWidget* esercizio = apriEsercizio(0);
-    const Sessione& s = programma->sessione();
+    const Serie& s = prova::serieInCorso(*programma);
     auto frase = [&] {
         return QStringLiteral("%1 meno %2 uguale quanto?")
             .arg(prova::controllo<QLabel>(esercizio, QStringLiteral("LblNumero1"))->text(),
@@ -182,7 +182,7 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     QVERIFY(mostrato(esercizio, QStringLiteral("lblRisultato1")));
 
     // A wrong answer: the help offer in front, the keypad behind it with all its keys and labels.
-    const QString giusta = s.operazione.rispostaEsatta.trimmed();
+    const QString giusta = s.operazione().rispostaEsatta.trimmed();
     prova::premi(esercizio, QStringLiteral("Option1(0)"));
     for (QChar c : giusta)
         prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(c.digitValue()));

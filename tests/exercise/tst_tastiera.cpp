@@ -35,7 +35,7 @@ struct Banco {
         QVERIFY(QTest::qWaitForWindowActive(inizio));
     }
 
-    Sessione& s() { return programma->sessione(); }
+    const Serie& serie() const { return prova::serieInCorso(*programma); }
     QWidget* esercizio() const { return programma->finestra(QStringLiteral("FrmOperativo")); }
 
     // The first objective and level, then "Avanti", each by this bench's way.
@@ -102,7 +102,7 @@ struct Banco {
 
     void rispondi(const QString& risposta)
     {
-        if (s().operazione.tipoEsercizio >= 7) {
+        if (serie().rigaSegni()) {
             premi(QStringLiteral("Option5(%1)").arg(QStringLiteral("=<>").indexOf(risposta)));
             premi(QStringLiteral("Option5(3)"));
             return;
@@ -112,10 +112,10 @@ struct Banco {
         premi(QStringLiteral("Option1(11)"));
     }
 
-    QString giusta() { return s().operazione.rispostaEsatta.trimmed(); }
+    QString giusta() { return serie().operazione().rispostaEsatta.trimmed(); }
     QString sbagliata()
     {
-        if (s().operazione.tipoEsercizio >= 7)
+        if (serie().rigaSegni())
             return giusta() == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
         return QStringLiteral("0") + giusta();
     }
@@ -165,11 +165,11 @@ QStringList serie(Via via)
             break;
         }
         if (n < 20)
-            b.premi(b.s().operazione.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+            b.premi(b.serie().rigaSegni() ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
     }
     QStringList registro;
     for (int i = 1; i <= 21; ++i)
-        registro << b.s().serie.operazioniEseguite[i];
+        registro << b.serie().riga(i);
     registro << testo(b.esercizio(), "lblRisEsatte") << testo(b.esercizio(), "lblRisErrate");
     return registro;
 }
@@ -224,9 +224,9 @@ void TestTastiera::laTastieraAgisceSoloSulTastoDavanti()
     QTest::keyClick(w, '3');
     QTest::keyClick(w, Qt::Key_Return);
     QCOMPARE(testo(f, "lblRisultato1"), sbagliata);
-    QCOMPARE(b.s().serie.risposteErrate, std::int16_t(1));
+    QCOMPARE(b.serie().errate(), 1);
     QTest::keyClick(w, 'n');
-    QCOMPARE(b.s().serie.tentativi, std::int16_t(1));
+    QCOMPARE(b.serie().rifiuti(), 1);
 
     // A held key repeats on the keyboard but types once.
     QTest::sendKeyEvent(QTest::Press, w, Qt::Key_7, QStringLiteral("7"), {});
@@ -312,7 +312,7 @@ void TestTastiera::ilDoppioClicNonRispondePerLAlunno()
     for (int volta = 1; volta <= 2; ++volta) {
         b.rispondi(b.sbagliata());
         doppioClic(QStringLiteral("Option3(0)"));
-        QCOMPARE(b.s().serie.tentativi, std::int16_t(volta));
+        QCOMPARE(b.serie().rifiuti(), volta);
         QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
     }
     // On the same key the second press is a press.
