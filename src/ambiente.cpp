@@ -2,10 +2,12 @@
 #include "ambiente.h"
 
 #include "print/stampareale.h"
+#include "register/registro.h"
 #include "ui/uscitaaudio.h"
 
 #include <QApplication>
 #include <QDate>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -33,6 +35,17 @@ Ambiente completaAmbiente(Ambiente a)
         };
     if (!a.dataBreve)
         a.dataBreve = [] { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); };
+    if (!a.fileDaScrivere)
+        a.fileDaScrivere = [](const QString& titolo, const QString& proposto) {
+            return QFileDialog::getSaveFileName(QApplication::activeWindow(), titolo, proposto);
+        };
+    if (!a.conferma)
+        a.conferma = [](const QString& domanda) {
+            QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), domanda,
+                            QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+            box.setDefaultButton(QMessageBox::No);
+            return box.exec() == QMessageBox::Yes;
+        };
     if (!a.suona || !a.preparaSuoni || !a.leggi) {
         // One output for both, started only by the first sound or sentence.
         auto uscita = std::make_shared<UscitaAudio>();
@@ -49,6 +62,11 @@ Ambiente completaAmbiente(Ambiente a)
     if (!a.ricordaPreferenza)
         a.ricordaPreferenza = [nome](const QString& chiave, const QVariant& valore) {
             QSettings(QStringLiteral("ope"), nome).setValue(chiave, valore);
+        };
+    if (!a.percorsoRegistro)
+        a.percorsoRegistro = [preferenza = a.preferenza] {
+            const QString scelto = preferenza(QStringLiteral("registro/percorso")).toString();
+            return scelto.isEmpty() ? Registro::percorsoPredefinito() : scelto;
         };
     return a;
 }

@@ -23,6 +23,11 @@ struct Ambiente {
     std::function<Invio(const Pagina&)> stampa;      // sends one finished page, saying how it went
     std::function<void(const QString&)> avviso;      // message box with an OK button only
     std::function<QString()> dataBreve;              // today's date in the system's short form
+    // A question answered Sì or No; true for Sì.
+    std::function<bool(const QString& domanda)> conferma;
+    // The name of a file to write, asked through a dialog that proposes one;
+    // empty when the user gave up.
+    std::function<QString(const QString& titolo, const QString& proposto)> fileDaScrivere;
 
     // Sound and speech return at once and stay silent where the machine has
     // no audio device or no speech service.
@@ -36,6 +41,11 @@ struct Ambiente {
     // value for a key never set.
     std::function<QVariant(const QString& chiave)> preferenza;
     std::function<void(const QString& chiave, const QVariant& valore)> ricordaPreferenza;
+
+    // Where the class register is kept: the preference "registro/percorso"
+    // (a technician may set it for the whole machine under /etc/xdg), else
+    // the user's data folder.
+    std::function<QString()> percorsoRegistro;
 };
 
 // The real platform, member by member, for whatever the caller left empty.

@@ -6,6 +6,10 @@
 #include "info/frmesempi.h"
 #include "info/frmoperazioni.h"
 #include "info/frmvalutazione.h"
+#include "register/frmchisei.h"
+#include "register/frmregistro.h"
+#include "register/registrazione.h"
+#include "register/registro.h"
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "reports/frmstampaschede.h"
@@ -17,6 +21,7 @@
 #include "ui/stile.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -37,6 +42,11 @@ Programma::Programma(Ambiente a)
     : piattaforma(completaAmbiente(std::move(a))), caso(piattaforma.orologio)
 {
     installaAccessibilita();
+    // Every run goes into the class register, the chosen pupil's or an anonymous one.
+    registrazione = std::make_unique<RegistrazioneSerie>([this] { return registro(); },
+                                                         [this] { return dati.chiPratica.id; },
+                                                         [] { return QDateTime::currentDateTime(); });
+    seguiOgniSerie(registrazione.get());
 }
 
 Programma::~Programma()
@@ -123,6 +133,12 @@ void Programma::mostraModale(QWidget* w)
 void Programma::avvia()
 {
     mostraInizio();
+    // With no class in the register the program starts as it always did; with
+    // no file yet, without even loading the register.
+    if (!QFileInfo::exists(piattaforma.percorsoRegistro()))
+        return;
+    if (Registro* r = registro(); r && !r->classi().isEmpty())
+        apriChiSei();
 }
 
 void Programma::mostraInizio()
@@ -167,11 +183,37 @@ void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni
 void Programma::apriEsempi() { mostraModale(carica<FrmEsempi>(esempi, inizio)); }
 void Programma::apriAutore() { mostraModale(carica<FrmAutore>(autore, inizio)); }
 void Programma::apriTabelline() { mostraModale(carica<FrmTabelline>(tabelline, inizio)); }
+void Programma::apriChiSei() { mostraModale(carica<FrmChiSei>(chiSei, inizio)); }
+void Programma::apriRegistro() { mostra(carica<FrmRegistro>(finestraRegistro, inizio)); }
+
+void Programma::scegliAlunno(qint64 id, const QString& nome)
+{
+    // A run, its printout and its certificate are the previous pupil's.
+    for (QPointer<QWidget>* posto : {&attestato, &stampaEsercizio, &operativo}) {
+        if (*posto)
+            (*posto)->close();
+    }
+    dati.chiPratica = {id, nome};
+    dati.alunno.nomeAlunno = nome.left(15);
+    if (chiSei)
+        chiSei->close();
+    mostraInizio();
+}
+
+Registro* Programma::registro()
+{
+    if (!archivioAperto) {
+        archivioAperto = true;
+        archivio = std::make_unique<Registro>(piattaforma.percorsoRegistro());
+    }
+    return archivio.get();
+}
 
 QWidget* Programma::finestra(const QString& nome) const
 {
     for (const QPointer<QWidget>* posto : {&inizio, &operativo, &stampaEsercizio, &attestato, &stampaSchede,
-                                           &valutazione, &operazioni, &esempi, &autore, &tabelline}) {
+                                           &valutazione, &operazioni, &esempi, &autore, &tabelline, &chiSei,
+                                           &finestraRegistro}) {
         if (*posto && (*posto)->objectName() == nome)
             return posto->data();
     }
@@ -185,8 +227,8 @@ void Programma::chiudiTutto()
     chiusuraInCorso = true;
     // Set first: a window's own unload must not load or show another one now.
     finito = true;
-    for (QPointer<QWidget>* posto : {&autore, &esempi, &operazioni, &valutazione, &attestato,
-                                     &stampaEsercizio, &stampaSchede, &operativo, &inizio}) {
+    for (QPointer<QWidget>* posto : {&autore, &esempi, &operazioni, &valutazione, &chiSei, &finestraRegistro,
+                                     &attestato, &stampaEsercizio, &stampaSchede, &operativo, &inizio}) {
         if (*posto)
             (*posto)->close();
     }

@@ -6,8 +6,8 @@
 #include "session/sessione.h"
 
 #include <QPointer>
-#include <memory>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QApplication;
@@ -15,6 +15,8 @@ class QApplication;
 namespace ope {
 
 class OsservatoreSerie;
+class Registro;
+class RegistrazioneSerie;
 class Serie;
 
 // What the application needs before the first window is built: the program's
@@ -56,6 +58,16 @@ public:
     void apriEsempi();        // modal
     void apriAutore();        // modal
     void apriTabelline();     // modal
+    void apriChiSei();        // modal, over the start window
+    void apriRegistro();
+
+    // Who practises from now on: the name goes to the printout and the
+    // exercise window; the previous pupil's windows close.
+    void scegliAlunno(qint64 id, const QString& nome);
+
+    // The class register, opened at the first need; null only where the
+    // platform gives none.
+    Registro* registro();
 
     // The loaded window of that name, or null.
     QWidget* finestra(const QString& nome) const;
@@ -79,8 +91,11 @@ private:
     Generatore caso;
     bool finito = false;
     bool chiusuraInCorso = false;
+    std::unique_ptr<Registro> archivio;
+    bool archivioAperto = false;
     std::shared_ptr<const Serie> ultimaSerie;
     std::vector<OsservatoreSerie*> osservatori;
+    std::unique_ptr<RegistrazioneSerie> registrazione;   // after the register: it goes first, closing a run left open
 
     std::vector<QPointer<QWidget>> caricate;   // every window loaded and not yet deleted
     QPointer<QWidget> inizio;
@@ -93,6 +108,8 @@ private:
     QPointer<QWidget> esempi;
     QPointer<QWidget> autore;
     QPointer<QWidget> tabelline;
+    QPointer<QWidget> chiSei;
+    QPointer<QWidget> finestraRegistro;
 };
 
 } // namespace ope

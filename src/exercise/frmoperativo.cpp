@@ -57,7 +57,7 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     collegaTasti();
     registraProporzioni();
 
-    setWindowTitle(programma.sessione().scelte.nomeProgramma);
+    setWindowTitle(titoloEsercizio(programma.sessione()));
     // No key has the focus until the pupil moves it there with Tab: typed
     // digits and Enter go to the window's shortcuts.
     setFocus();

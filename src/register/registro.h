@@ -116,8 +116,10 @@ enum class AmbitoEsportazione { Alunno, Classe, Tutto };
 class Registro {
 public:
     // Opens (creating or migrating) the file; never throws. An empty path:
-    // the default in the user's data folder, or the one set in preferences.
+    // percorsoPredefinito(). The program takes the path from Ambiente, where
+    // the preferences may set another.
     explicit Registro(const QString& percorso);
+    static QString percorsoPredefinito();   // in the user's data folder
     ~Registro();   // waits only for writes already queued, at most a moment
     Registro(const Registro&) = delete;
     Registro& operator=(const Registro&) = delete;
@@ -154,7 +156,7 @@ public:
 
     // The teacher's PIN: a salted key derivation, never the PIN itself.
     bool pinImpostato() const;
-    bool impostaPin(const QString& pin);
+    bool impostaPin(const QString& pin);   // an empty PIN removes it
     bool verificaPin(const QString& pin) const;
 
 private:

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace ope {
 
@@ -80,13 +81,27 @@ struct Alunno {
     QString nomeAlunno;
 };
 
+// Who is practising, as chosen in "Chi sei?"; no one for an anonymous run.
+struct AlunnoScelto {
+    std::optional<qint64> id;   // the pupil's id in the class register
+    QString nome;
+};
+
 // The record every window shares, in its parts; one user-interface thread
 // is its only user.
 struct Sessione {
     DatiScelte scelte;
     Scheda scheda;
     Alunno alunno;
+    AlunnoScelto chiPratica;
 };
+
+// The exercise window's caption: the program's name, and the pupil's once one is chosen.
+inline QString titoloEsercizio(const Sessione& s)
+{
+    return s.chiPratica.nome.isEmpty() ? s.scelte.nomeProgramma
+                                       : s.scelte.nomeProgramma + QStringLiteral(" - ") + s.chiPratica.nome;
+}
 
 // The runtime's number-to-text form: a blank stands where a minus would (7 -> " 7").
 inline QString testoConSegno(long long valore)

@@ -214,6 +214,8 @@ void FrmInizio::creaMenu()
         {mnuEsempi, "mnuEsempi", "Esemplicazione", true},
         {mnuInfo, "mnuInfo", "Abaout", true},
         {mnuVerifica, "mnuVerifica", "Scheda per verifica in classe", false},
+        {mnuCambiaAlunno, "mnuCambiaAlunno", "Cambia &alunno", true},
+        {mnuRegistro, "mnuRegistro", "&Registro", true},
     };
     QMenuBar* barra = menuBar();
     barra->setFont(carattere(QStringLiteral("Arial"), 10, true));
@@ -230,6 +232,8 @@ void FrmInizio::creaMenu()
     connect(mnuValutazione, &QAction::triggered, this, [this] { programma.apriValutazione(); });
     connect(mnuEsempi, &QAction::triggered, this, [this] { programma.apriEsempi(); });
     connect(mnuInfo, &QAction::triggered, this, [this] { programma.apriAutore(); });
+    connect(mnuCambiaAlunno, &QAction::triggered, this, [this] { programma.apriChiSei(); });
+    connect(mnuRegistro, &QAction::triggered, this, [this] { programma.apriRegistro(); });
     creaMenuOperazione();
 }
 

@@ -96,6 +96,8 @@ private:
     QAction* mnuOperazione;
     std::array<QAction*, 8> mnuTipoOperazione{};   // 1..7; element 0 unused
     QAction* mnuTabelline;
+    QAction* mnuCambiaAlunno;
+    QAction* mnuRegistro;
 };
 
 } // namespace ope

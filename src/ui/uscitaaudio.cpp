@@ -2,10 +2,10 @@
 #include "ui/uscitaaudio.h"
 
 #include "audio/moduloaudio.h"
+#include "ui/moduli.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QThread>
 
 namespace ope {
@@ -33,17 +33,10 @@ private:
 
 namespace {
 
-// Beside the executable in a build tree; under the library folder once installed.
 ModuloAudio* caricaModulo()
 {
-    const QString cartella = QCoreApplication::applicationDirPath();
-    const QString installato = cartella + QStringLiteral("/../" OPE_CARTELLA_MODULO);
-    for (const QString& dove : {cartella, installato}) {
-        QLibrary libreria(dove + QStringLiteral("/libope-audio"));
-        if (auto crea = reinterpret_cast<CreaModuloAudio>(libreria.resolve(nomeCreaModuloAudio)))
-            return crea();
-    }
-    return nullptr;
+    auto crea = reinterpret_cast<CreaModuloAudio>(funzioneDelModulo(QStringLiteral("libope-audio"), nomeCreaModuloAudio));
+    return crea ? crea() : nullptr;
 }
 
 } // namespace

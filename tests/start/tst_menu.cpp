@@ -96,6 +96,8 @@ void TestMenu::barra_data()
     QTest::newRow("5 examples") << "mnuEsempi" << "Esemplicazione" << true << true;
     QTest::newRow("6 about") << "mnuInfo" << "Abaout" << true << true;
     QTest::newRow("7 class test") << "mnuVerifica" << "Scheda per verifica in classe" << false << false;
+    QTest::newRow("8 next pupil") << "mnuCambiaAlunno" << "Cambia &alunno" << true << true;
+    QTest::newRow("9 class register") << "mnuRegistro" << "&Registro" << true << true;
 }
 
 void TestMenu::barra()
@@ -103,7 +105,7 @@ void TestMenu::barra()
     QFETCH(QString, nome);
     QVERIFY(apri());
     const QList<QAction*> voci = barraMenu()->actions();
-    QCOMPARE(voci.size(), 9);   // the last, "Operazione", has a test of its own
+    QCOMPARE(voci.size(), 11);   // the last, "Operazione", has a test of its own
     const int posto = QString::fromLatin1(QTest::currentDataTag()).left(1).toInt();
     QAction* a = voci.at(posto);
     QCOMPARE(a->objectName(), nome);
@@ -124,7 +126,8 @@ void TestMenu::nascosteNonSiScelgono()
     QSignalSpy impostazioni(voce(QStringLiteral("mnuImpostazioni")), &QAction::triggered);
     for (int x = 1; x < barraMenu()->width(); x += 4) {
         QTest::mouseClick(barraMenu(), Qt::LeftButton, {}, QPoint(x, barraMenu()->height() / 2));
-        for (const char* f : {"FrmStampaSchede", "FrmValutazione", "frmEsempi", "frmAutore"}) {
+        for (const char* f : {"FrmStampaSchede", "FrmValutazione", "frmEsempi", "frmAutore", "FrmChiSei",
+                              "FrmRegistro"}) {
             if (QWidget* w = programma->finestra(QString::fromLatin1(f)))
                 w->close();
         }

@@ -32,6 +32,9 @@ Ambiente Piattaforma::ambiente(const QString& nome)
     a.leggi = [this](const QString& frase, bool interrompi) { frasi.push_back({frase, interrompi}); };
     a.preferenza = [this](const QString& chiave) { return preferenze.value(chiave); };
     a.ricordaPreferenza = [this](const QString& chiave, const QVariant& valore) { preferenze[chiave] = valore; };
+    a.percorsoRegistro = [this, cartella = std::make_shared<QTemporaryDir>()] {
+        return registro.isEmpty() ? cartella->filePath(QStringLiteral("registro.sqlite")) : registro;
+    };
     return a;
 }
 

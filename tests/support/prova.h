@@ -36,6 +36,9 @@ struct Piattaforma {
     };
     std::vector<Frase> frasi;
     QVariantMap preferenze;
+    // The class register's file; empty, a fresh one in a temporary folder,
+    // so that no test ever reads or writes the user's own.
+    QString registro;
 
     // An Ambiente that reads and writes this object; it must outlive the program.
     Ambiente ambiente(const QString& nome = QStringLiteral("Sottrazioni"));

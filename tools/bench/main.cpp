@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the program against baselines taken in the same run:
 //   bench                 all figures, as a table
+//   bench --registro      only the register's figures over a school's year
 //   bench --figlio MODO   one child process (start-up and memory are whole processes)
 #include "misure.h"
 #include "prove.h"
@@ -88,6 +89,12 @@ int main(int argc, char* argv[])
     ope::preparaApplicazione(app);
     QTemporaryDir lavoro;
     QDir::setCurrent(lavoro.path());   // the start window writes its settings file here
+    if (argc == 2 && QByteArray(argv[1]) == "--registro") {
+        std::vector<Figura> figure;
+        aggiungiFigureRegistro(figure);
+        stampaTabella(figure);
+        return 0;
+    }
 
     registraProve();
     benchmark::Initialize(&argc, argv);
@@ -102,6 +109,7 @@ int main(int argc, char* argv[])
                       QStringLiteral("empty QMainWindow shown"), avvioVuota, 1.5, true});
 
     aggiungiFigure(raccolta.tempi, figure);
+    aggiungiFigureRegistro(figure);
 
     long memoriaVuota = 0;
     long memoriaTesto = 0;

@@ -13,6 +13,7 @@
 #include "start/tabelle.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMainWindow>
@@ -50,6 +51,8 @@ Ambiente ambienteDiProva(bool audio = false)
         return chiave == QLatin1String("leggiAdAltaVoce") ? QVariant(audio) : QVariant();
     };
     a.ricordaPreferenza = [](const QString&, const QVariant&) {};
+    // A register of its own in the working folder, a scratch one, never the user's.
+    a.percorsoRegistro = [] { return QDir::current().filePath(QStringLiteral("registro.sqlite")); };
     return a;
 }
 

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QTest>
 #include <cstdio>
+#include <memory>
 
 namespace ope::scatti {
 
@@ -34,6 +35,10 @@ Ambiente Scatti::ambiente()
     a.leggi = [](const QString&, bool) {};
     a.preferenza = [](const QString&) { return QVariant(); };
     a.ricordaPreferenza = [](const QString&, const QVariant&) {};
+    // A scratch register in the fresh working directory, never the user's.
+    a.percorsoRegistro = [percorso = QDir::current().absoluteFilePath(registro)] { return percorso; };
+    a.conferma = [](const QString&) { return false; };
+    a.fileDaScrivere = [](const QString&, const QString&) { return QString(); };
     return a;
 }
 
@@ -112,7 +117,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     for (auto scatti : {&ope::scatti::scattiInizio, &ope::scatti::scattiSchede, &ope::scatti::scattiInformazioni,
-                        &ope::scatti::scattiStampe, &ope::scatti::scattiOperativo}) {
+                        &ope::scatti::scattiStampe, &ope::scatti::scattiOperativo, &ope::scatti::scattiRegistro}) {
         QFile::remove(QStringLiteral("Sottrazioni.dat"));
         scatti(s);
     }

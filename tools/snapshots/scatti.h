@@ -20,6 +20,7 @@ struct Scatti {
     QString cartella;
     double ora = 36000.0;
     std::vector<Pagina> pagine;
+    QString registro = QStringLiteral("registro.sqlite");   // in the working directory, fresh at every run
 
     Ambiente ambiente();
     // Lets pending events run, then writes the window as <nome>.png.
@@ -37,6 +38,7 @@ void scattiSchede(Scatti& s);
 void scattiInformazioni(Scatti& s);
 void scattiStampe(Scatti& s);
 void scattiOperativo(Scatti& s);
+void scattiRegistro(Scatti& s);
 // The main windows on the platform's one screen, as the pupil sees it, the
 // windows maximised or at the size they open at.
 void scattiSchermo(Scatti& s, bool ingrandite);

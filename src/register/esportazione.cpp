@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "register/esportazione.h"
+
+#include <QHash>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace ope::registro {
+
+namespace {
+
+QString filtro(AmbitoEsportazione ambito)
+{
+    switch (ambito) {
+    case AmbitoEsportazione::Alunno:
+        return QStringLiteral(" WHERE s.alunno = ?");
+    case AmbitoEsportazione::Classe:
+        return QStringLiteral(" WHERE a.classe = ?");
+    case AmbitoEsportazione::Tutto:
+        break;
+    }
+    return {};
+}
+
+QString testoAiuto(int aiuto)
+{
+    switch (Aiuto(aiuto)) {
+    case Aiuto::Nessuno:
+        return QStringLiteral("nessuno");
+    case Aiuto::Rifiutato:
+        return QStringLiteral("rifiutato");
+    case Aiuto::Accettato:
+        return QStringLiteral("accettato");
+    case Aiuto::Imposto:
+        return QStringLiteral("imposto");
+    }
+    return {};
+}
+
+// Writes a file through a temporary one, so a failed export never leaves half a file under the name chosen.
+class FileCsv {
+public:
+    explicit FileCsv(const QString& nome)
+        : file(nome)
+    {
+        aperto = file.open(QIODevice::WriteOnly);
+        if (aperto)
+            file.write("\xEF\xBB\xBF");
+    }
+    void riga(const QStringList& campi)
+    {
+        testo.clear();
+        for (qsizetype i = 0; i < campi.size(); ++i) {
+            if (i > 0)
+                testo += QLatin1Char(',');
+            testo += campoCsv(campi[i]);
+        }
+        testo += QLatin1String("\r\n");
+        file.write(testo.toUtf8());
+    }
+    bool chiudi(QString* errore)
+    {
+        if (aperto && file.commit())
+            return true;
+        if (errore)
+            *errore = QStringLiteral("Non si può scrivere il file %1: %2").arg(file.fileName(), file.errorString());
+        return false;
+    }
+    bool aperto = false;
+
+private:
+    QSaveFile file;
+    QString testo;   // kept, so its buffer is allocated once
+};
+
+bool fallita(const QSqlQuery& q, QString* errore)
+{
+    if (q.isActive())
+        return false;
+    if (errore)
+        *errore = QStringLiteral("Il registro non si può leggere: %1").arg(q.lastError().text());
+    return true;
+}
+
+} // namespace
+
+QString campoCsv(const QString& testo)
+{
+    const bool semplice = std::none_of(testo.begin(), testo.end(), [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
+    if (semplice)
+        return testo;
+    QString citato = testo;
+    citato.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + citato + QLatin1Char('"');
+}
+
+bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, const QString& fileSerie,
+                const QString& fileOperazioni, QString* errore)
+{
+    const auto interroga = [&](const QString& sql) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        if (ambito != AmbitoEsportazione::Tutto)
+            q.addBindValue(id);
+        q.exec();
+        return q;
+    };
+
+    // The run's own columns, repeated on each of its operations' lines, are read once here.
+    struct Serie {
+        int ordine;
+        QStringList campi;   // serie, classe, alunno, inizio
+    };
+    QHash<qint64, Serie> serieLette;
+
+    FileCsv serie(fileSerie);
+    serie.riga({QStringLiteral("serie"), QStringLiteral("classe"), QStringLiteral("alunno"), QStringLiteral("inizio"),
+                QStringLiteral("fine"), QStringLiteral("tipo_operazione"), QStringLiteral("obiettivo"),
+                QStringLiteral("livello"), QStringLiteral("tabelline"), QStringLiteral("esatte"),
+                QStringLiteral("errate"), QStringLiteral("secondi"), QStringLiteral("voto"),
+                QStringLiteral("giudizio"), QStringLiteral("finita")});
+    QSqlQuery q = interroga(QStringLiteral("SELECT s.id, c.nome, a.nome, s.inizio, s.fine, s.tipo_operazione,"
+                                           " s.obiettivo, s.livello, s.tabelline, s.esatte, s.errate,"
+                                           " s.secondi_totali, s.voto, s.giudizio, s.finita FROM serie s"
+                                           " LEFT JOIN alunni a ON a.id = s.alunno LEFT JOIN classi c ON c.id = a.classe")
+                            + filtro(ambito) + QStringLiteral(" ORDER BY s.inizio, s.id"));
+    if (fallita(q, errore))
+        return false;
+    while (q.next()) {
+        QStringList campi;
+        for (int i = 0; i < 14; ++i)
+            campi.append(q.value(i).toString());
+        campi.append(q.value(14).toInt() ? QStringLiteral("sì") : QStringLiteral("no"));
+        serie.riga(campi);
+        serieLette.insert(q.value(0).toLongLong(), {int(serieLette.size()), campi.mid(0, 4)});
+    }
+    if (!serie.chiudi(errore))
+        return false;
+
+    FileCsv operazioni(fileOperazioni);
+    operazioni.riga({QStringLiteral("serie"), QStringLiteral("classe"), QStringLiteral("alunno"),
+                     QStringLiteral("inizio_serie"), QStringLiteral("posizione"), QStringLiteral("forma"),
+                     QStringLiteral("operazione"), QStringLiteral("operando1"), QStringLiteral("operatore"),
+                     QStringLiteral("operando2"), QStringLiteral("risultato"), QStringLiteral("risposta_esatta"),
+                     QStringLiteral("risposte"), QStringLiteral("errori"), QStringLiteral("rifiuti"),
+                     QStringLiteral("aiuto"), QStringLiteral("secondi"), QStringLiteral("riga")});
+    // Operations and attempts come in the runs' order, and are walked side by side.
+    const auto righe = [&](const QString& colonne, const QString& tabella, const QString& ordine) {
+        return interroga(QStringLiteral("SELECT ") + colonne + QStringLiteral(" FROM ") + tabella
+                         + QStringLiteral(" r JOIN serie s ON s.id = r.serie LEFT JOIN alunni a ON a.id = s.alunno")
+                         + filtro(ambito) + QStringLiteral(" ORDER BY s.inizio, s.id, ") + ordine);
+    };
+    q = righe(QStringLiteral("r.serie, r.posizione, r.forma, r.testo, r.operando1, r.operatore, r.operando2,"
+                             " r.risultato, r.risposta_esatta, r.rifiuti, r.aiuto, r.secondi, r.riga_log"),
+              QStringLiteral("operazioni"), QStringLiteral("r.posizione"));
+    QSqlQuery t = righe(QStringLiteral("r.serie, r.posizione, r.risposta, r.esatta"), QStringLiteral("tentativi"),
+                        QStringLiteral("r.posizione, r.numero"));
+    if (fallita(q, errore) || fallita(t, errore))
+        return false;
+    const auto chiave = [&](const QSqlQuery& riga) {
+        return std::pair(serieLette.value(riga.value(0).toLongLong()).ordine, riga.value(1).toInt());
+    };
+    bool altroTentativo = t.next();
+    while (q.next()) {
+        const Serie lette = serieLette.value(q.value(0).toLongLong());
+        const auto questa = chiave(q);
+        QStringList risposte;
+        int errori = 0;
+        for (; altroTentativo && chiave(t) <= questa; altroTentativo = t.next()) {
+            if (chiave(t) == questa) {
+                risposte.append(t.value(2).toString());
+                errori += t.value(3).toInt() == 0;
+            }
+        }
+        QStringList campi = lette.campi;
+        for (int i = 1; i < 9; ++i)
+            campi.append(q.value(i).toString());
+        campi << risposte.join(QLatin1Char(' ')) << QString::number(errori) << q.value(9).toString()
+              << testoAiuto(q.value(10).toInt()) << q.value(11).toString() << q.value(12).toString();
+        operazioni.riga(campi);
+    }
+    return operazioni.chiudi(errore);
+}
+
+} // namespace ope::registro

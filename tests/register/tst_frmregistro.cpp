@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "programma.h"
+#include "register/registro.h"
+
+#include "prova.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ope;
+
+namespace {
+
+struct Banco {
+    prova::CartellaDiLavoro cartella;
+    QTemporaryDir dati;
+    prova::Piattaforma piattaforma;
+    std::vector<bool> risposte;   // what the teacher answers, question after question
+    QStringList domande;
+    QString fileScelto;
+    std::unique_ptr<Programma> programma;
+
+    explicit Banco(const QString& percorso = {})
+    {
+        piattaforma.registro = percorso;
+        Ambiente a = piattaforma.ambiente();
+        a.conferma = [this](const QString& domanda) {
+            domande << domanda;
+            const bool si = !risposte.empty() && risposte.front();
+            if (!risposte.empty())
+                risposte.erase(risposte.begin());
+            return si;
+        };
+        a.fileDaScrivere = [this](const QString&, const QString&) { return fileScelto; };
+        programma = std::make_unique<Programma>(a);
+    }
+
+    Registro& registro() { return *programma->registro(); }
+
+    QWidget* apri()
+    {
+        programma->avvia();
+        programma->apriRegistro();
+        return programma->finestra(QStringLiteral("FrmRegistro"));
+    }
+
+    void chiudi()
+    {
+        if (QWidget* f = programma->finestra(QStringLiteral("FrmRegistro")))
+            f->close();
+    }
+
+    // One run of that pupil, with one logged operation.
+    void serie(IdAlunno alunno, const QString& quando, int esatte, int errate)
+    {
+        const QDateTime inizio = QDateTime::fromString(quando, Qt::ISODate);
+        const IdSerie s = registro().iniziaSerie({alunno, inizio, 2, 1, 1, {}});
+        OperazioneRegistrata op;
+        op.posizione = 1;
+        op.forma = 1;
+        op.operazione = QStringLiteral("16 - 9 = ?");
+        op.operando1 = 16;
+        op.operando2 = 9;
+        op.risultato = 7;
+        op.operatore = QStringLiteral("-");
+        op.rispostaEsatta = QStringLiteral("7");
+        op.tentativi = {{QStringLiteral("7"), Esito::Esatta}};
+        op.secondi = 3;
+        op.rigaLog = QStringLiteral("16 - 9 = . ............................  7   (s. 3)");
+        registro().registraOperazione(s, op);
+        registro().chiudiSerie(s, {inizio.addSecs(300), esatte, errate, 300, std::nullopt, {}, true});
+        registro().attendiScritture();
+    }
+};
+
+template <class T>
+T* trova(QWidget* f, const char* nome)
+{
+    return prova::controllo<T>(f, QString::fromLatin1(nome));
+}
+
+} // namespace
+
+class TestFrmRegistro : public QObject {
+    Q_OBJECT
+private slots:
+    void ilPinFaEntrareSoloChiLoSa_data();
+    void ilPinFaEntrareSoloChiLoSa();
+    void laGrigliaMostraIlRegistro();
+    void eliminareChiedePrimaPoiToglieTutto();
+    void stampaEdEsportaQuelCheFece();
+    void unRegistroInservibileDiceDoveSta();
+};
+
+void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa_data()
+{
+    QTest::addColumn<QString>("pin");
+    QTest::addColumn<QString>("scritto");
+    QTest::addColumn<bool>("entra");
+    QTest::newRow("no PIN set: straight in") << "" << "" << true;
+    QTest::newRow("a wrong PIN is refused") << "4321" << "1234" << false;
+    QTest::newRow("the right PIN opens") << "4321" << "4321" << true;
+}
+
+void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa()
+{
+    QFETCH(QString, pin);
+    QFETCH(QString, scritto);
+    QFETCH(bool, entra);
+    Banco b;
+    b.registro().aggiungiClasse(QStringLiteral("2ª B"));
+    QWidget* f = b.apri();
+    auto* pagine = trova<QStackedWidget>(f, "stkRegistro");
+    QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagRegistro"));
+    if (!pin.isEmpty()) {
+        // Set from inside the window, asked at the next opening.
+        trova<QLineEdit>(f, "txtNuovoPin")->setText(pin);
+        trova<QLineEdit>(f, "txtConfermaPin")->setText(pin);
+        QTest::mouseClick(trova<QPushButton>(f, "cmdImpostaPin"), Qt::LeftButton);
+        b.chiudi();
+        f = b.apri();
+        pagine = trova<QStackedWidget>(f, "stkRegistro");
+        QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagPin"));
+        QVERIFY(!trova<QTabWidget>(f, "tabRegistro")->isVisible());
+        QTest::keyClicks(trova<QLineEdit>(f, "txtPin"), scritto);
+        QTest::keyClick(trova<QLineEdit>(f, "txtPin"), Qt::Key_Return);
+    }
+    QCOMPARE(pagine->currentWidget()->objectName(), entra ? QStringLiteral("pagRegistro") : QStringLiteral("pagPin"));
+    QCOMPARE(trova<QLabel>(f, "lblPinErrato")->text(), entra ? QString() : QStringLiteral("PIN errato."));
+    QVERIFY(trova<QLineEdit>(f, "txtPin")->text().isEmpty());
+}
+
+void TestFrmRegistro::laGrigliaMostraIlRegistro()
+{
+    Banco b;
+    const IdClasse classe = b.registro().aggiungiClasse(QStringLiteral("2ª B")).value();
+    const IdAlunno maria = b.registro().aggiungiAlunno(classe, QStringLiteral("Maria")).value();
+    const IdAlunno luca = b.registro().aggiungiAlunno(classe, QStringLiteral("Luca")).value();
+    b.registro().aggiungiAlunno(classe, QStringLiteral("Anna"));
+    b.serie(maria, QStringLiteral("2026-12-07T10:00:00+01:00"), 18, 2);
+    b.serie(maria, QStringLiteral("2026-12-08T09:00:00+01:00"), 15, 5);
+    b.serie(maria, QStringLiteral("2026-12-08T11:00:00+01:00"), 20, 0);
+    b.serie(luca, QStringLiteral("2026-12-08T10:00:00+01:00"), 10, 10);
+
+    QWidget* f = b.apri();
+    auto* griglia = trova<QTableWidget>(f, "grdClasse");
+    QCOMPARE(griglia->columnCount(), 2);
+    QHash<QString, QStringList> celle;
+    for (int r = 0; r < griglia->rowCount(); ++r) {
+        for (int g = 0; g < griglia->columnCount(); ++g)
+            celle[griglia->verticalHeaderItem(r)->text()] << griglia->item(r, g)->text();
+    }
+    QCOMPARE(celle.value(QStringLiteral("Maria")), (QStringList{"1 serie\n90%", "2 serie\n88%"}));
+    QCOMPARE(celle.value(QStringLiteral("Luca")), (QStringList{"", "1 serie\n50%"}));
+    QCOMPARE(celle.value(QStringLiteral("Anna")), (QStringList{"", ""}));
+    QVERIFY(griglia->item(0, 1)->data(Qt::AccessibleTextRole).toString().contains(QStringLiteral("serie")));
+
+    // A click on Maria's day opens her runs, the latest chosen with its lines.
+    int rigaMaria = 0;
+    while (griglia->verticalHeaderItem(rigaMaria)->text() != QStringLiteral("Maria"))
+        ++rigaMaria;
+    QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {}, griglia->visualItemRect(griglia->item(rigaMaria, 1)).center());
+    QCOMPARE(trova<QTabWidget>(f, "tabRegistro")->currentWidget()->objectName(), QStringLiteral("pagAlunno"));
+    auto* storia = trova<QTableWidget>(f, "tabSerie");
+    QCOMPARE(storia->rowCount(), 3);
+    QCOMPARE(storia->item(2, 4)->text(), QStringLiteral("20"));
+    QCOMPARE(trova<QListWidget>(f, "lstRighe")->item(0)->text(), b.registro().righeSerie(b.registro().storia(maria).last().id).first());
+}
+
+void TestFrmRegistro::eliminareChiedePrimaPoiToglieTutto()
+{
+    Banco b;
+    const IdClasse classe = b.registro().aggiungiClasse(QStringLiteral("2ª B")).value();
+    const IdAlunno maria = b.registro().aggiungiAlunno(classe, QStringLiteral("Maria")).value();
+    b.serie(maria, QStringLiteral("2026-12-08T09:00:00+01:00"), 15, 5);
+    QWidget* f = b.apri();
+    auto* elenco = trova<QListWidget>(f, "lstAlunni");
+    elenco->setCurrentRow(0);
+
+    b.risposte = {false, true};
+    for (bool conferma : {false, true}) {
+        QTest::mouseClick(trova<QPushButton>(f, "cmdEliminaAlunno"), Qt::LeftButton);
+        QVERIFY(b.domande.last().contains(QStringLiteral("Maria")));
+        QCOMPARE(elenco->count(), conferma ? 0 : 1);
+        QCOMPARE(b.registro().alunni(classe).size(), conferma ? 0 : 1);
+        QCOMPARE(b.registro().storia(maria).isEmpty(), conferma);
+    }
+    QCOMPARE(b.domande.size(), 2);
+    QCOMPARE(trova<QTableWidget>(f, "grdClasse")->rowCount(), 0);
+}
+
+void TestFrmRegistro::stampaEdEsportaQuelCheFece()
+{
+    Banco b;
+    const IdClasse classe = b.registro().aggiungiClasse(QStringLiteral("2ª B")).value();
+    const IdAlunno maria = b.registro().aggiungiAlunno(classe, QStringLiteral("Maria")).value();
+    b.serie(maria, QStringLiteral("2026-12-08T09:00:00+01:00"), 15, 5);
+    QWidget* f = b.apri();
+
+    QTest::mouseClick(trova<QPushButton>(f, "cmdStampaClasse"), Qt::LeftButton);
+    trova<QTabWidget>(f, "tabRegistro")->setCurrentIndex(1);
+    QTest::mouseClick(trova<QPushButton>(f, "cmdStampaAlunno"), Qt::LeftButton);
+    QCOMPARE(b.piattaforma.pagine.size(), std::size_t(2));
+    QStringList testi;
+    for (const Pagina& p : b.piattaforma.pagine) {
+        for (const Pagina::Testo& t : p.testi) {
+            testi << t.testo;
+            QCOMPARE(t.font, QStringLiteral("Courier New"));
+        }
+    }
+    QVERIFY(testi.contains(QStringLiteral("Riepilogo della classe 2ª B")));
+    QVERIFY(testi.contains(QStringLiteral("Maria - 2ª B")));
+    // Maria's line in both: her totals in the class, her run in her own.
+    QCOMPARE(testi.filter(QRegularExpression(QStringLiteral("^Maria +1 +15 +5 +75% "))).size(), 1);
+    QCOMPARE(testi.filter(QRegularExpression(QStringLiteral("Sottrazioni +1 +1-30 +15 +5 +5:00"))).size(), 1);
+
+    // The file chosen holds the runs; the operations go beside it.
+    b.fileScelto = b.dati.filePath(QStringLiteral("maria.csv"));
+    QTest::mouseClick(trova<QPushButton>(f, "cmdEsportaAlunno"), Qt::LeftButton);
+    QVERIFY(QFile::exists(b.fileScelto));
+    QVERIFY(QFile::exists(b.dati.filePath(QStringLiteral("maria-operazioni.csv"))));
+    QVERIFY2(b.piattaforma.avvisi.last().contains(b.fileScelto), qPrintable(b.piattaforma.avvisi.last()));
+    // Giving up in the dialog writes nothing and says nothing.
+    b.fileScelto.clear();
+    const qsizetype avvisi = b.piattaforma.avvisi.size();
+    QTest::mouseClick(trova<QPushButton>(f, "cmdEsportaClasse"), Qt::LeftButton);
+    QCOMPARE(b.piattaforma.avvisi.size(), avvisi);
+}
+
+void TestFrmRegistro::unRegistroInservibileDiceDoveSta()
+{
+    const QString percorso = QStringLiteral("/proc/ope-nessuna-cartella/registro.sqlite");
+    Banco b(percorso);
+    QWidget* f = b.apri();
+    QVERIFY(!b.programma->finestra(QStringLiteral("FrmChiSei")));
+    auto* stato = trova<QLabel>(f, "lblStato");
+    QCOMPARE(trova<QStackedWidget>(f, "stkRegistro")->currentWidget(), stato);
+    QVERIFY2(stato->text().contains(percorso), qPrintable(stato->text()));
+    QVERIFY(stato->text().contains(b.registro().stato()));
+}
+
+QTEST_MAIN(TestFrmRegistro)
+#include "tst_frmregistro.moc"
