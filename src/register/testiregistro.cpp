@@ -5,16 +5,6 @@
 
 namespace ope {
 
-QString nomeOperazione(int tipoOperazione)
-{
-    static const QString nomi[] = {
-        QStringLiteral("Addizioni"), QStringLiteral("Sottrazioni"), QStringLiteral("Addizioni e sottrazioni"),
-        QStringLiteral("Moltiplicazioni"), QStringLiteral("Divisioni"), QStringLiteral("Moltiplicazioni e divisioni"),
-        QStringLiteral("Tutte le operazioni"),
-    };
-    return tipoOperazione >= 1 && tipoOperazione <= 7 ? nomi[tipoOperazione - 1] : QString::number(tipoOperazione);
-}
-
 QString nomeObiettivo(int obiettivo)
 {
     return obiettivo >= 1 && obiettivo <= int(obiettivi().size()) ? obiettivi()[std::size_t(obiettivo - 1)].didascalia

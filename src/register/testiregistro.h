@@ -2,6 +2,7 @@
 #pragma once
 
 #include "register/registro.h"
+#include "start/tabelle.h"   // nomeOperazione
 
 #include <QColor>
 #include <QString>
@@ -10,7 +11,6 @@ namespace ope {
 
 // The texts the teacher's window and its printed pages show for what the
 // register holds, in one place so that screen and paper read alike.
-QString nomeOperazione(int tipoOperazione);   // "Sottrazioni"
 QString nomeObiettivo(int obiettivo);         // "2. Calcolo di un termine"
 QString nomeLivello(int livello);             // "30-60"
 QString testoTempo(int secondi);              // "2:05"
