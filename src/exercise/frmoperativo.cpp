@@ -7,6 +7,7 @@
 #include "exercise/serie.h"
 #include "programma.h"
 #include "ui/accessibilita.h"
+#include "ui/annuncio.h"
 #include "ui/colori.h"
 #include "ui/clicsfondo.h"
 #include "ui/controlli.h"
@@ -14,11 +15,11 @@
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 
 namespace ope {
 
@@ -51,6 +52,7 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     creaAvviso();
     creaStatistiche();
     creaMenu();
+    annuncio = new Annuncio(area());
     collegaTasti();
     registraProporzioni();
 
@@ -79,6 +81,11 @@ void FrmOperativo::collegaTasti()
     auto suPressione = [this](PulsanteOpzione* p, auto azione) {
         connect(p, &PulsanteOpzione::premuto, this, [azione](Qt::MouseButton) { azione(); });
     };
+    // Enter on a keypad key is the window's Enter: "Verifica", or "Avanti".
+    for (PulsanteOpzione* p : option1)
+        p->lasciaInvioAllaFinestra();
+    for (PulsanteOpzione* p : option5)
+        p->lasciaInvioAllaFinestra();
     for (int d = 0; d <= 9; ++d)
         suPressione(option1[static_cast<std::size_t>(d)], [this, d] { cifra(d); });
     suPressione(option1[cancellaTasto], [this] { cancella(); });
@@ -134,6 +141,7 @@ std::vector<PulsanteOpzione*> FrmOperativo::tastiPer(const QKeyEvent& e) const
         return {option3[1]};
     case Qt::Key_N:
         return {option3[0]};
+
     default:
         break;
     }
@@ -145,6 +153,14 @@ std::vector<PulsanteOpzione*> FrmOperativo::tastiPer(const QKeyEvent& e) const
 
 void FrmOperativo::keyPressEvent(QKeyEvent* e)
 {
+    const bool senzaModificatori = !(e->modifiers() & ~Qt::KeypadModifier);
+    if (e->key() == Qt::Key_R && senzaModificatori) {
+        // What the statistics panel shows, for a pupil who cannot see it.
+        annuncio->annuncia(riepilogoDaLeggere(lblRisEsatte->text(), lblOperazione->text(), lblRisErrate->text(),
+                                              lblTempoOperazione->text(), lblTempoTotale->text()));
+        e->accept();
+        return;
+    }
     const std::vector<PulsanteOpzione*> tasti = tastiPer(*e);
     if (tasti.empty()) {
         Finestra::keyPressEvent(e);
@@ -153,12 +169,24 @@ void FrmOperativo::keyPressEvent(QKeyEvent* e)
     e->accept();
     if (e->isAutoRepeat())
         return;
-    // A pupil who types the answer is not moving the focus: the ring goes,
-    // so that Enter stays "Verifica" rather than pressing the ringed key.
+    QPointer<QWidget> fuoco(focusWidget());
+    // A pupil who types the answer is not moving the focus: the ring goes.
     nascondiAnello(this);
-    for (PulsanteOpzione* t : tasti)
-        if (t->premi())
-            return;
+    bool agito = false;
+    for (PulsanteOpzione* t : tasti) {
+        if ((agito = t->premi()))
+            break;
+    }
+    // Where Enter has no meaning of the window's (the help offer, the end of
+    // the run), it presses the focused key, as in every other window.
+    const bool invio = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!agito && invio)
+        if (auto* tasto = qobject_cast<PulsanteOpzione*>(fuoco.data()); tasto && fermataPossibile(tasto)) {
+            mostraAnello(this);
+            tasto->premi();
+        }
+    if (fuoco && fuoco != this)
+        fuocoDopoAzione(this, fuoco);
 }
 
 // ---- Window events
@@ -303,6 +331,7 @@ void FrmOperativo::visualizza(Operazione operazione)
     s.operazione.rispostaEsatta = p.rispostaEsatta;
     rigaCorrente(s.serie) = p.testoLog;
     (rigaSegni ? fraSegno : fraNumero)->setAccessibleName(fraseOperazione(p));
+    annuncio->annuncia(fraseOperazione(p));
     audio.operazione(operazione, p);
 
     s.serie.tempoInizio = programma.ambiente().orologio();
@@ -457,6 +486,8 @@ void FrmOperativo::cancella()
     DatiOperazione& s = programma.sessione().operazione;
     s.rispostaAlunno = togliCifra(s.rispostaAlunno);
     impostaRisultato1(s.rispostaAlunno.isEmpty() ? interrogativo : s.rispostaAlunno);
+    annuncio->annuncia(s.rispostaAlunno.isEmpty() ? QStringLiteral("Risposta vuota")
+                                                  : QStringLiteral("Risposta ") + s.rispostaAlunno);
 }
 
 void FrmOperativo::sceltaSegno(int i)
@@ -485,7 +516,7 @@ void FrmOperativo::verifica()
         disattivaPannelli();
         tastieraDopoRisposta();
         if (serieFinita(s))
-            audio.fineSerie();
+            annunciaFine();
         controllaFine();
         return;
     }
@@ -499,6 +530,7 @@ void FrmOperativo::verifica()
     disattivaPannelli();
     mostraPannello(fraAiuto);
     option3[0]->setDown(false);
+    annuncio->annuncia(QStringLiteral("Ti aiuto ?"));
 }
 
 void FrmOperativo::NoNo()
@@ -513,6 +545,7 @@ void FrmOperativo::NoNo()
         optOK->setDown(false);
         optOK->setFocus();
         s.tentativi = 0;
+        annuncio->annuncia(QStringLiteral("Ora intevengo io"));
         return;
     }
     nascondiLinee();
@@ -527,6 +560,8 @@ void FrmOperativo::NoNo()
         mostraPannello(fraTastierinoRidotto);
         tastieraSegni();
     }
+    if (presentazione)
+        annuncio->annuncia(fraseOperazione(*presentazione));
 }
 
 void FrmOperativo::SiSi()
@@ -537,6 +572,8 @@ void FrmOperativo::SiSi()
     lblCorrezione->setText(s.operazione.rispostaEsatta);
     lblCorrezioneS->setText(s.operazione.rispostaEsatta);
     audio.rispostaMostrata();
+    if (presentazione)
+        annuncio->annuncia(rispostaDaLeggere(*presentazione));
     esito(QString());
     disattivaPannelli();
     if (formaDiNumero(s.operazione.tipoEsercizio)) {
@@ -549,8 +586,14 @@ void FrmOperativo::SiSi()
         option5[0]->setDown(false);
     }
     if (serieFinita(s.serie))
-        audio.fineSerie();
+        annunciaFine();
     controllaFine();
+}
+
+void FrmOperativo::annunciaFine()
+{
+    audio.fineSerie();
+    annuncio->annuncia(QStringLiteral("Esercitazione terminata. Se ricominci, gli esercizi andranno persi."));
 }
 
 // ---- Timing and feedback
@@ -569,8 +612,7 @@ void FrmOperativo::esito(const QString& testo)
     impostaTesto(lblEsito, testo == QLatin1String("Esatto") ? colori::verdeBosco : colori::rossoMattone);
     // A screen reader says the verdict at once, as a sighted pupil sees it.
     if (!testo.isEmpty()) {
-        QAccessibleEvent annuncio(lblEsito, QAccessible::Alert);
-        QAccessible::updateAccessibility(&annuncio);
+        annuncio->annuncia(testo);
         audio.verdetto(testo);
     }
 }

@@ -16,6 +16,7 @@ class QLabel;
 
 namespace ope {
 
+class Annuncio;
 class EtichettaCliccabile;
 class Linea;
 class Programma;
@@ -89,6 +90,7 @@ private:
     void chiudiTempo();
     void esito(const QString& testo);
     void cambiaSuono();
+    void annunciaFine();
 
     // lblLinee stands this far right of the unknown number (twips).
     static constexpr double spostamentoLinee = 700;
@@ -147,6 +149,7 @@ private:
 
     QAction* mnuVisualizza = nullptr;
     QAction* mnuLeggi = nullptr;
+    Annuncio* annuncio = nullptr;   // what a screen reader says as the run goes on
 };
 
 } // namespace ope

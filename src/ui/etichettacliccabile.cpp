@@ -52,9 +52,11 @@ bool EtichettaCliccabile::eventFilter(QObject* oggetto, QEvent* evento)
     if (evento->type() == QEvent::KeyPress) {
         const auto* tasto = static_cast<QKeyEvent*>(evento);
         const bool aziona = tasto->key() == Qt::Key_Space || tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
-        if (aziona && fuocoVisibile(fermata)) {
-            if (!tasto->isAutoRepeat())
+        if (aziona && !(tasto->modifiers() & ~Qt::KeypadModifier)) {
+            if (!tasto->isAutoRepeat()) {
+                mostraAnello(window());
                 premi();
+            }
             return true;
         }
     }

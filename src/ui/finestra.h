@@ -8,6 +8,9 @@
 #include <QPointer>
 #include <QRect>
 
+class QKeyEvent;
+class QMenuBar;
+
 namespace ope {
 
 // A window of the program: a client area of a design size in twips, whose
@@ -25,9 +28,14 @@ public:
     // Sizes the window so that its client area has the design size.
     void adattaAlProgetto();
 
-    // The control that has the focus when the window opens, its ring shown
-    // from the first time the window comes to the front.
+    // The control that has the focus when the window opens. Its ring shows at
+    // once when a key opened the window, else from the first key that moves the focus.
     void fuocoIniziale(QWidget* w);
+    // True when the pupil's last press in this window was a key, not the mouse or a finger.
+    bool tastieraInUso() const { return tastiera; }
+
+    // F10 leads into the menu bar, as a tap of Alt does.
+    void apriMenu();
 
     // The window that opened this one: this one is its transient, and opens
     // on its screen, centred on it. Call before the window is first shown.
@@ -46,19 +54,23 @@ protected:
 
     bool event(QEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool focusNextPrevChild(bool avanti) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
     void adattaAlloSchermo();
+    bool tastoNelMenu(QMenuBar* barra, const QKeyEvent& tasto);
 
     QWidget* client;
     QSize progetto;
     Proporzioni tabella;
     bool scalabile = false;
     bool giaMostrata = false;
+    bool tastiera = false;
     QPointer<QWidget> primoFuoco;
     QPointer<QWidget> genitore;
+    QPointer<QWidget> fuocoPrimaDelMenu;
 };
 
 // The client size at which a window opens: its design size when the design,

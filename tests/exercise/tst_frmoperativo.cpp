@@ -580,7 +580,7 @@ void TestFrmOperativo::menu()
     QWidget* f = b.apri(0);
     auto* visualizza = controllo<QAction>(f, QStringLiteral("mnuVisualizza"));
     QVERIFY(visualizza);
-    QCOMPARE(visualizza->text(), QStringLiteral("Visualizza operazioni eseguite"));
+    QCOMPARE(visualizza->text(), QStringLiteral("&Visualizza operazioni eseguite"));
     QVERIFY(visualizza->isVisible() && visualizza->isEnabled());
     auto* standard = controllo<QAction>(f, QStringLiteral("mnuStandard"));
     QVERIFY(standard && !standard->isVisible());
