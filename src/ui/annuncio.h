@@ -20,6 +20,9 @@ public:
     // What was said last, as a screen reader got it.
     QString ultimo() const { return text(); }
 
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
 private:
     void di();
 
