@@ -5,6 +5,7 @@
 #include "programma.h"
 #include "reports/attestato.h"
 #include "reports/stampaesercizi.h"
+#include "ui/annuncio.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
@@ -62,6 +63,7 @@ FrmAttestato::FrmAttestato(Programma& p) : Finestra(QStringLiteral("FrmAttestato
         option5[0]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
         option5[0]->setEnabled(false);
     }
+    fuocoIniziale(option5[0]->isEnabled() ? option5[0] : option5[1]);
     disegnaAttestato();
 }
 
@@ -103,6 +105,14 @@ void FrmAttestato::disegnaAttestato()
     while (!penna.finita())
         penna.scriviRiga();
     mostraImmagine();
+    // The certificate is a picture: a screen reader gets its words, the grade
+    // among them, and says them as the window opens.
+    QStringList parole;
+    for (const RigaAttestato& r : righe)
+        if (!r.testo.trimmed().isEmpty())
+            parole << r.testo.simplified();
+    picture1->setAccessibleName(parole.join(QLatin1Char(' ')));
+    (new Annuncio(area()))->annuncia(parole.join(QLatin1Char(' ')));
 }
 
 void FrmAttestato::mostraImmagine()

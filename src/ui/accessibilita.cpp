@@ -12,6 +12,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace ope {
 
@@ -116,6 +118,21 @@ public:
     }
 };
 
+// A lone symbol of the operation row, as it is read: a screen reader's own
+// reading of "-" is "trattino", and of "?" nothing at all.
+QString parolaDelSimbolo(const QString& testo)
+{
+    static const std::array<std::pair<const char*, const char*>, 8> parole{{
+        {"-", "meno"}, {"+", "pi\u00f9"}, {"x", "per"}, {":", "diviso"},
+        {"=", "uguale"}, {"<", "minore"}, {">", "maggiore"}, {"?", "quanto"}}};
+    const QString t = testo.trimmed();
+    for (const auto& [simbolo, parola] : parole) {
+        if (t == QLatin1String(simbolo))
+            return QString::fromUtf8(parola);
+    }
+    return testo;
+}
+
 class Etichetta : public Visibile {
 public:
     explicit Etichetta(QWidget* w) : Visibile(w, QAccessible::StaticText) {}
@@ -124,7 +141,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const QLabel*>(widget())->text();
+            return parolaDelSimbolo(static_cast<const QLabel*>(widget())->text());
         return Visibile::text(t);
     }
 };

@@ -65,11 +65,13 @@ bool EtichettaCliccabile::eventFilter(QObject* oggetto, QEvent* evento)
 
 void EtichettaCliccabile::paintEvent(QPaintEvent* e)
 {
-    QLabel::paintEvent(e);
+    // The ring goes beneath the text, which it would cover on a label as
+    // low as its letters.
     if (fuocoVisibile(fermata)) {
         QPainter p(this);
         disegnaAnello(p, rect());
     }
+    QLabel::paintEvent(e);
 }
 
 } // namespace ope

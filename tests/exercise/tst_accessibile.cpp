@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/lettura.h"
 #include "programma.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QMap>
 #include <QTest>
 
 using namespace ope;
@@ -64,6 +66,8 @@ private slots:
     void ilVerdettoVieneAnnunciato();
     void lAlberoDiceQuelloCheSiVede();
     void tabulazioneEAnelloNelleFinestreDiScelta();
+    void annunci_data();
+    void annunci();
 
 private:
     QWidget* apriEsercizio(int obiettivo);
@@ -115,8 +119,9 @@ void TestAccessibile::tastiEPannelliHannoUnNome()
                                  "fraIntervento", "fraAvviso", "fraElaborazione"})
         QVERIFY2(!nomeAccessibile(prova::controllo(esercizio, QString::fromLatin1(pannello))).isEmpty(), pannello);
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("fraAiuto"))), QStringLiteral("Ti aiuto ?"));
-    // The operation itself is read from its labels.
-    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("lblRisultato1"))), QStringLiteral("?"));
+    // The operation itself is read from its labels, its symbols and the unknown as words.
+    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("lblRisultato1"))), QStringLiteral("quanto"));
+    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblSegno"))), QStringLiteral("meno"));
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblNumero1"))),
              QString::number(programma->sessione().operazione.numero1));
 }
@@ -172,9 +177,10 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     QWidget* esercizio = apriEsercizio(0);
     const Sessione& s = programma->sessione();
     auto frase = [&] {
-        return QStringLiteral("%1 meno %2 uguale quanto?")
-            .arg(prova::controllo<QLabel>(esercizio, QStringLiteral("LblNumero1"))->text(),
-                 prova::controllo<QLabel>(esercizio, QStringLiteral("LblNumero2"))->text());
+        auto numero = [&](const char* nome) {
+            return numeroInLettere(prova::controllo<QLabel>(esercizio, QString::fromLatin1(nome))->text().toInt());
+        };
+        return QStringLiteral("%1 meno %2, uguale quanto?").arg(numero("LblNumero1"), numero("LblNumero2"));
     };
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("fraNumero"))), frase());
     QVERIFY(mostrato(esercizio, QStringLiteral("fraNumero")));
@@ -208,10 +214,11 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     prova::apriTendine(inizio);
     inizio->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(inizio));
-    // The first focus is on the first objective shown, with its ring.
+    // The first focus is on the first objective shown; its ring waits for the
+    // keyboard, since no key opened the window.
     QWidget* primo = prova::controllo(inizio, QStringLiteral("Option1(0)"));
     QCOMPARE(QApplication::focusWidget(), primo);
-    QVERIFY(anelloDisegnato(primo));
+    QVERIFY(!anelloDisegnato(primo));
     QCOMPARE(giroDiTab(inizio), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaOb(0).tab", "Option3(1)"}));
     // Enter and Space choose; then the levels join the round, and "Avanti" once a level is chosen.
     prova::tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
@@ -231,10 +238,12 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     QCOMPARE(QApplication::focusWidget(), avanti);
     QVERIFY(!anelloDisegnato(avanti));
 
+    // Opened after a mouse press: the ring waits for the first Tab.
     programma->apriStampaSchede();
     QWidget* schede = programma->finestra(QStringLiteral("FrmStampaSchede"));
     // A transient counts as active as soon as the window beneath it is: wait for the focus itself.
     QTRY_COMPARE(QApplication::activeWindow(), schede);
+    QVERIFY(!anelloDisegnato(QApplication::focusWidget()));
     QCOMPARE(giroDiTab(schede), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaObSchede.tab",
                                              "CmdRicomincia", "Command1"}));
     QTest::keyClick(schede->windowHandle(), Qt::Key_Space);
@@ -245,6 +254,62 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     QVERIFY(anelloDisegnato(QApplication::focusWidget()));
     QTest::keyClick(schede->windowHandle(), Qt::Key_Return);
     QVERIFY(!prova::controllo<QLabel>(schede, QStringLiteral("LblOp(1)"))->text().isEmpty());
+}
+
+void TestAccessibile::annunci_data()
+{
+    // Keys of the exercise window as the pupil presses them; "giusta" and
+    // "sbagliata" key a right and a wrong answer.
+    QTest::addColumn<QString>("passi");
+    QTest::addColumn<QString>("detto");   // {risultato}: the right answer in words
+    QTest::newRow("a right answer") << "giusta Verifica" << "Esatto.";
+    QTest::newRow("a wrong answer, and the help offer") << "sbagliata Verifica" << "Errato. Ti aiuto ?";
+    QTest::newRow("help accepted: the operation completed") << "sbagliata Verifica S\u00ec" << "fa {risultato}.";
+    QTest::newRow("help refused: the operation again") << "sbagliata Verifica No" << ", uguale quanto?";
+    QTest::newRow("the third refusal") << "sbagliata Verifica No sbagliata Verifica No sbagliata Verifica No"
+                                       << "Ora intevengo io.";
+    QTest::newRow("the program steps in: the answer") << "sbagliata Verifica No sbagliata Verifica No sbagliata "
+                                                         "Verifica No OK" << "fa {risultato}.";
+    QTest::newRow("what Backspace leaves") << "1 2 Cancella" << "Risposta 1.";
+    QTest::newRow("Backspace on the last digit") << "1 Cancella" << "Risposta vuota.";
+    QTest::newRow("the counts and times, with their units") << "giusta Verifica R"
+        << "Operazioni eseguite 1. Risposte esatte 1. Tempo parziale 4 secondi. Tempo totale 4 secondi.";
+}
+
+void TestAccessibile::annunci()
+{
+    QFETCH(QString, passi);
+    QFETCH(QString, detto);
+    QWidget* esercizio = apriEsercizio(0);
+    QVERIFY(QTest::qWaitForWindowActive(esercizio));
+    auto* annuncio = esercizio->findChild<QLabel*>(QStringLiteral("Annuncio"));
+    QVERIFY(annuncio);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(annuncio);
+    QCOMPARE(i->role(), QAccessible::Notification);
+    // The operation is said as it appears.
+    QTRY_VERIFY(i->text(QAccessible::Name).endsWith(QStringLiteral(", uguale quanto?")));
+    const QString giusta = programma->sessione().operazione.rispostaEsatta.trimmed();
+    const QMap<QString, QString> tasti{{QStringLiteral("Verifica"), QStringLiteral("Option1(11)")},
+                                      {QStringLiteral("Cancella"), QStringLiteral("Option1(10)")},
+                                      {QStringLiteral("No"), QStringLiteral("Option3(0)")},
+                                      {QStringLiteral("S\u00ec"), QStringLiteral("Option3(1)")},
+                                      {QStringLiteral("OK"), QStringLiteral("optOK")}};
+    piattaforma.ora += 4;
+    for (const QString& passo : passi.split(QLatin1Char(' '))) {
+        if (passo == QLatin1String("R")) {
+            QTest::keyClick(esercizio->windowHandle(), Qt::Key_R);
+            continue;
+        }
+        QString cifre = passo == QLatin1String("giusta") ? giusta : passo == QLatin1String("sbagliata") ? giusta + "0" : passo;
+        if (tasti.contains(passo))
+            prova::premi(esercizio, tasti[passo]);
+        else
+            for (QChar c : cifre)
+                prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(c.digitValue()));
+    }
+    detto.replace(QStringLiteral("{risultato}"), numeroInLettere(giusta.toInt()));
+    QTRY_VERIFY2(i->text(QAccessible::Name).endsWith(detto), qPrintable(i->text(QAccessible::Name)));
+    QVERIFY(!i->state().invisible);
 }
 
 QTEST_MAIN(TestAccessibile)
