@@ -107,6 +107,7 @@ void Finestra::apriMenu()
     barra->installEventFilter(this);
     barra->setFocus(Qt::MenuBarFocusReason);
     barra->setActiveAction(*prima);
+    barra->update();   // its mnemonics show while it has the focus
 }
 
 bool Finestra::tastoNelMenu(QMenuBar* barra, const QKeyEvent& tasto)
@@ -118,6 +119,7 @@ bool Finestra::tastoNelMenu(QMenuBar* barra, const QKeyEvent& tasto)
         return false;
     QPointer<QAction> voce = sceglie ? barra->activeAction() : nullptr;
     barra->setActiveAction(nullptr);
+    barra->update();
     if (fuocoPrimaDelMenu)
         fuocoPrimaDelMenu->setFocus(Qt::MenuBarFocusReason);
     else

@@ -290,7 +290,7 @@ void TestFrmOperativo::okConInvio()
     QVERIFY(davanti(f, "fraIntervento"));
     const QString prima = s.serie.operazioniEseguite[1];
     QTest::keyClick(ok, Qt::Key_A);
-    QTest::keyClick(ok, Qt::Key_Space);
+    QTest::keyClick(ok, Qt::Key_Escape);
     QCOMPARE(s.serie.operazioniEseguite[1], prima);
     QVERIFY(davanti(f, "fraIntervento"));
     QTest::keyClick(ok, Qt::Key_Return);
