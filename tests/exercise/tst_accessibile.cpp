@@ -66,6 +66,7 @@ private slots:
     void ilVerdettoVieneAnnunciato();
     void lAlberoDiceQuelloCheSiVede();
     void tabulazioneEAnelloNelleFinestreDiScelta();
+    void anelloSottoIlTesto();
     void annunci_data();
     void annunci();
 
@@ -254,6 +255,31 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     QVERIFY(anelloDisegnato(QApplication::focusWidget()));
     QTest::keyClick(schede->windowHandle(), Qt::Key_Return);
     QVERIFY(!prova::controllo<QLabel>(schede, QStringLiteral("LblOp(1)"))->text().isEmpty());
+}
+
+void TestAccessibile::anelloSottoIlTesto()
+{
+    // "Cambia gli obiettivi" is as low as its letters: every pixel of its text
+    // stays text when the ring is drawn around it.
+    programma = std::make_unique<Programma>(piattaforma.ambiente());
+    programma->avvia();
+    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
+    prova::apriTendine(inizio);
+    inizio->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(inizio));
+    QWidget* etichetta = prova::controllo(inizio, QStringLiteral("lblCambiaOb(0)"));
+    const QImage senza = etichetta->grab().toImage();
+    prova::tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
+    const QImage con = etichetta->grab().toImage();
+    QVERIFY(con != senza);   // the ring is there
+    int lettere = 0;
+    for (int y = 0; y < senza.height(); ++y)
+        for (int x = 0; x < senza.width(); ++x)
+            if (senza.pixelColor(x, y) == colori::bluNotte) {
+                ++lettere;
+                QCOMPARE(con.pixelColor(x, y), colori::bluNotte);
+            }
+    QVERIFY(lettere > 0);
 }
 
 void TestAccessibile::annunci_data()
