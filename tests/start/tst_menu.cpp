@@ -201,7 +201,6 @@ void TestMenu::dallaTastiera_data()
 {
     QTest::addColumn<QString>("tasti");
     QTest::newRow("F10, the arrow to the entry, Enter") << "F10, Right, Return";
-    QTest::newRow("the entry's mnemonic") << "Alt+V";
 }
 
 void TestMenu::dallaTastiera()
