@@ -70,6 +70,7 @@ private slots:
     void annunci();
 
 private:
+    QWidget* apriInizio();
     QWidget* apriEsercizio(int obiettivo);
 
     prova::CartellaDiLavoro cartella;
@@ -81,6 +82,17 @@ void TestAccessibile::initTestCase()
 {
     // The program's style draws the command buttons' focus ring.
     preparaApplicazione(*qApp);
+}
+
+// The start window in front, its curtains open.
+QWidget* TestAccessibile::apriInizio()
+{
+    programma = std::make_unique<Programma>(piattaforma.ambiente());
+    programma->avvia();
+    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
+    prova::apriTendine(inizio);
+    inizio->activateWindow();
+    return QTest::qWaitForWindowActive(inizio) ? inizio : nullptr;
 }
 
 QWidget* TestAccessibile::apriEsercizio(int obiettivo)
@@ -208,12 +220,8 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
 
 void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
 {
-    programma = std::make_unique<Programma>(piattaforma.ambiente());
-    programma->avvia();
-    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
-    prova::apriTendine(inizio);
-    inizio->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(inizio));
+    QWidget* inizio = apriInizio();
+    QVERIFY(inizio);
     // The first focus is on the first objective shown; its ring waits for the
     // keyboard, since no key opened the window.
     QWidget* primo = prova::controllo(inizio, QStringLiteral("Option1(0)"));
@@ -260,12 +268,8 @@ void TestAccessibile::anelloSottoIlTesto()
 {
     // "Cambia gli obiettivi" is as low as its letters: every pixel of its text
     // stays text when the ring is drawn around it.
-    programma = std::make_unique<Programma>(piattaforma.ambiente());
-    programma->avvia();
-    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
-    prova::apriTendine(inizio);
-    inizio->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(inizio));
+    QWidget* inizio = apriInizio();
+    QVERIFY(inizio);
     QWidget* etichetta = prova::controllo(inizio, QStringLiteral("lblCambiaOb(0)"));
     const QImage senza = etichetta->grab().toImage();
     prova::tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
