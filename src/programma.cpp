@@ -9,6 +9,7 @@
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "reports/frmstampaschede.h"
+#include "serie/serie.h"
 #include "start/frminizio.h"
 
 #include "ui/accessibilita.h"
@@ -64,6 +65,41 @@ F* Programma::carica(QPointer<QWidget>& posto, QWidget* chiApre)
     return static_cast<F*>(posto.data());
 }
 
+template <class F>
+F* Programma::caricaPer(QPointer<QWidget>& posto, QWidget* chiApre, std::shared_ptr<const Serie> serie)
+{
+    if (finito || !serie)
+        return nullptr;
+    if (posto && static_cast<F*>(posto.data())->serie().get() != serie.get()) {
+        // Closed at once: the old window must not answer for the new run.
+        QWidget* vecchia = posto;
+        posto = nullptr;
+        vecchia->close();
+    }
+    if (!posto) {
+        auto* f = new F(*this, std::move(serie));
+        f->apriSopra(chiApre);
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(f, &Finestra::scaricata, f, [&posto, f] {
+            if (posto == f)
+                posto = nullptr;
+        });
+        posto = f;
+        caricate.erase(std::remove(caricate.begin(), caricate.end(), nullptr), caricate.end());
+        caricate.emplace_back(f);
+    }
+    return static_cast<F*>(posto.data());
+}
+
+std::shared_ptr<Serie> Programma::nuovaSerie(const DatiScelte& scelte)
+{
+    auto serie = std::make_shared<Serie>(scelte, caso, piattaforma.orologio);
+    for (OsservatoreSerie* o : osservatori)
+        serie->osserva(o);
+    ultimaSerie = serie;
+    return serie;
+}
+
 void Programma::mostra(QWidget* w)
 {
     if (!w)
@@ -114,8 +150,15 @@ void Programma::tornaDallaStampa()
         mostraInizio();
 }
 
-void Programma::apriStampaEsercizio() { mostra(carica<FrmStampaEsercizio>(stampaEsercizio, operativo)); }
-void Programma::apriAttestato() { mostra(carica<FrmAttestato>(attestato, stampaEsercizio)); }
+void Programma::apriStampaEsercizio()
+{
+    mostra(caricaPer<FrmStampaEsercizio>(stampaEsercizio, operativo, ultimaSerie));
+}
+
+void Programma::apriAttestato(std::shared_ptr<const Serie> serie)
+{
+    mostra(caricaPer<FrmAttestato>(attestato, stampaEsercizio, std::move(serie)));
+}
 void Programma::apriStampaSchede() { mostra(carica<FrmStampaSchede>(stampaSchede, inizio)); }
 void Programma::apriValutazione() { mostraModale(carica<FrmValutazione>(valutazione, inizio)); }
 void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni, inizio)); }

@@ -6,12 +6,16 @@
 #include "session/sessione.h"
 
 #include <QPointer>
+#include <memory>
 #include <QWidget>
 #include <vector>
 
 class QApplication;
 
 namespace ope {
+
+class OsservatoreSerie;
+class Serie;
 
 // What the application needs before the first window is built: the program's
 // style, and Qt's own buttons and dialogs in Italian like the rest of the program.
@@ -33,12 +37,19 @@ public:
     Generatore& generatore() { return caso; }
     const Ambiente& ambiente() const { return piattaforma; }
 
+    // A new run of these choices (by default the start window's as they are
+    // now), followed by whoever follows every run; the printout shows the
+    // last one started.
+    std::shared_ptr<Serie> nuovaSerie(const DatiScelte& scelte);
+    std::shared_ptr<Serie> nuovaSerie() { return nuovaSerie(dati.scelte); }
+    void seguiOgniSerie(OsservatoreSerie* o) { osservatori.push_back(o); }
+
     // Loading (if needed) and showing each window; modeless unless noted.
     void mostraInizio();
     void apriOperativo();
     void tornaDallaStampa();   // where closing the printout leads
     void apriStampaEsercizio();
-    void apriAttestato();
+    void apriAttestato(std::shared_ptr<const Serie> serie);
     void apriStampaSchede();
     void apriValutazione();   // modal
     void apriOperazioni();    // modal
@@ -58,12 +69,17 @@ private:
     F* carica(QPointer<QWidget>& posto, QWidget* chiApre = nullptr);
     void mostra(QWidget* w);         // modeless; nothing when null
     void mostraModale(QWidget* w);
+    // A report window shows one run: opened for another one, it is loaded afresh.
+    template <class F>
+    F* caricaPer(QPointer<QWidget>& posto, QWidget* chiApre, std::shared_ptr<const Serie> serie);
 
     Ambiente piattaforma;
     Sessione dati;
     Generatore caso;
     bool finito = false;
     bool chiusuraInCorso = false;
+    std::shared_ptr<const Serie> ultimaSerie;
+    std::vector<OsservatoreSerie*> osservatori;
 
     std::vector<QPointer<QWidget>> caricate;   // every window loaded and not yet deleted
     QPointer<QWidget> inizio;

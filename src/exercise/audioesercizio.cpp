@@ -35,29 +35,30 @@ void AudioEsercizio::impostaLettura(bool attiva)
         ambiente.leggi(QString(), true);
 }
 
-void AudioEsercizio::operazione(Operazione operazione, const Presentazione& p)
+void AudioEsercizio::presentata(const Serie& s)
 {
+    const Presentazione& p = *s.presentazione();
     risposta = rispostaDaLeggere(p);
     // The pupil has moved on: whatever is still being said is old.
     if (leggere)
-        ambiente.leggi(domandaDaLeggere(operazione, p), true);
+        ambiente.leggi(domandaDaLeggere(s.tipo(), p), true);
 }
 
-void AudioEsercizio::verdetto(const QString& esito)
+void AudioEsercizio::verificata(const Serie&, bool esatta)
 {
     if (suoni)
-        ambiente.suona(esito == QLatin1String("Esatto") ? Suono::Esatto : Suono::Errato);
+        ambiente.suona(esatta ? Suono::Esatto : Suono::Errato);
     if (leggere)
-        ambiente.leggi(esito, false);
+        ambiente.leggi(testoVerdetto(esatta ? Verdetto::Esatto : Verdetto::Errato), false);
 }
 
-void AudioEsercizio::rispostaMostrata()
+void AudioEsercizio::rispostaMostrata(const Serie&)
 {
     if (leggere)
         ambiente.leggi(risposta, false);
 }
 
-void AudioEsercizio::fineSerie()
+void AudioEsercizio::finita(const Serie&)
 {
     if (suoni)
         ambiente.suona(Suono::FineSerie);

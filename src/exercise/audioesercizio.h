@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exercise/presentazione.h"
+#include "serie/serie.h"
 
 #include <QString>
 
@@ -12,10 +12,10 @@ struct Ambiente;
 // What the exercise window plays and reads aloud: its sounds while the switch
 // reads "si audio", and while "Leggi ad alta voce" is on the operation when
 // it is presented, the verdict, and the right answer when help shows it.
-class AudioEsercizio {
+class AudioEsercizio : public OsservatoreSerie {
 public:
     explicit AudioEsercizio(const Ambiente& ambiente);
-    ~AudioEsercizio();   // the window is gone: so is its sentence
+    ~AudioEsercizio() override;   // the window is gone: so is its sentence
     AudioEsercizio(const AudioEsercizio&) = delete;
     AudioEsercizio& operator=(const AudioEsercizio&) = delete;
 
@@ -24,10 +24,10 @@ public:
     bool lettura() const { return leggere; }
     void impostaLettura(bool attiva);   // remembered for the next start
 
-    void operazione(Operazione operazione, const Presentazione& p);
-    void verdetto(const QString& esito);   // "Esatto" or "Errato"
-    void rispostaMostrata();
-    void fineSerie();
+    void presentata(const Serie& s) override;
+    void verificata(const Serie& s, bool esatta) override;
+    void rispostaMostrata(const Serie& s) override;
+    void finita(const Serie& s) override;
 
 private:
     const Ambiente& ambiente;

@@ -3,9 +3,8 @@
 
 #include "exercise/lettura.h"
 #include "exercise/linea.h"
-#include "exercise/registro.h"
-#include "exercise/serie.h"
 #include "programma.h"
+#include "serie/registro.h"
 #include "ui/accessibilita.h"
 #include "ui/annuncio.h"
 #include "ui/colori.h"
@@ -27,20 +26,23 @@ namespace {
 
 const QString interrogativo = QStringLiteral("?");
 
-// Keys of the digit keypad after the digits 0..9.
-constexpr std::size_t cancellaTasto = 10;
-constexpr std::size_t verificaCifre = 11;
-constexpr std::size_t avantiCifre = 12;
-constexpr std::size_t escoCifre = 13;
-// And of the sign keypad after the signs.
-constexpr std::size_t verificaSegni = 3;
-constexpr std::size_t avantiSegni = 4;
-constexpr std::size_t escoSegni = 5;
+void abilita(PulsanteOpzione* tasto, bool attivo)
+{
+    tasto->setEnabled(attivo);
+    // A key disabled under the pointer never sees its release.
+    if (!attivo)
+        tasto->setDown(false);
+}
+
+QString testoOPuntoDomanda(const QString& testo)
+{
+    return testo.isEmpty() ? interrogativo : testo;
+}
 
 } // namespace
 
 FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo"), 11910, 8700), programma(p),
-      audio(p.ambiente())
+      audio(p.ambiente()), annuncio(new Annuncio(area())), annunci(*annuncio)
 {
     creaIntestazioni();
     creaRigaNumeri();
@@ -52,7 +54,6 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     creaAvviso();
     creaStatistiche();
     creaMenu();
-    annuncio = new Annuncio(area());
     collegaTasti();
     registraProporzioni();
 
@@ -64,16 +65,37 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
     ricomincia();
 }
 
+FrmOperativo::~FrmOperativo()
+{
+    // The printout may keep the run longer than this window lives.
+    corrente->nonOsservare(this);
+    corrente->nonOsservare(&audio);
+    corrente->nonOsservare(&annunci);
+}
+
 void FrmOperativo::ricomincia()
 {
-    Sessione& sessione = programma.sessione();
-    sessione.serie.scelte = sessione.scelte;
-    const DatiScelte& s = sessione.serie.scelte;
+    iniziaSerie(programma.sessione().scelte);
+}
+
+void FrmOperativo::iniziaSerie(const DatiScelte& scelte)
+{
+    if (corrente) {
+        corrente->nonOsservare(this);
+        corrente->nonOsservare(&audio);
+        corrente->nonOsservare(&annunci);
+    }
+    corrente = programma.nuovaSerie(scelte);
+    corrente->osserva(this);
+    corrente->osserva(&audio);
+    corrente->osserva(&annunci);
+    const DatiScelte& s = corrente->scelte();
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);
     label1[1]->setText(tre + QStringLiteral("OPERAZIONE:") + QStringLiteral("    ") + s.nomeProgramma);
     label1[2]->setText(tre + s.intestazioneLivello);
-    iniziaSerie();
+    corrente->inizia();
+    mostraSerie();
 }
 
 void FrmOperativo::collegaTasti()
@@ -87,24 +109,21 @@ void FrmOperativo::collegaTasti()
     for (PulsanteOpzione* p : option5)
         p->lasciaInvioAllaFinestra();
     for (int d = 0; d <= 9; ++d)
-        suPressione(option1[static_cast<std::size_t>(d)], [this, d] { cifra(d); });
-    suPressione(option1[cancellaTasto], [this] { cancella(); });
-    suPressione(option1[verificaCifre], [this] { verifica(); });
-    suPressione(option1[avantiCifre], [this] { nuovaOperazione(); });
-    suPressione(option1[escoCifre], [this] { close(); });
-    for (int i = 0; i < 3; ++i)
-        suPressione(option5[static_cast<std::size_t>(i)], [this, i] { sceltaSegno(i); });
-    suPressione(option5[verificaSegni], [this] { verifica(); });
-    suPressione(option5[avantiSegni], [this] { nuovaOperazione(); });
-    suPressione(option5[escoSegni], [this] { close(); });
-    suPressione(option3[0], [this] { NoNo(); });
-    suPressione(option3[1], [this] { SiSi(); });
-    suPressione(optOK, [this] {
-        SiSi();
-        controllaFine();
-    });
+        suPressione(righe[0].risposte[static_cast<std::size_t>(d)], [this, d] { agisci(corrente->cifra(d)); });
+    for (PulsanteOpzione* segno : righe[1].risposte)
+        suPressione(segno, [this, segno] { agisci(corrente->segno(segno->text())); });
+    suPressione(righe[0].cancella, [this] { cancella(); });
+    for (const Riga& r : righe) {
+        suPressione(r.verifica, [this] { agisci(corrente->verifica()); });
+        suPressione(r.avanti, [this] { agisci(corrente->avanti()); });
+        suPressione(r.esco, [this] { close(); });
+    }
+    suPressione(option3[0], [this] { agisci(corrente->rifiutaAiuto()); });
+    suPressione(option3[1], [this] { agisci(corrente->accettaAiuto()); });
+    suPressione(optOK, [this] { agisci(corrente->accettaAiuto()); });
     suPressione(option4[0], [this] { programma.apriStampaEsercizio(); });
-    suPressione(option4[1], [this] { iniziaSerie(); });
+    // "Ricomincia": another run of the same choices, whatever the start window shows now.
+    suPressione(option4[1], [this] { iniziaSerie(DatiScelte(corrente->scelte())); });
     connect(mnuVisualizza, &QAction::triggered, this, [this] { programma.apriStampaEsercizio(); });
     connect(label7, &EtichettaCliccabile::cliccata, this, [this] { cambiaSuono(); });
     connect(new ClicSulloSfondo(area()), &ClicSulloSfondo::cliccato, this,
@@ -120,41 +139,41 @@ std::vector<PulsanteOpzione*> FrmOperativo::tastiPer(const QKeyEvent& e) const
     // that can be pressed now acts.
     if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return {};
+    const Riga& numeri = righe[0];
+    const Riga& segni = righe[1];
     const QString testo = e.text();
     if (testo.size() == 1 && testo[0] >= QLatin1Char('0') && testo[0] <= QLatin1Char('9'))
-        return {option1[static_cast<std::size_t>(testo[0].digitValue())]};
+        return {numeri.risposte[static_cast<std::size_t>(testo[0].digitValue())]};
     switch (e.key()) {
     case Qt::Key_Backspace:
-        return {option1[cancellaTasto]};
+        return {numeri.cancella};
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return {option1[verificaCifre], option5[verificaSegni], option1[avantiCifre], option5[avantiSegni], optOK};
+        return {numeri.verifica, segni.verifica, numeri.avanti, segni.avanti, optOK};
     case Qt::Key_Escape:
-        return {option1[escoCifre], option5[escoSegni]};
+        return {numeri.esco, segni.esco};
     case Qt::Key_Equal:
-        return {option5[0]};
+        return {segni.risposte[0]};
     case Qt::Key_Less:
-        return {option5[1]};
+        return {segni.risposte[1]};
     case Qt::Key_Greater:
-        return {option5[2]};
+        return {segni.risposte[2]};
     case Qt::Key_S:
         return {option3[1]};
     case Qt::Key_N:
         return {option3[0]};
-
     default:
         break;
     }
     const int segno = QStringLiteral("=<>").indexOf(testo);
     if (testo.size() == 1 && segno >= 0)
-        return {option5[static_cast<std::size_t>(segno)]};
+        return {segni.risposte[static_cast<std::size_t>(segno)]};
     return {};
 }
 
 void FrmOperativo::keyPressEvent(QKeyEvent* e)
 {
-    const bool senzaModificatori = !(e->modifiers() & ~Qt::KeypadModifier);
-    if (e->key() == Qt::Key_R && senzaModificatori) {
+    if (e->key() == Qt::Key_R && !(e->modifiers() & ~Qt::KeypadModifier)) {
         // What the statistics panel shows, for a pupil who cannot see it.
         annuncio->annuncia(riepilogoDaLeggere(lblRisEsatte->text(), lblOperazione->text(), lblRisErrate->text(),
                                               lblTempoOperazione->text(), lblTempoTotale->text()));
@@ -180,11 +199,12 @@ void FrmOperativo::keyPressEvent(QKeyEvent* e)
     // Where Enter has no meaning of the window's (the help offer, the end of
     // the run), it presses the focused key, as in every other window.
     const bool invio = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (!agito && invio)
+    if (!agito && invio) {
         if (auto* tasto = qobject_cast<PulsanteOpzione*>(fuoco.data()); tasto && fermataPossibile(tasto)) {
             mostraAnello(this);
             tasto->premi();
         }
+    }
     if (fuoco && fuoco != this)
         fuocoDopoAzione(this, fuoco);
 }
@@ -213,110 +233,106 @@ void FrmOperativo::scarica()
     programma.mostraInizio();
 }
 
-// ---- The run
+// ---- The run on screen
 
-void FrmOperativo::disponiPannelli()
+void FrmOperativo::agisci(bool fatto)
 {
-    for (QFrame* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
-        p->move(lblRiferimento->pos());
+    if (fatto)
+        mostraSerie();
 }
 
-void FrmOperativo::disattivaPannelli()
+// Everything the window shows of the run, after any action.
+void FrmOperativo::mostraSerie()
 {
-    for (QFrame* p : {fraAiuto, fraTastierino, fraAvviso, fraIntervento, fraTastierinoRidotto})
+    const Serie& s = *corrente;
+    const Riga& r = riga();
+    const bool chiusa = s.fase() == Fase::Chiusa || s.fase() == Fase::Finita;
+    r.incognita->setText(testoOPuntoDomanda(s.risposta()));
+    r.correzione->setText(s.mostrataDalProgramma() ? s.operazione().rispostaEsatta : QString());
+
+    lblEsito->setText(testoVerdetto(s.verdetto()));
+    impostaTesto(lblEsito, s.verdetto() == Verdetto::Esatto ? colori::verdeBosco : colori::rossoMattone);
+
+    auto conteggio = [](int n) { return n > 0 ? QString::number(n) : QString(); };
+    lblRisEsatte->setText(conteggio(s.esatte()));
+    lblRisErrate->setText(conteggio(s.errate()));
+    lblOperazione->setText(QString::number(s.numeroOperazione()));
+    lblTempoOperazione->setText(chiusa ? didascaliaTempoOperazione(s.secondiOperazione()) : QString());
+    const bool unaChiusa = chiusa || s.numeroOperazione() > 1;
+    lblTempoTotale->setText(unaChiusa ? didascaliaTempoTotale(s.secondiTotali()) : QString());
+    mostraFase();
+}
+
+// The phase brings one panel to the front and leaves usable the keys that
+// the run takes now: each phase of one row of the table below.
+void FrmOperativo::mostraFase()
+{
+    const Serie& s = *corrente;
+    const Riga& r = riga();
+    struct Aspetto {
+        QFrame* pannello;
+        bool rispondere;    // digits or signs, and with an answer "Cancella" and "Verifica"
+        bool proseguire;    // "Avanti" and "Esco"
+    };
+    auto aspetto = [&]() -> Aspetto {
+        switch (s.fase()) {
+        case Fase::Risposta:
+            return {r.tastierino, true, false};
+        case Fase::AiutoOfferto:
+            return {fraAiuto, false, false};
+        case Fase::Intervento:
+            return {fraIntervento, false, false};
+        case Fase::Chiusa:
+            return {r.tastierino, false, true};
+        case Fase::Finita:
+            break;
+        }
+        return {fraAvviso, false, false};
+    }();
+    if (r.riquadro != rigaDavanti) {
+        rigaDavanti = r.riquadro;
+        r.riquadro->raise();
+        pannelloDavanti = nullptr;   // the keypad goes back over it
+    }
+    if (s.fase() != faseMostrata || !pannelloDavanti) {
+        faseMostrata = s.fase();
+        mostraPannello(aspetto.pannello);
+    }
+    const bool conRisposta = aspetto.rispondere && !s.risposta().isEmpty();
+    // In the keypad's order: where the focus goes from a key put out of use depends on it.
+    std::vector<std::pair<PulsanteOpzione*, bool>> tasti;
+    for (PulsanteOpzione* t : r.risposte)
+        tasti.emplace_back(t, aspetto.rispondere);
+    if (r.cancella)
+        tasti.emplace_back(r.cancella, conRisposta);
+    tasti.emplace_back(r.verifica, conRisposta);
+    tasti.emplace_back(r.avanti, aspetto.proseguire);
+    tasti.emplace_back(r.esco, aspetto.proseguire);
+    for (auto [tasto, attivo] : tasti)
+        abilita(tasto, attivo);
+    if (s.fase() == Fase::Intervento)
+        optOK->setFocus();
+}
+
+void FrmOperativo::mostraPannello(QFrame* davanti)
+{
+    // All out of use first: a focused key loses the focus with its panel.
+    for (QFrame* p : {fraAiuto, righe[0].tastierino, fraAvviso, fraIntervento, righe[1].tastierino})
         p->setEnabled(false);
-}
-
-void FrmOperativo::mostraPannello(QFrame* p)
-{
-    p->setEnabled(true);
-    p->raise();
-}
-
-void FrmOperativo::iniziaSerie()
-{
-    azzeraSerie(programma.sessione().serie);
-    for (QLabel* l : {lblTempoTotale, lblOperazione, lblRisEsatte, lblRisErrate, lblTempoOperazione})
-        l->clear();
-    nuovaOperazione();
-}
-
-void FrmOperativo::nuovaOperazione()
-{
-    Sessione& s = programma.sessione();
-    lblCorrezione->clear();
-    lblCorrezioneS->clear();
-    impostaRisultato1(interrogativo);
-    impostaSegno2(interrogativo);
-    esito(QString());
-    lblTempoOperazione->clear();
-    avanzaOperazione(s.serie, s.operazione);
-    lblOperazione->setText(QString::number(s.serie.numeroOperazione));
-    nascondiLinee();
-    // Armed before the presentation, which brings its keypad back over it: the
-    // end panel comes to the front once the last operation is closed.
-    controllaFine();
-    presentaOperazione();
-}
-
-void FrmOperativo::controllaFine()
-{
-    if (!serieFinita(programma.sessione().serie))
+    davanti->setEnabled(true);
+    if (davanti == pannelloDavanti)
         return;
-    disattivaPannelli();
-    mostraPannello(fraAvviso);
+    pannelloDavanti = davanti;
+    davanti->raise();
+    // What now lies under the pointer was not pressed.
+    for (PulsanteOpzione* t : davanti->findChildren<PulsanteOpzione*>())
+        t->setDown(false);
 }
 
-void FrmOperativo::presentaOperazione()
+void FrmOperativo::presentata(const Serie& s)
 {
-    Sessione& s = programma.sessione();
-    const std::optional<Operazione> operazione = operazioneDelTipo(s.serie.scelte.tipoOperazione, programma.generatore());
-    if (!operazione)
-        return;
-    estraiOperandi(*operazione, s.serie.scelte, s.operazione, programma.generatore());
-    switch (*operazione) {
-    case Operazione::Addizione:
-        VisualizzaAdd();
-        break;
-    case Operazione::Sottrazione:
-        VisualizzaSot();
-        break;
-    case Operazione::Moltiplicazione:
-        VisualizzaMol();
-        break;
-    case Operazione::Divisione:
-        VisualizzaDiv();
-        break;
-    }
-}
-
-// ---- Presentation
-
-void FrmOperativo::VisualizzaSot() { visualizza(Operazione::Sottrazione); }
-void FrmOperativo::VisualizzaAdd() { visualizza(Operazione::Addizione); }
-void FrmOperativo::VisualizzaMol() { visualizza(Operazione::Moltiplicazione); }
-void FrmOperativo::VisualizzaDiv() { visualizza(Operazione::Divisione); }
-
-void FrmOperativo::visualizza(Operazione operazione)
-{
-    Sessione& s = programma.sessione();
-    disegnaForma(s.serie.scelte, s.operazione, programma.generatore());
-    const bool rigaSegni = formaDiSegno(s.operazione.tipoEsercizio);
-    if (rigaSegni) {
-        fraSegno->setEnabled(true);
-        fraSegno->raise();
-        fraTastierinoRidotto->raise();
-        tastieraSegni();
-    } else {
-        fraTastierino->setEnabled(true);
-        fraNumero->raise();
-        fraTastierino->raise();
-        tastieraCifre();
-    }
-
-    presentazione = presenta(operazione, s.operazione.tipoEsercizio, s.operazione);
-    const Presentazione& p = *presentazione;
-    if (rigaSegni) {
+    const Presentazione& p = *s.presentazione();
+    if (p.rigaSegni) {
         lblNumero4->setText(p.lblNumero4);
         lblNumero6->setText(p.lblNumero6);
         lblNumero8->setText(p.lblNumero8);
@@ -327,66 +343,78 @@ void FrmOperativo::visualizza(Operazione operazione)
         lblSegno->setText(p.lblSegno);
         lblUguale->setText(p.lblUguale);
     }
+    for (const Riga& r : righe) {
+        r.incognita->setText(interrogativo);
+        r.correzione->clear();
+    }
+    nascondiLinee();
     disponiRiga();
-    s.operazione.rispostaEsatta = p.rispostaEsatta;
-    rigaCorrente(s.serie) = p.testoLog;
-    (rigaSegni ? fraSegno : fraNumero)->setAccessibleName(fraseOperazione(p));
-    annuncio->annuncia(fraseOperazione(p));
-    audio.operazione(operazione, p);
+    riga().riquadro->setAccessibleName(fraseOperazione(p));
+}
 
-    s.serie.tempoInizio = programma.ambiente().orologio();
+void FrmOperativo::verificata(const Serie& s, bool esatta)
+{
+    if (!esatta)
+        nascondiLinee();
+    lblEsito->setText(testoVerdetto(s.verdetto()));
+}
+
+void FrmOperativo::cancella()
+{
+    if (!corrente->cancella())
+        return;
+    mostraSerie();
+    // What is left, as the pupil sees it under the "?".
+    annuncio->annuncia(corrente->risposta().isEmpty() ? QStringLiteral("Risposta vuota")
+                                                      : QStringLiteral("Risposta ") + corrente->risposta());
+}
+
+// ---- Layout
+
+void FrmOperativo::disponiPannelli()
+{
+    for (QFrame* p : {fraAiuto, righe[0].tastierino, fraAvviso, fraIntervento, righe[1].tastierino})
+        p->move(lblRiferimento->pos());
 }
 
 void FrmOperativo::disponiRiga()
 {
     // The proportional layout puts every label back at its design place:
     // the row of the operation on screen is arranged again over it.
+    const std::optional<Presentazione>& presentazione = corrente ? corrente->presentazione() : std::nullopt;
     if (!presentazione)
         return;
     const Presentazione& p = *presentazione;
+    const Riga& numeri = righe[0];
+    const Riga& segni = righe[1];
     if (p.rigaSegni) {
         const bool aDestra = p.incognita == PosizioneSegno::Destra;
         spostaOrizzontale(lblUguale2, (aDestra ? lblRif2Sinistra : lblRif2Destra)->x());
-        spostaOrizzontale(lblSegno2, (aDestra ? lblRif2Destra : lblRif2Sinistra)->x());
+        spostaOrizzontale(segni.incognita, (aDestra ? lblRif2Destra : lblRif2Sinistra)->x());
     } else {
         switch (p.disposizione) {
         case Disposizione::Prima:
-            disponiIncognitaPrima();
+            disponiIncognita({numeri.incognita, lblNumero1, lblNumero2});
             break;
         case Disposizione::Centrale:
-            disponiIncognitaCentrale();
+            disponiIncognita({lblNumero1, numeri.incognita, lblNumero2});
             break;
         case Disposizione::Ultima:
-            disponiIncognitaUltima();
+            disponiIncognita({lblNumero1, lblNumero2, numeri.incognita});
             break;
         }
     }
-    spostaOrizzontale(lblCorrezione, lblRisultato1->x());
-    spostaOrizzontale(lblCorrezioneS, lblSegno2->x());
-    spostaOrizzontale(lblLinee, lblRisultato1->x() + pixel(spostamentoLinee));
-    spostaOrizzontale(lblLineeS, lblSegno2->x());
+    spostaOrizzontale(numeri.correzione, numeri.incognita->x());
+    spostaOrizzontale(segni.correzione, segni.incognita->x());
+    spostaOrizzontale(numeri.linee, numeri.incognita->x() + pixel(spostamentoLinee));
+    spostaOrizzontale(segni.linee, segni.incognita->x());
     tracciaLinee();
 }
 
-void FrmOperativo::disponiIncognitaPrima()
+void FrmOperativo::disponiIncognita(std::array<QLabel*, 3> daSinistra)
 {
-    spostaOrizzontale(lblRisultato1, lblRifer[0]->x());
-    spostaOrizzontale(lblNumero1, lblRifer[1]->x());
-    spostaOrizzontale(lblNumero2, lblRifer[2]->x());
-}
-
-void FrmOperativo::disponiIncognitaCentrale()
-{
-    spostaOrizzontale(lblNumero1, lblRifer[0]->x());
-    spostaOrizzontale(lblRisultato1, lblRifer[1]->x());
-    spostaOrizzontale(lblNumero2, lblRifer[2]->x());
-}
-
-void FrmOperativo::disponiIncognitaUltima()
-{
-    spostaOrizzontale(lblNumero1, lblRifer[0]->x());
-    spostaOrizzontale(lblNumero2, lblRifer[1]->x());
-    spostaOrizzontale(lblRisultato1, lblRifer[2]->x());
+    for (std::size_t k = 0; k < daSinistra.size(); ++k)
+        spostaOrizzontale(daSinistra[k], lblRifer[k]->x());
 }
 
 void FrmOperativo::tracciaLinee()
@@ -398,8 +426,8 @@ void FrmOperativo::tracciaLinee()
         discendente->traccia(altoSinistra, bassoDestra);
         ascendente->traccia({r.x(), r.y() + r.height()}, {r.x() + r.width(), r.y()});
     };
-    croce(lblLinee, linee[2], linee[3]);
-    croce(lblLineeS, linee[0], linee[1]);
+    croce(righe[0].linee, linee[2], linee[3]);
+    croce(righe[1].linee, linee[0], linee[1]);
 }
 
 void FrmOperativo::nascondiLinee()
@@ -408,225 +436,11 @@ void FrmOperativo::nascondiLinee()
         l->hide();
 }
 
-// ---- Keypads
-
-void FrmOperativo::tastieraCifre()
-{
-    for (std::size_t i = 0; i < option1.size(); ++i)
-        option1[i]->setEnabled(i <= 9);
-}
-
-void FrmOperativo::tastieraDopoCifre()
-{
-    for (std::size_t i = 0; i < option1.size(); ++i)
-        option1[i]->setEnabled(i == avantiCifre || i == escoCifre);
-}
-
-void FrmOperativo::tastieraSegni()
-{
-    fraTastierinoRidotto->setEnabled(true);
-    for (std::size_t i = 0; i < option5.size(); ++i)
-        option5[i]->setEnabled(i <= 2);
-}
-
-void FrmOperativo::tastieraDopoSegni()
-{
-    for (std::size_t i = 0; i < option5.size(); ++i)
-        option5[i]->setEnabled(i == avantiSegni || i == escoSegni);
-}
-
-void FrmOperativo::tastieraDopoRisposta()
-{
-    const int forma = programma.sessione().operazione.tipoEsercizio;
-    if (formaDiNumero(forma)) {
-        fraTastierino->setEnabled(true);
-        fraNumero->raise();
-        fraTastierino->raise();
-        tastieraDopoCifre();
-    } else if (formaDiSegno(forma)) {
-        fraTastierinoRidotto->setEnabled(true);
-        fraSegno->raise();
-        fraTastierinoRidotto->raise();
-        tastieraDopoSegni();
-    }
-}
-
-void FrmOperativo::impostaRisultato1(const QString& testo)
-{
-    if (lblRisultato1->text() == testo)
-        return;
-    lblRisultato1->setText(testo);
-    const bool risposta = testo != interrogativo;
-    option1[verificaCifre]->setEnabled(risposta);
-    option1[cancellaTasto]->setEnabled(risposta);
-    option1[cancellaTasto]->setDown(false);
-}
-
-void FrmOperativo::impostaSegno2(const QString& testo)
-{
-    if (lblSegno2->text() == testo)
-        return;
-    lblSegno2->setText(testo);
-    if (testo != interrogativo)
-        option5[verificaSegni]->setEnabled(true);
-}
-
-void FrmOperativo::cifra(int d)
-{
-    Sessione& s = programma.sessione();
-    QString& risposta = s.operazione.rispostaAlunno;
-    const QString prima = risposta;
-    risposta = aggiungiCifra(prima, d, s.serie.scelte.maxCifre);
-    if (risposta != prima)
-        impostaRisultato1(risposta);
-}
-
-void FrmOperativo::cancella()
-{
-    DatiOperazione& s = programma.sessione().operazione;
-    s.rispostaAlunno = togliCifra(s.rispostaAlunno);
-    impostaRisultato1(s.rispostaAlunno.isEmpty() ? interrogativo : s.rispostaAlunno);
-    annuncio->annuncia(s.rispostaAlunno.isEmpty() ? QStringLiteral("Risposta vuota")
-                                                  : QStringLiteral("Risposta ") + s.rispostaAlunno);
-}
-
-void FrmOperativo::sceltaSegno(int i)
-{
-    const QString segno = option5[static_cast<std::size_t>(i)]->text();
-    programma.sessione().operazione.rispostaAlunno = segno;
-    impostaSegno2(segno);
-}
-
-// ---- Check and help
-
-void FrmOperativo::verifica()
-{
-    Sessione& sessione = programma.sessione();
-    Serie& s = sessione.serie;
-    DatiOperazione& o = sessione.operazione;
-    if (rispostaGiusta(o)) {
-        esito(QStringLiteral("Esatto"));
-        s.risposteEsatte = static_cast<std::int16_t>(s.risposteEsatte + 1);
-        lblRisEsatte->setText(QString::number(s.risposteEsatte));
-        s.esatteAttestato = static_cast<std::int16_t>(s.esatteAttestato + 1);
-        marcaEsito = QStringLiteral("  ");
-        calcolaSpazi(o);
-        chiudiTempo();
-        registraEsatta(s, o, marcaEsito);
-        disattivaPannelli();
-        tastieraDopoRisposta();
-        if (serieFinita(s))
-            annunciaFine();
-        controllaFine();
-        return;
-    }
-    esito(QStringLiteral("Errato"));
-    nascondiLinee();
-    marcaEsito = QStringLiteral("* ");
-    s.risposteErrate = static_cast<std::int16_t>(s.risposteErrate + 1);
-    lblRisErrate->setText(QString::number(s.risposteErrate));
-    calcolaSpazi(o);
-    registraErrore(s, o, marcaEsito);
-    disattivaPannelli();
-    mostraPannello(fraAiuto);
-    option3[0]->setDown(false);
-    annuncio->annuncia(QStringLiteral("Ti aiuto ?"));
-}
-
-void FrmOperativo::NoNo()
-{
-    Serie& s = programma.sessione().serie;
-    DatiOperazione& o = programma.sessione().operazione;
-    esito(QString());
-    s.tentativi = static_cast<std::int16_t>(s.tentativi + 1);
-    if (s.tentativi == 3) {
-        disattivaPannelli();
-        mostraPannello(fraIntervento);
-        optOK->setDown(false);
-        optOK->setFocus();
-        s.tentativi = 0;
-        annuncio->annuncia(QStringLiteral("Ora intevengo io"));
-        return;
-    }
-    nascondiLinee();
-    impostaRisultato1(interrogativo);
-    impostaSegno2(interrogativo);
-    o.rispostaAlunno.clear();
-    disattivaPannelli();
-    if (formaDiNumero(o.tipoEsercizio)) {
-        mostraPannello(fraTastierino);
-        tastieraCifre();
-    } else {
-        mostraPannello(fraTastierinoRidotto);
-        tastieraSegni();
-    }
-    if (presentazione)
-        annuncio->annuncia(fraseOperazione(*presentazione));
-}
-
-void FrmOperativo::SiSi()
-{
-    Sessione& s = programma.sessione();
-    chiudiTempo();
-    registraAiuto(s.serie, s.operazione);
-    lblCorrezione->setText(s.operazione.rispostaEsatta);
-    lblCorrezioneS->setText(s.operazione.rispostaEsatta);
-    audio.rispostaMostrata();
-    if (presentazione)
-        annuncio->annuncia(rispostaDaLeggere(*presentazione));
-    esito(QString());
-    disattivaPannelli();
-    if (formaDiNumero(s.operazione.tipoEsercizio)) {
-        mostraPannello(fraTastierino);
-        option1[0]->setDown(false);
-        tastieraDopoCifre();
-    } else {
-        mostraPannello(fraTastierinoRidotto);
-        tastieraDopoSegni();
-        option5[0]->setDown(false);
-    }
-    if (serieFinita(s.serie))
-        annunciaFine();
-    controllaFine();
-}
-
-void FrmOperativo::annunciaFine()
-{
-    audio.fineSerie();
-    annuncio->annuncia(QStringLiteral("Esercitazione terminata. Se ricominci, gli esercizi andranno persi."));
-}
-
-// ---- Timing and feedback
-
-void FrmOperativo::chiudiTempo()
-{
-    Serie& s = programma.sessione().serie;
-    ope::chiudiTempo(s, programma.ambiente().orologio());
-    lblTempoOperazione->setText(didascaliaTempoOperazione(s));
-    lblTempoTotale->setText(didascaliaTempoTotale(s));
-}
-
-void FrmOperativo::esito(const QString& testo)
-{
-    lblEsito->setText(testo);
-    impostaTesto(lblEsito, testo == QLatin1String("Esatto") ? colori::verdeBosco : colori::rossoMattone);
-    // A screen reader says the verdict at once, as a sighted pupil sees it.
-    if (!testo.isEmpty()) {
-        annuncio->annuncia(testo);
-        audio.verdetto(testo);
-    }
-}
-
 void FrmOperativo::cambiaSuono()
 {
-    if (suono != QLatin1String("siSuono")) {
-        suono = QStringLiteral("siSuono");
-        label7->setText(QStringLiteral("si audio"));
-    } else {
-        suono = QStringLiteral("noSuono");
-        label7->setText(QStringLiteral("no audio"));
-    }
-    audio.suoni = suono != QLatin1String("noSuono");
+    suono = suono == Interruttore::Si ? Interruttore::No : Interruttore::Si;
+    label7->setText(suono == Interruttore::No ? QStringLiteral("no audio") : QStringLiteral("si audio"));
+    audio.suoni = suono != Interruttore::No;
 }
 
 } // namespace ope

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercise/annunciserie.h"
 #include "exercise/audioesercizio.h"
-#include "exercise/presentazione.h"
+#include "serie/serie.h"
+#include "serie/presentazione.h"
 #include "ui/finestra.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,31 +25,42 @@ class Linea;
 class Programma;
 class PulsanteOpzione;
 
-// The exercise window: runs of 20 operations, answered on the digit or the
-// sign keypad, checked, helped, timed and logged.
-class FrmOperativo : public Finestra {
+// The design names of the exercise window's keys, for whoever presses them by name.
+namespace tasti {
+inline QString cifra(int d) { return QStringLiteral("Option1(%1)").arg(d); }
+inline const QString cancella = QStringLiteral("Option1(10)");
+inline const QString verificaCifre = QStringLiteral("Option1(11)");
+inline const QString avantiCifre = QStringLiteral("Option1(12)");
+inline const QString escoCifre = QStringLiteral("Option1(13)");
+inline QString segno(int i) { return QStringLiteral("Option5(%1)").arg(i); }   // "=" "<" ">"
+inline const QString verificaSegni = QStringLiteral("Option5(3)");
+inline const QString avantiSegni = QStringLiteral("Option5(4)");
+inline const QString escoSegni = QStringLiteral("Option5(5)");
+inline const QString no = QStringLiteral("Option3(0)");
+inline const QString si = QStringLiteral("Option3(1)");
+inline const QString ok = QStringLiteral("optOK");
+inline const QString visualizza = QStringLiteral("Option4(0)");
+inline const QString ricomincia = QStringLiteral("Option4(1)");
+} // namespace tasti
+
+// The switch under the statistics: untouched, it reads "si audio" and the
+// sounds play; its first press only confirms that.
+enum class Interruttore { Iniziale, Si, No };
+
+// The exercise window: shows a run of 20 operations and forwards the pupil's
+// keys to it. What a key does is the run's; what the window shows follows
+// the run's phase.
+class FrmOperativo : public Finestra, private OsservatoreSerie {
     Q_OBJECT
 public:
     explicit FrmOperativo(Programma& programma);
+    ~FrmOperativo() override;
 
     // A new run with the choices of the start window as they are now.
     void ricomincia();
 
-    void iniziaSerie();
-    void nuovaOperazione();
-    void controllaFine();
-    void presentaOperazione();
-    void VisualizzaSot();
-    void VisualizzaAdd();
-    void VisualizzaMol();
-    void VisualizzaDiv();
-    void disponiPannelli();
-    void disattivaPannelli();
-    void verifica();
-    void NoNo();
-    void SiSi();
-
-    QString statoSuono() const { return suono; }
+    const Serie& serie() const { return *corrente; }
+    Interruttore statoSuono() const { return suono; }
 
 protected:
     void ridimensionata() override;
@@ -55,6 +69,21 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // The controls of one row (numbers or sign) and of the keypad that answers it.
+    struct Riga {
+        QFrame* riquadro = nullptr;
+        QLabel* incognita = nullptr;    // "?" until the pupil answers
+        QLabel* correzione = nullptr;   // the right answer, once help shows it
+        QLabel* linee = nullptr;
+        QFrame* tastierino = nullptr;
+        std::vector<PulsanteOpzione*> risposte;   // digits 0..9, or the signs
+        PulsanteOpzione* cancella = nullptr;       // none on the sign keypad
+        PulsanteOpzione* verifica = nullptr;
+        PulsanteOpzione* avanti = nullptr;
+        PulsanteOpzione* esco = nullptr;
+    };
+
+    void iniziaSerie(const DatiScelte& scelte);
     void creaIntestazioni();
     void creaRigaNumeri();
     void creaRigaSegni();
@@ -67,69 +96,58 @@ private:
     void collegaTasti();
     std::vector<PulsanteOpzione*> tastiPer(const QKeyEvent& e) const;
 
-    void visualizza(Operazione operazione);
+    void agisci(bool fatto);
+    void mostraSerie();
+    void mostraOperazione();
+    void mostraFase();
+    void mostraPannello(QFrame* pannello);
+    void disponiPannelli();
     void disponiRiga();
-    void disponiIncognitaPrima();
-    void disponiIncognitaCentrale();
-    void disponiIncognitaUltima();
+    void disponiIncognita(std::array<QLabel*, 3> daSinistra);
     void tracciaLinee();
     void nascondiLinee();
-
-    void tastieraCifre();
-    void tastieraDopoCifre();
-    void tastieraSegni();
-    void tastieraDopoSegni();
-    void tastieraDopoRisposta();
-    void mostraPannello(QFrame* pannello);
-
-    void cifra(int d);
-    void cancella();
-    void sceltaSegno(int i);
-    void impostaRisultato1(const QString& testo);
-    void impostaSegno2(const QString& testo);
-    void chiudiTempo();
-    void esito(const QString& testo);
     void cambiaSuono();
-    void annunciaFine();
+    void cancella();
+
+    // What the run tells, as the screen shows it.
+    void presentata(const Serie& s) override;
+    void verificata(const Serie& s, bool esatta) override;
+
+    const Riga& riga() const { return righe[corrente->rigaSegni() ? 1 : 0]; }
 
     // lblLinee stands this far right of the unknown number (twips).
     static constexpr double spostamentoLinee = 700;
 
     Programma& programma;
     AudioEsercizio audio;
+    Annuncio* annuncio;     // what a screen reader says as the run goes on
+    AnnunciSerie annunci;
+    std::shared_ptr<Serie> corrente;
     bool caricata = false;
-    std::optional<Presentazione> presentazione;   // of the operation on screen
-    QString marcaEsito;
-    QString suono;
+    Interruttore suono = Interruttore::Iniziale;
+    QFrame* rigaDavanti = nullptr;
+    QFrame* pannelloDavanti = nullptr;
+    std::optional<Fase> faseMostrata;
 
     std::array<QLabel*, 3> label1{};
+    std::array<Riga, 2> righe;   // numbers, signs
 
-    QFrame* fraNumero = nullptr;
     std::array<QLabel*, 3> lblRifer{};
     QLabel* lblNumero1 = nullptr;
     QLabel* lblNumero2 = nullptr;
-    QLabel* lblRisultato1 = nullptr;
     QLabel* lblSegno = nullptr;
     QLabel* lblUguale = nullptr;
-    QLabel* lblCorrezione = nullptr;
-    QLabel* lblLinee = nullptr;
 
-    QFrame* fraSegno = nullptr;
     QLabel* lblRif2Sinistra = nullptr;   // lblRif2(1)
     QLabel* lblRif2Destra = nullptr;     // lblRif2(3)
     QLabel* lblNumero4 = nullptr;
     QLabel* lblNumero6 = nullptr;
     QLabel* lblNumero8 = nullptr;
     QLabel* lblUguale2 = nullptr;
-    QLabel* lblSegno2 = nullptr;
-    QLabel* lblCorrezioneS = nullptr;
-    QLabel* lblLineeS = nullptr;
     std::array<Linea*, 4> linee{};       // Line1..Line4
 
     QLabel* lblRiferimento = nullptr;
-    QFrame* fraTastierino = nullptr;
     std::array<PulsanteOpzione*, 15> option1{};
-    QFrame* fraTastierinoRidotto = nullptr;
     std::array<PulsanteOpzione*, 6> option5{};
     QFrame* fraAiuto = nullptr;
     std::array<PulsanteOpzione*, 2> option3{};
@@ -149,7 +167,6 @@ private:
 
     QAction* mnuVisualizza = nullptr;
     QAction* mnuLeggi = nullptr;
-    Annuncio* annuncio = nullptr;   // what a screen reader says as the run goes on
 };
 
 } // namespace ope

@@ -108,92 +108,106 @@ void FrmOperativo::creaIntestazioni()
 
 void FrmOperativo::creaRigaNumeri()
 {
-    fraNumero = nuovoRiquadro(area(), QStringLiteral("fraNumero"), 396, 1530, 11295, 3510);
-    fraNumero->setAccessibleName(QStringLiteral("Operazione"));
-    impostaSfondo(fraNumero, colori::bianco);
+    Riga& numeri = righe[0];
+    numeri.riquadro = nuovoRiquadro(area(), QStringLiteral("fraNumero"), 396, 1530, 11295, 3510);
+    numeri.riquadro->setAccessibleName(QStringLiteral("Operazione"));
+    impostaSfondo(numeri.riquadro, colori::bianco);
     constexpr double posti[3] = {105, 4095, 8040};
     for (int k = 0; k < 3; ++k)
-        lblRifer[static_cast<std::size_t>(k)] = marcatore(fraNumero, nomeElemento(QStringLiteral("lblRifer"), k), posti[k]);
-    lblNumero1 = numero(fraNumero, QStringLiteral("LblNumero1"), posti[0], larghezzaNumero, colori::bluInchiostro);
-    lblNumero2 = numero(fraNumero, QStringLiteral("LblNumero2"), posti[1], larghezzaNumero, colori::bluInchiostro);
-    lblRisultato1 = numero(fraNumero, QStringLiteral("lblRisultato1"), posti[2], larghezzaNumero, colori::arancio);
-    lblRisultato1->setText(QStringLiteral("?"));
-    lblRisultato1->setAccessibleDescription(QStringLiteral("La tua risposta"));
-    lblSegno = numero(fraNumero, QStringLiteral("LblSegno"), 3210, 855, colori::grigioScuro);
-    lblUguale = numero(fraNumero, QStringLiteral("LblUguale"), 7110, 855, colori::grigioScuro);
-    lblCorrezione = nuovaEtichetta(fraNumero, QStringLiteral("lblCorrezione"), QString(), posti[2], altoCorrezione,
+        lblRifer[static_cast<std::size_t>(k)] = marcatore(numeri.riquadro, nomeElemento(QStringLiteral("lblRifer"), k), posti[k]);
+    lblNumero1 = numero(numeri.riquadro, QStringLiteral("LblNumero1"), posti[0], larghezzaNumero, colori::bluInchiostro);
+    lblNumero2 = numero(numeri.riquadro, QStringLiteral("LblNumero2"), posti[1], larghezzaNumero, colori::bluInchiostro);
+    numeri.incognita = numero(numeri.riquadro, QStringLiteral("lblRisultato1"), posti[2], larghezzaNumero, colori::arancio);
+    numeri.incognita->setText(QStringLiteral("?"));
+    numeri.incognita->setAccessibleDescription(QStringLiteral("La tua risposta"));
+    lblSegno = numero(numeri.riquadro, QStringLiteral("LblSegno"), 3210, 855, colori::grigioScuro);
+    lblUguale = numero(numeri.riquadro, QStringLiteral("LblUguale"), 7110, 855, colori::grigioScuro);
+    numeri.correzione = nuovaEtichetta(numeri.riquadro, QStringLiteral("lblCorrezione"), QString(), posti[2], altoCorrezione,
                                    larghezzaNumero, altezzaCorrezione);
-    lblCorrezione->setFont(carattere(arial, 44, true));
-    lblCorrezione->setAlignment(Qt::AlignCenter);
-    impostaTesto(lblCorrezione, colori::verdeBosco);
-    lblLinee = nuovaEtichetta(fraNumero, QStringLiteral("lblLinee"), QString(), posti[2] + spostamentoLinee,
+    numeri.correzione->setFont(carattere(arial, 44, true));
+    numeri.correzione->setAlignment(Qt::AlignCenter);
+    impostaTesto(numeri.correzione, colori::verdeBosco);
+    numeri.linee = nuovaEtichetta(numeri.riquadro, QStringLiteral("lblLinee"), QString(), posti[2] + spostamentoLinee,
                               altoNumero, 1615, altezzaNumero);
     // The crosses' anchors lie over the unknown: they must not hide it from
     // clicks, nor from what a screen reader finds showing.
-    lblLinee->setAttribute(Qt::WA_TransparentForMouseEvents);
-    linee[2] = new Linea(QStringLiteral("Line3"), fraNumero);
-    linee[3] = new Linea(QStringLiteral("Line4"), fraNumero);
+    numeri.linee->setAttribute(Qt::WA_TransparentForMouseEvents);
+    linee[2] = new Linea(QStringLiteral("Line3"), numeri.riquadro);
+    linee[3] = new Linea(QStringLiteral("Line4"), numeri.riquadro);
 }
 
 void FrmOperativo::creaRigaSegni()
 {
-    fraSegno = nuovoRiquadro(area(), QStringLiteral("fraSegno"), 396, 1545, 11295, 3510);
-    fraSegno->setAccessibleName(QStringLiteral("Operazione"));
-    impostaSfondo(fraSegno, colori::bianco);
-    lblRif2Sinistra = marcatore(fraSegno, QStringLiteral("lblRif2(1)"), 3210);
-    lblRif2Destra = marcatore(fraSegno, QStringLiteral("lblRif2(3)"), 7155);
-    lblNumero4 = numero(fraSegno, QStringLiteral("lblNumero4"), 210, larghezzaNumero, colori::bluInchiostro);
-    lblNumero6 = numero(fraSegno, QStringLiteral("lblNumero6"), 4140, larghezzaNumero, colori::bluInchiostro);
-    lblNumero8 = numero(fraSegno, QStringLiteral("LblNumero8"), 8100, larghezzaNumero, colori::bluInchiostro);
-    lblUguale2 = numero(fraSegno, QStringLiteral("lblUguale2"), 3210, 855, colori::grigioScuro);
-    lblSegno2 = numero(fraSegno, QStringLiteral("lblSegno2"), 7155, 915, colori::arancio);
-    lblSegno2->setText(QStringLiteral("?"));
-    lblSegno2->setAccessibleDescription(QStringLiteral("La tua risposta"));
-    lblCorrezioneS = nuovaEtichetta(fraSegno, QStringLiteral("lblCorrezioneS"), QString(), 7155, altoCorrezione, 915,
+    Riga& segno = righe[1];
+    segno.riquadro = nuovoRiquadro(area(), QStringLiteral("fraSegno"), 396, 1545, 11295, 3510);
+    segno.riquadro->setAccessibleName(QStringLiteral("Operazione"));
+    impostaSfondo(segno.riquadro, colori::bianco);
+    lblRif2Sinistra = marcatore(segno.riquadro, QStringLiteral("lblRif2(1)"), 3210);
+    lblRif2Destra = marcatore(segno.riquadro, QStringLiteral("lblRif2(3)"), 7155);
+    lblNumero4 = numero(segno.riquadro, QStringLiteral("lblNumero4"), 210, larghezzaNumero, colori::bluInchiostro);
+    lblNumero6 = numero(segno.riquadro, QStringLiteral("lblNumero6"), 4140, larghezzaNumero, colori::bluInchiostro);
+    lblNumero8 = numero(segno.riquadro, QStringLiteral("LblNumero8"), 8100, larghezzaNumero, colori::bluInchiostro);
+    lblUguale2 = numero(segno.riquadro, QStringLiteral("lblUguale2"), 3210, 855, colori::grigioScuro);
+    segno.incognita = numero(segno.riquadro, QStringLiteral("lblSegno2"), 7155, 915, colori::arancio);
+    segno.incognita->setText(QStringLiteral("?"));
+    segno.incognita->setAccessibleDescription(QStringLiteral("La tua risposta"));
+    segno.correzione = nuovaEtichetta(segno.riquadro, QStringLiteral("lblCorrezioneS"), QString(), 7155, altoCorrezione, 915,
                                     altezzaCorrezione);
-    lblCorrezioneS->setFont(carattere(arial, 44, true));
-    lblCorrezioneS->setAlignment(Qt::AlignCenter);
-    impostaTesto(lblCorrezioneS, colori::verdeBosco);
-    lblLineeS = nuovaEtichetta(fraSegno, QStringLiteral("lblLineeS"), QString(), 7155, altoNumero, 915, altezzaNumero);
-    lblLineeS->setAttribute(Qt::WA_TransparentForMouseEvents);
-    linee[0] = new Linea(QStringLiteral("Line1"), fraSegno);
-    linee[1] = new Linea(QStringLiteral("Line2"), fraSegno);
+    segno.correzione->setFont(carattere(arial, 44, true));
+    segno.correzione->setAlignment(Qt::AlignCenter);
+    impostaTesto(segno.correzione, colori::verdeBosco);
+    segno.linee = nuovaEtichetta(segno.riquadro, QStringLiteral("lblLineeS"), QString(), 7155, altoNumero, 915, altezzaNumero);
+    segno.linee->setAttribute(Qt::WA_TransparentForMouseEvents);
+    linee[0] = new Linea(QStringLiteral("Line1"), segno.riquadro);
+    linee[1] = new Linea(QStringLiteral("Line2"), segno.riquadro);
     for (Linea* l : linee)
         l->hide();
 }
 
 void FrmOperativo::creaTastierino()
 {
-    fraTastierino = pannello(area(), QStringLiteral("fraTastierino"), 5820, 5280, colori::panna);
-    fraTastierino->setAccessibleName(QStringLiteral("Tastierino dei numeri"));
+    Riga& numeri = righe[0];
+    numeri.tastierino = pannello(area(), QStringLiteral("fraTastierino"), 5820, 5280, colori::panna);
+    numeri.tastierino->setAccessibleName(QStringLiteral("Tastierino dei numeri"));
     // Digits 1..9 then 0 in two rows of five; the commands in a column on the right.
     for (int d = 0; d <= 9; ++d) {
         const int posto = d == 0 ? 9 : d - 1;
         const QRectF r(90 + (posto % 5) * 816, 150 + (posto / 5) * 1440, 780, 1400);
         option1[static_cast<std::size_t>(d)] =
-            tasto(fraTastierino, nomeElemento(QStringLiteral("Option1"), d), QString::number(d), r, 36, colori::tastoCifra);
+            tasto(numeri.tastierino, nomeElemento(QStringLiteral("Option1"), d), QString::number(d), r, 36, colori::tastoCifra);
     }
     for (std::size_t i = 0; i < comandiCifre.size(); ++i) {
         const QRectF r(4230, 150 + double(i) * 576, 1395, 540);
-        option1[10 + i] = tasto(fraTastierino, nomeElemento(QStringLiteral("Option1"), int(10 + i)),
+        option1[10 + i] = tasto(numeri.tastierino, nomeElemento(QStringLiteral("Option1"), int(10 + i)),
                                 QString::fromLatin1(comandiCifre[i].testo), r, 12, *comandiCifre[i].colore);
     }
+    numeri.risposte.assign(option1.begin(), option1.begin() + 10);
+    numeri.cancella = option1[10];
+    numeri.verifica = option1[11];
+    numeri.avanti = option1[12];
+    numeri.esco = option1[13];
+    option1[14]->setEnabled(false);   // "Mostra" is never offered
 }
 
 void FrmOperativo::creaTastierinoRidotto()
 {
-    fraTastierinoRidotto = pannello(area(), QStringLiteral("fraTastierinoRidotto"), 5805, 5295, colori::panna);
-    fraTastierinoRidotto->setAccessibleName(QStringLiteral("Tastierino dei segni"));
+    Riga& segno = righe[1];
+    segno.tastierino = pannello(area(), QStringLiteral("fraTastierinoRidotto"), 5805, 5295, colori::panna);
+    segno.tastierino->setAccessibleName(QStringLiteral("Tastierino dei segni"));
     for (std::size_t i = 0; i < segni.size(); ++i) {
         const QRectF r(90 + double(i) * 1860, 150, 1800, 1650);
-        option5[i] = tasto(fraTastierinoRidotto, nomeElemento(QStringLiteral("Option5"), int(i)),
+        option5[i] = tasto(segno.tastierino, nomeElemento(QStringLiteral("Option5"), int(i)),
                            QString::fromLatin1(segni[i]), r, 44, colori::tastoCifra);
     }
     for (std::size_t i = 0; i < comandiSegni.size(); ++i) {
         const QRectF r(90 + double(i) * 1860, 1950, 1800, 1050);
-        option5[3 + i] = tasto(fraTastierinoRidotto, nomeElemento(QStringLiteral("Option5"), int(3 + i)),
+        option5[3 + i] = tasto(segno.tastierino, nomeElemento(QStringLiteral("Option5"), int(3 + i)),
                                QString::fromLatin1(comandiSegni[i].testo), r, 15, *comandiSegni[i].colore);
     }
+    segno.risposte.assign(option5.begin(), option5.begin() + 3);
+    segno.verifica = option5[3];
+    segno.avanti = option5[4];
+    segno.esco = option5[5];
 }
 
 void FrmOperativo::creaPannelliAiuto()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exercise/presentazione.h"
+#include "serie/presentazione.h"
 
 #include <QString>
 

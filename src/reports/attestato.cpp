@@ -2,7 +2,7 @@
 #include "reports/attestato.h"
 
 #include "reports/stampaesercizi.h"
-#include "session/sessione.h"
+#include "serie/serie.h"
 #include "ui/colori.h"
 #include "ui/messaggi.h"
 
@@ -44,14 +44,12 @@ QString nomeMaiuscolo(const QString& nome)
     return nome.left(1).toUpper() + nome.mid(1).toLower();
 }
 
-void preparaAttestato(Sessione& s)
+std::int16_t votoDellaSerie(const Serie& s)
 {
-    s.alunno.giudizio = giudizioPer(calcolaVoto(s.serie.esatteAttestato, s.serie.contaOperazioni));
-    s.alunno.nomeAlunno = nomeMaiuscolo(s.alunno.nomeAlunno);
-    s.scelte.nomeEseguibile = s.scelte.nomeProgramma;
+    return calcolaVoto(static_cast<std::int16_t>(s.esatte()), static_cast<std::int16_t>(s.numeroOperazione()));
 }
 
-std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data)
+std::vector<RigaAttestato> righeAttestato(const Serie& s, const QString& nome, const QString& data)
 {
     std::vector<RigaAttestato> righe;
     // The font in force; each step changes only what it names, as a pen would.
@@ -75,22 +73,22 @@ std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data
     cambia(12, false, colori::nero);
     riga(QStringLiteral("rilsasciato a"), 1);
     cambia(20, true, colori::rossoVivo);
-    riga(s.alunno.nomeAlunno, 1);
+    riga(nomeMaiuscolo(nome), 1);
     cambia(12, false, colori::nero);
     riga(QStringLiteral("per aver eseguito"), 1);
     cambia(12, true, f.colore);
-    riga(s.scelte.nomeProgramma, 1);
-    riga(s.scelte.titoloObiettivo, 1);
-    riga(s.scelte.descrizioneLivello, 1);
+    riga(s.scelte().nomeProgramma, 1);
+    riga(s.scelte().titoloObiettivo, 1);
+    riga(s.scelte().descrizioneLivello, 1);
     cambia(f.punti, false, f.colore);
     riga(QStringLiteral("con la valutazione di"), 1);
     cambia(14, true, colori::rossoVivo);
     // A run too short to be graded says so where the grade would stand,
     // before the pupil reaches a print button that would refuse it.
-    const bool stampabile = s.serie.contaOperazioni >= operazioniMinime;
-    riga(stampabile ? s.alunno.giudizio : messaggi::troppoPocheOperazioni.trimmed(), 1);
+    const bool stampabile = s.numeroOperazione() >= operazioniMinime;
+    riga(stampabile ? giudizioPer(votoDellaSerie(s)) : messaggi::troppoPocheOperazioni.trimmed(), 1);
     cambia(12, false, colori::nero);
-    riga(QStringLiteral("con %1 risposte esatte su %2 richieste").arg(s.serie.esatteAttestato).arg(s.serie.contaOperazioni), 2);
+    riga(QStringLiteral("con %1 risposte esatte su %2 richieste").arg(s.esatte()).arg(s.numeroOperazione()), 2);
     riga(QStringLiteral("Data  ") + data);
     return righe;
 }

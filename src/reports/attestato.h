@@ -10,7 +10,7 @@
 
 namespace ope {
 
-struct Sessione;
+class Serie;
 
 // The whole part of right answers × 10 / operations asked; 0 when nothing was asked.
 std::int16_t calcolaVoto(std::int16_t esatte, std::int16_t richieste);
@@ -32,12 +32,12 @@ struct RigaAttestato {
     QColor colore;
 };
 
-// Computes the grade, rewrites the name and notes the program's name, as the
-// certificate does when it is drawn.
-void preparaAttestato(Sessione& s);
+// The grade of a run: right answers against operations asked.
+std::int16_t votoDellaSerie(const Serie& s);
 
-// The certificate's lines from top to bottom, from a prepared session.
-std::vector<RigaAttestato> righeAttestato(const Sessione& s, const QString& data);
+// The certificate's lines from top to bottom, for a run and the pupil's name
+// as typed, with the choices the run was started with.
+std::vector<RigaAttestato> righeAttestato(const Serie& s, const QString& nome, const QString& data);
 
 // The persistent image of the certificate picture: 96 pixels per inch, so
 // that one pixel is 15 twips, drawn finer by `finezza` for the printer.

@@ -5,6 +5,7 @@
 #include "programma.h"
 #include "reports/attestato.h"
 #include "reports/stampaesercizi.h"
+#include "serie/serie.h"
 #include "ui/annuncio.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
@@ -50,16 +51,15 @@ private:
 
 } // namespace
 
-FrmAttestato::FrmAttestato(Programma& p) : Finestra(QStringLiteral("FrmAttestato"), 11940, 8820), programma(p)
+FrmAttestato::FrmAttestato(Programma& p, std::shared_ptr<const Serie> serie)
+    : Finestra(QStringLiteral("FrmAttestato"), 11940, 8820), programma(p), corrente(std::move(serie))
 {
     setWindowTitle(QStringLiteral("ATTESTATO DI MERITO"));
     creaControlli();
     registraProporzioni();
 
-    Sessione& s = programma.sessione();
-    valutazione = calcolaVoto(s.serie.esatteAttestato, s.serie.contaOperazioni);
-    preparaAttestato(s);
-    if (!classificato(s.alunno.giudizio) || s.serie.contaOperazioni < operazioniMinime) {
+    valutazione = votoDellaSerie(*corrente);
+    if (!classificato(giudizioPer(valutazione)) || corrente->numeroOperazione() < operazioniMinime) {
         option5[0]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
         option5[0]->setEnabled(false);
     }
@@ -97,7 +97,7 @@ void FrmAttestato::creaControlli()
 
 void FrmAttestato::disegnaAttestato()
 {
-    const std::vector<RigaAttestato> righe = righeAttestato(programma.sessione(), programma.ambiente().dataBreve());
+    const std::vector<RigaAttestato> righe = righeAttestato(*corrente, programma.sessione().alunno.nomeAlunno, programma.ambiente().dataBreve());
     attestato = nuovaImmagineAttestato(pixel(larghezzaPicture), pixel(altezzaPicture), colori::azzurroChiaro);
     // Drawn whole before the window is shown: the lines take a few
     // milliseconds, and a window must not wait on events before the program has it.
@@ -123,7 +123,7 @@ void FrmAttestato::mostraImmagine()
 void FrmAttestato::stampaAttestato()
 {
     const Ambiente& amb = programma.ambiente();
-    if (programma.sessione().serie.contaOperazioni < operazioniMinime) {
+    if (corrente->numeroOperazione() < operazioniMinime) {
         amb.avviso(messaggioEsito(EsitoStampa::troppoPoche));
         option5[0]->setEnabled(false);
         return;

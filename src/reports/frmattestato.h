@@ -6,22 +6,24 @@
 #include <QImage>
 #include <array>
 #include <cstdint>
+#include <memory>
 
-class QFrame;
 class QFrame;
 
 namespace ope {
 
 class Programma;
 class PulsanteOpzione;
+class Serie;
 
 // The certificate of merit: the grade of the run, drawn once at load into a
 // picture whose image is what gets printed.
 class FrmAttestato : public Finestra {
     Q_OBJECT
 public:
-    explicit FrmAttestato(Programma& programma);
+    FrmAttestato(Programma& programma, std::shared_ptr<const Serie> serie);
 
+    const std::shared_ptr<const Serie>& serie() const { return corrente; }
     std::int16_t voto() const { return valutazione; }
     const QImage& immagine() const { return attestato; }
 
@@ -32,6 +34,7 @@ private:
     void stampaAttestato();
 
     Programma& programma;
+    std::shared_ptr<const Serie> corrente;
     std::int16_t valutazione = 0;
     QImage attestato;
 

@@ -4,6 +4,7 @@
 #include "print/stampante.h"
 #include "programma.h"
 #include "reports/stampaesercizi.h"
+#include "serie/serie.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/proporzioni.h"
@@ -33,8 +34,8 @@ QFont courier(double punti, bool grassetto = false)
 
 } // namespace
 
-FrmStampaEsercizio::FrmStampaEsercizio(Programma& p)
-    : Finestra(QStringLiteral("FrmStampaEsercizio"), 11910, 7800), programma(p)
+FrmStampaEsercizio::FrmStampaEsercizio(Programma& p, std::shared_ptr<const Serie> serie)
+    : Finestra(QStringLiteral("FrmStampaEsercizio"), 11910, 7800), programma(p), corrente(std::move(serie))
 {
     setWindowTitle(QStringLiteral("STAMPA DEGLI ESERCIZI ESEGUITI"));
     creaControlli();
@@ -127,11 +128,10 @@ void FrmStampaEsercizio::creaPannelloNome()
 
 void FrmStampaEsercizio::riempiGriglia()
 {
-    const Serie& s = programma.sessione().serie;
     // Only thirty places exist; further lines are simply not shown.
-    const int ultima = std::min<int>(s.contaOperazioni, 30);
+    const int ultima = std::min<int>(corrente->numeroOperazione(), 30);
     for (int i = 1; i <= ultima; ++i)
-        lblOp[std::size_t(i)]->setText(s.operazioniEseguite[std::size_t(i)]);
+        lblOp[std::size_t(i)]->setText(corrente->riga(i));
     adattaRighe();
 }
 
@@ -174,7 +174,7 @@ void FrmStampaEsercizio::azione(int indice)
         stampa();
         break;
     case 3:
-        programma.apriAttestato();
+        programma.apriAttestato(corrente);
         break;
     default:
         break;
@@ -183,9 +183,6 @@ void FrmStampaEsercizio::azione(int indice)
 
 void FrmStampaEsercizio::esci()
 {
-    Serie& s = programma.sessione().serie;
-    for (int k = 1; k <= 3; ++k)
-        s.tempoEsercizio[std::size_t(k)].clear();
     close();
 }
 
@@ -208,7 +205,8 @@ void FrmStampaEsercizio::stampa()
 {
     const Ambiente& amb = programma.ambiente();
     Stampante stampante(amb.stampa);
-    const EsitoStampa esito = stampaEsercizi(stampante, programma.sessione(), amb.fontStampante(), amb.dataBreve());
+    const EsitoStampa esito = stampaEsercizi(stampante, eserciziDi(*corrente, programma.sessione().alunno.nomeAlunno),
+                                             amb.fontStampante(), amb.dataBreve());
     if (esito == EsitoStampa::stampata)
         option1[0]->setEnabled(true);
     else

@@ -4,6 +4,7 @@
 #include "ui/finestra.h"
 
 #include <array>
+#include <memory>
 
 class QFrame;
 class QLabel;
@@ -14,13 +15,16 @@ namespace ope {
 
 class Programma;
 class PulsanteOpzione;
+class Serie;
 
 // "STAMPA DEGLI ESERCIZI ESEGUITI": the log of the run in three columns of
 // ten, the pupil's name, the printout and the way to the certificate.
 class FrmStampaEsercizio : public Finestra {
     Q_OBJECT
 public:
-    explicit FrmStampaEsercizio(Programma& programma);
+    FrmStampaEsercizio(Programma& programma, std::shared_ptr<const Serie> serie);
+
+    const std::shared_ptr<const Serie>& serie() const { return corrente; }
 
 protected:
     void ridimensionata() override;
@@ -38,6 +42,7 @@ private:
     void avanti();
 
     Programma& programma;
+    std::shared_ptr<const Serie> corrente;
 
     QLabel* label5;
     std::array<QLabel*, 31> lblOp{};   // 1..30

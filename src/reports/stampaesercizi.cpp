@@ -2,7 +2,7 @@
 #include "reports/stampaesercizi.h"
 
 #include "print/stampante.h"
-#include "session/sessione.h"
+#include "serie/serie.h"
 #include "ui/messaggi.h"
 
 #include <algorithm>
@@ -31,12 +31,12 @@ void stampaIntestazione(Stampante& st, const QString& nome, const QString& data)
         st.stampa(dataDiStampa, false);
 }
 
-bool stampaCorpo(Stampante& st, const Serie& s)
+bool stampaCorpo(Stampante& st, const EserciziEseguiti& s)
 {
     st.punti = 12;
     st.grassetto = true;
     st.y = altoCorpo;
-    const int ultima = std::min<int>(s.contaOperazioni, righeLog - 1);
+    const int ultima = std::min<int>(int(s.righe.size()), righeLog - 1);
     for (int i = 1; i <= ultima; ++i) {
         if (i == 1 || i == 11 || i == 21) {
             st.fineRiga();
@@ -45,20 +45,21 @@ bool stampaCorpo(Stampante& st, const Serie& s)
                 return false;
         }
         st.x = margine;
-        if (!st.stampa(s.operazioniEseguite[std::size_t(i)]))
+        if (!st.stampa(s.righe[i - 1]))
             return false;
     }
     return true;
 }
 
-bool stampaPiede(Stampante& st, const Serie& s)
+// A run is one exercise: the second and third lines stay without a time.
+bool stampaPiede(Stampante& st, const EserciziEseguiti& s)
 {
     for (int k = 1; k <= 3; ++k) {
         st.fineRiga();
         st.x = margine;
         st.y = altoPiede[k - 1];
         const QString riga = QStringLiteral("Eser. n.%1: Tempo tot. ").arg(k)
-                             + s.tempoEsercizio[std::size_t(k)] + QStringLiteral(" secondi");
+                             + (k == 1 ? s.tempoTotale : QString()) + QStringLiteral(" secondi");
         if (!st.stampa(riga))
             return false;
     }
@@ -67,18 +68,23 @@ bool stampaPiede(Stampante& st, const Serie& s)
 
 } // namespace
 
-EsitoStampa stampaEsercizi(Stampante& st, const Sessione& s, const QStringList& fontStampante,
+EserciziEseguiti eserciziDi(const Serie& serie, const QString& nome)
+{
+    return {nome, serie.righe(), serie.testoTempoTotale()};
+}
+
+EsitoStampa stampaEsercizi(Stampante& st, const EserciziEseguiti& s, const QStringList& fontStampante,
                            const QString& data)
 {
-    if (s.serie.contaOperazioni < operazioniMinime)
+    if (s.righe.size() < operazioniMinime)
         return EsitoStampa::troppoPoche;
     const QString font = scegliFontCourier(fontStampante);
     if (font.isEmpty())
         return EsitoStampa::senzaFont;
     st.font = font;
 
-    stampaIntestazione(st, s.alunno.nomeAlunno, data);
-    if (!stampaCorpo(st, s.serie) || !stampaPiede(st, s.serie))
+    stampaIntestazione(st, s.nome, data);
+    if (!stampaCorpo(st, s) || !stampaPiede(st, s))
         return EsitoStampa::guasto;
     return st.fine() ? EsitoStampa::stampata : EsitoStampa::guasto;
 }

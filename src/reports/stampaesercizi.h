@@ -6,8 +6,17 @@
 
 namespace ope {
 
-struct Sessione;
+class Serie;
 class Stampante;
+
+// What the page of executed operations shows: the pupil's name, the log's
+// lines from the first and the run's total time as the log writes it (" 143").
+struct EserciziEseguiti {
+    QString nome;
+    QStringList righe;
+    QString tempoTotale;
+};
+EserciziEseguiti eserciziDi(const Serie& serie, const QString& nome);
 
 // How a request to print the executed operations ended.
 enum class EsitoStampa {
@@ -23,7 +32,7 @@ inline constexpr int operazioniMinime = 10;
 // Lays out the page of executed operations on the printer and ends the
 // document: header with name and date, the log grouped ten by ten under
 // "Esercizio n.k", and the three footer lines with each exercise's time.
-EsitoStampa stampaEsercizi(Stampante& stampante, const Sessione& s, const QStringList& fontStampante,
+EsitoStampa stampaEsercizi(Stampante& stampante, const EserciziEseguiti& esercizi, const QStringList& fontStampante,
                            const QString& data);
 
 // The message box text for an outcome; empty for a printed page.

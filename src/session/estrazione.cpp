@@ -93,4 +93,31 @@ void estraiDivisione(const DatiScelte& c, DatiOperazione& s, Generatore& g)
     estraiMoltiplicazione(c, s, g);
 }
 
+DatiOperazione operandiDi(int numero1, int numero2, int risultato)
+{
+    DatiOperazione o;
+    o.numero1 = static_cast<std::int16_t>(numero1);
+    o.numero2 = static_cast<std::int16_t>(numero2);
+    padDelDisegno(o, risultato);
+    return o;
+}
+
+void estraiOperandi(Operazione operazione, const DatiScelte& c, DatiOperazione& o, Generatore& g)
+{
+    switch (operazione) {
+    case Operazione::Addizione:
+        estraiAddizione(c, o, g);
+        break;
+    case Operazione::Sottrazione:
+        estraiSottrazione(c, o, g);
+        break;
+    case Operazione::Moltiplicazione:
+        estraiMoltiplicazione(c, o, g);
+        break;
+    case Operazione::Divisione:
+        estraiDivisione(c, o, g);
+        break;
+    }
+}
+
 } // namespace ope

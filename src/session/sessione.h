@@ -7,6 +7,8 @@
 
 namespace ope {
 
+enum class Operazione { Addizione, Sottrazione, Moltiplicazione, Divisione };
+
 inline constexpr int righeLog = 91;   // lines 0..90; line 0 is never used
 using Righe = std::array<QString, righeLog>;
 
@@ -29,7 +31,7 @@ struct DatiScelte {
     QString nomeEseguibile;
 };
 
-// The operation on screen: its operands, the pads that align them in a text
+// An operation: its operands, the pads that align them in a text
 // line, the answer expected and what the pupil has keyed so far.
 struct DatiOperazione {
     std::int16_t numero1 = 0;
@@ -47,38 +49,6 @@ struct DatiOperazione {
     QString spazioNumero3;
     QString spazioRisposta;
     QString spazioRispostaEsatta;
-};
-
-// The current run of operations: the choices it was started with, its
-// counts, its times (seconds since midnight) and the log of executed
-// operations the printout reads.
-struct Serie {
-    // Taken when the run starts: choosing again in the start window changes
-    // nothing here until the pupil presses "Avanti" there.
-    DatiScelte scelte;
-
-    std::int16_t contaOperazioni = 0;     // also the index of the log line on screen
-    std::int16_t numeroOperazione = 0;
-    std::int16_t risposteEsatte = 0;
-    std::int16_t esatteAttestato = 0;
-    std::int16_t risposteErrate = 0;
-    std::int16_t tentativi = 0;
-    std::int16_t numeroEsercizio = 0;
-
-    double tempoInizio = 0;
-    double tempoFine = 0;
-    double tempoOperazione = 0;
-    std::int16_t secondiOperazione = 0;
-    QString testoTempoOperazione;
-    QString spazioTempo;
-    double tempoTotale = 0;
-    QString testoTempoTotale;
-    std::array<std::int16_t, 4> secondiEsercizio{};
-    std::array<QString, 4> tempoEsercizio;
-
-    Righe operazioniEseguite;
-    QString puntiniLog;
-    std::int16_t contaPuntini = 0;
 };
 
 // The worksheet generator's own state: the choices and the operands of the
@@ -101,18 +71,15 @@ struct Scheda {
     Righe stampaDocenti;
 };
 
-// The printout's and the certificate's: the pupil's name and the grade.
+// The pupil's name, as typed for the printout and the certificate.
 struct Alunno {
     QString nomeAlunno;
-    QString giudizio;
 };
 
 // The record every window shares, in its parts; one user-interface thread
 // is its only user.
 struct Sessione {
     DatiScelte scelte;
-    DatiOperazione operazione;
-    Serie serie;
     Scheda scheda;
     Alunno alunno;
 };

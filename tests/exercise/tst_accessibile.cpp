@@ -135,7 +135,7 @@ void TestAccessibile::tastiEPannelliHannoUnNome()
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("lblRisultato1"))), QStringLiteral("quanto"));
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblSegno"))), QStringLiteral("meno"));
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblNumero1"))),
-             QString::number(programma->sessione().operazione.numero1));
+             QString::number(prova::serieInCorso(*programma).operazione().numero1));
 }
 
 void TestAccessibile::ilVerdettoVieneAnnunciato()
@@ -145,7 +145,7 @@ void TestAccessibile::ilVerdettoVieneAnnunciato()
     QWidget* esercizio = apriEsercizio(0);
     QVERIFY(esercizio);
     auto* verdetto = prova::controllo<QLabel>(esercizio, QStringLiteral("LblEsito"));
-    const QString giusta = programma->sessione().operazione.rispostaEsatta.trimmed();
+    const QString giusta = prova::serieInCorso(*programma).operazione().rispostaEsatta.trimmed();
     const QString sbagliata = giusta == QLatin1String("1") ? QStringLiteral("2") : QStringLiteral("1");
     prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(sbagliata));
     prova::premi(esercizio, QStringLiteral("Option1(11)"));
@@ -187,7 +187,7 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     QVERIFY(!stato(inizio, QStringLiteral("Option2(2)")).checked);
 
     QWidget* esercizio = apriEsercizio(0);
-    const Sessione& s = programma->sessione();
+    const Serie& s = prova::serieInCorso(*programma);
     auto frase = [&] {
         auto numero = [&](const char* nome) {
             return numeroInLettere(prova::controllo<QLabel>(esercizio, QString::fromLatin1(nome))->text().toInt());
@@ -200,7 +200,7 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     QVERIFY(mostrato(esercizio, QStringLiteral("lblRisultato1")));
 
     // A wrong answer: the help offer in front, the keypad behind it with all its keys and labels.
-    const QString giusta = s.operazione.rispostaEsatta.trimmed();
+    const QString giusta = s.operazione().rispostaEsatta.trimmed();
     prova::premi(esercizio, QStringLiteral("Option1(0)"));
     for (QChar c : giusta)
         prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(c.digitValue()));
@@ -316,7 +316,7 @@ void TestAccessibile::annunci()
             prova::premi(esercizio, passo == QLatin1String("Cancella") ? QStringLiteral("Option1(10)")
                                                                         : QStringLiteral("Option1(11)"));
         else
-            for (QChar c : passo == QLatin1String("giusta") ? programma->sessione().operazione.rispostaEsatta.trimmed() : passo)
+            for (QChar c : passo == QLatin1String("giusta") ? prova::serieInCorso(*programma).operazione().rispostaEsatta.trimmed() : passo)
                 prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(c.digitValue()));
     }
     QFETCH(QString, detto);

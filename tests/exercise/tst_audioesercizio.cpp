@@ -32,15 +32,15 @@ struct Banco {
             prova::premi(inizio, QString::fromLatin1(nome));
         return programma->finestra(QStringLiteral("FrmOperativo"));
     }
-    Sessione& s() { return programma->sessione(); }
+    const Serie& serie() const { return prova::serieInCorso(*programma); }
 };
 
-QString giusta(const Sessione& s) { return s.operazione.rispostaEsatta.trimmed(); }
+QString giusta(const Serie& s) { return s.operazione().rispostaEsatta.trimmed(); }
 
-void rispondi(QWidget* f, const Sessione& s, bool esatta)
+void rispondi(QWidget* f, const Serie& s, bool esatta)
 {
     QString risposta = giusta(s);
-    if (s.operazione.tipoEsercizio >= 7) {
+    if (s.rigaSegni()) {
         if (!esatta)
             risposta = risposta == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
         prova::premi(f, QStringLiteral("Option5(%1)").arg(QStringLiteral("=<>").indexOf(risposta)));
@@ -54,16 +54,16 @@ void rispondi(QWidget* f, const Sessione& s, bool esatta)
     prova::premi(f, QStringLiteral("Option1(11)"));
 }
 
-void avanti(QWidget* f, const Sessione& s)
+void avanti(QWidget* f, const Serie& s)
 {
-    prova::premi(f, s.operazione.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+    prova::premi(f, s.rigaSegni() ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
 }
 
 // The numbers the pupil sees, in words.
-QStringList numeriInVista(QWidget* f, const Sessione& s)
+QStringList numeriInVista(QWidget* f, const Serie& s)
 {
     QStringList parole;
-    const QStringList nomi = s.operazione.tipoEsercizio >= 7
+    const QStringList nomi = s.rigaSegni()
         ? QStringList{QStringLiteral("lblNumero4"), QStringLiteral("lblNumero6"), QStringLiteral("LblNumero8")}
         : QStringList{QStringLiteral("LblNumero1"), QStringLiteral("LblNumero2")};
     for (const QString& nome : nomi)
@@ -90,7 +90,7 @@ void TestAudioEsercizio::letturaSpentaAllInizioERicordata()
     QVERIFY(leggi && leggi->isCheckable() && leggi->isVisible());
     QCOMPARE(leggi->text(), QStringLiteral("&Leggi ad alta voce"));
     QVERIFY(!leggi->isChecked());
-    rispondi(f, b.s(), true);
+    rispondi(f, b.serie(), true);
     QVERIFY(b.piattaforma.frasi.empty());
 
     leggi->trigger();
@@ -124,7 +124,7 @@ void TestAudioEsercizio::unaFrasePerOperazioneEUnaPerVerdetto()
     Banco b;
     b.piattaforma.preferenze[QStringLiteral("leggiAdAltaVoce")] = true;
     QWidget* f = b.apri();
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     auto& frasi = b.piattaforma.frasi;
     frasi.erase(frasi.begin(), frasi.end() - 1);   // the operation on screen
     b.piattaforma.suoni.clear();
@@ -135,7 +135,7 @@ void TestAudioEsercizio::unaFrasePerOperazioneEUnaPerVerdetto()
     for (int n = 1; n <= 20; ++n) {
         const QStringList numeri = numeriInVista(f, s);
         attese.emplace_back(numeri + QStringList{QStringLiteral("?")}, true);
-        const QStringList risposta = s.operazione.tipoEsercizio >= 7
+        const QStringList risposta = s.rigaSegni()
             ? numeri : numeri + QStringList{numeroInLettere(giusta(s).toInt())};
         const QStringList esatto{QStringLiteral("Esatto")};
         const QStringList errato{QStringLiteral("Errato")};
@@ -182,20 +182,20 @@ void TestAudioEsercizio::interruttoreDeiSuoni()
     QWidget* f = b.apri();
     auto& suoni = b.piattaforma.suoni;
     prova::clicca(f, QStringLiteral("Label7"));   // the first click keeps "si audio"
-    rispondi(f, b.s(), false);
+    rispondi(f, b.serie(), false);
     QCOMPARE(suoni, std::vector<Suono>{Suono::Errato});
 
     prova::clicca(f, QStringLiteral("Label7"));
     QCOMPARE(controllo<QLabel>(f, QStringLiteral("Label7"))->text(), QStringLiteral("no audio"));
     prova::premi(f, QStringLiteral("Option3(0)"));
-    rispondi(f, b.s(), false);
+    rispondi(f, b.serie(), false);
     prova::premi(f, QStringLiteral("Option3(0)"));
-    rispondi(f, b.s(), true);
+    rispondi(f, b.serie(), true);
     QCOMPARE(suoni.size(), 1u);
 
     prova::clicca(f, QStringLiteral("Label7"));
-    avanti(f, b.s());
-    rispondi(f, b.s(), true);
+    avanti(f, b.serie());
+    rispondi(f, b.serie(), true);
     QCOMPARE(suoni.back(), Suono::Esatto);
     QCOMPARE(suoni.size(), 2u);
 }

@@ -40,6 +40,8 @@ struct Banco {
     }
 
     Sessione& s() { return programma->sessione(); }
+    // The run on screen; a new one after "Ricomincia".
+    const Serie& serie() const { return prova::serieInCorso(*programma); }
 };
 
 bool davanti(QWidget* f, const char* nome)
@@ -61,9 +63,9 @@ QString didascalia(QWidget* f, const char* nome)
 }
 
 // Keys the answer on whichever keypad the form uses, then "Verifica".
-void rispondi(QWidget* f, const Sessione& s, const QString& risposta)
+void rispondi(QWidget* f, const Serie& s, const QString& risposta)
 {
-    if (s.operazione.tipoEsercizio >= 7) {
+    if (s.rigaSegni()) {
         prova::premi(f, QStringLiteral("Option5(%1)").arg(segniTasti.indexOf(risposta)));
         prova::premi(f, QStringLiteral("Option5(3)"));
         return;
@@ -73,18 +75,18 @@ void rispondi(QWidget* f, const Sessione& s, const QString& risposta)
     prova::premi(f, QStringLiteral("Option1(11)"));
 }
 
-QString giusta(const Sessione& s) { return s.operazione.rispostaEsatta.trimmed(); }
+QString giusta(const Serie& s) { return s.operazione().rispostaEsatta.trimmed(); }
 
-QString sbagliata(const Sessione& s)
+QString sbagliata(const Serie& s)
 {
-    if (s.operazione.tipoEsercizio >= 7)
+    if (s.rigaSegni())
         return giusta(s) == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
     return QStringLiteral("0") + giusta(s);   // "07" is not 7
 }
 
-void avanti(QWidget* f, const Sessione& s)
+void avanti(QWidget* f, const Serie& s)
 {
-    prova::premi(f, s.operazione.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+    prova::premi(f, s.rigaSegni() ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
 }
 
 // Which keys of the digit keypad can be pressed, as a string of 0/1 for Option1(0..14).
@@ -144,12 +146,12 @@ void TestFrmOperativo::apertaDalleScelteDellInizio()
     QCOMPARE(didascalia(f, "Label1(1)"), QStringLiteral("   OPERAZIONE:    Sottrazioni"));
     QCOMPARE(didascalia(f, "Label1(2)"), QStringLiteral("   ") + controllo<QLabel>(b.inizio, QStringLiteral("Label3"))->text());
 
-    QCOMPARE(b.s().serie.contaOperazioni, std::int16_t(1));
-    QCOMPARE(b.s().operazione.tipoEsercizio, std::int16_t(1));
+    QCOMPARE(b.serie().numeroOperazione(), 1);
+    QCOMPARE(b.serie().operazione().tipoEsercizio, 1);
     QCOMPARE(didascalia(f, "LblOperazione"), QStringLiteral("1"));
     QCOMPARE(didascalia(f, "lblRisultato1"), QStringLiteral("?"));
-    QVERIFY(b.s().serie.operazioniEseguite[1].endsWith(QStringLiteral(" = . ")));
-    QCOMPARE(b.s().serie.tempoInizio, b.piattaforma.ora);
+    QVERIFY(b.serie().riga(1).endsWith(QStringLiteral(" = . ")));
+    QCOMPARE(b.serie().inizioOperazione(), b.piattaforma.ora);
 
     // The five panels lie on the anchor.
     const QPoint ancora = controllo(f, QStringLiteral("lblRiferimento"))->pos();
@@ -167,7 +169,7 @@ void TestFrmOperativo::tastierinoDelleCifre()
     for (int d : {1, 2, 3, 4})
         prova::premi(f, QStringLiteral("Option1(%1)").arg(d));
     QCOMPARE(didascalia(f, "lblRisultato1"), QStringLiteral("123"));
-    QCOMPARE(b.s().operazione.rispostaAlunno, QStringLiteral("123"));
+    QCOMPARE(b.serie().risposta(), QStringLiteral("123"));
     QCOMPARE(tastiCifre(f), QStringLiteral("111111111111000"));
 
     prova::premi(f, QStringLiteral("Option1(10)"));
@@ -176,7 +178,7 @@ void TestFrmOperativo::tastierinoDelleCifre()
     QCOMPARE(tastiCifre(f), QStringLiteral("111111111111000"));
     prova::premi(f, QStringLiteral("Option1(10)"));
     QCOMPARE(didascalia(f, "lblRisultato1"), QStringLiteral("?"));
-    QVERIFY(b.s().operazione.rispostaAlunno.isEmpty());
+    QVERIFY(b.serie().risposta().isEmpty());
     // Verifica and Cancella grey out again; Avanti and Esco never while open.
     QCOMPARE(tastiCifre(f), QStringLiteral("111111111100000"));
 }
@@ -185,19 +187,19 @@ void TestFrmOperativo::sbaglioPoiGiustoNelRegistro()
 {
     Banco b;
     QWidget* f = b.apri(0);
-    Sessione& s = b.s();
-    const QString testo = s.serie.operazioniEseguite[1];
+    const Serie& s = b.serie();
+    const QString testo = s.riga(1);
     const QString esatta = giusta(s);
 
     rispondi(f, s, QStringLiteral("0") + esatta);
     QCOMPARE(didascalia(f, "LblEsito"), QStringLiteral("Errato"));
-    QCOMPARE(s.serie.risposteErrate, std::int16_t(1));
+    QCOMPARE(s.errate(), 1);
     QCOMPARE(didascalia(f, "lblRisErrate"), QStringLiteral("1"));
     QVERIFY(davanti(f, "fraAiuto"));
     QVERIFY(!controllo(f, QStringLiteral("fraTastierino"))->isEnabled());
     const QString tentativo = QString(4 - (esatta.size() + 1), QLatin1Char(' ')) + QStringLiteral("0") + esatta
                               + QStringLiteral("* ");
-    QCOMPARE(s.serie.operazioniEseguite[1], testo + tentativo);
+    QCOMPARE(s.riga(1), testo + tentativo);
 
     prova::premi(f, QStringLiteral("Option3(0)"));   // No
     QVERIFY(davanti(f, "fraTastierino"));
@@ -208,12 +210,12 @@ void TestFrmOperativo::sbaglioPoiGiustoNelRegistro()
     b.piattaforma.ora += 9.3;
     rispondi(f, s, esatta);
     QCOMPARE(didascalia(f, "LblEsito"), QStringLiteral("Esatto"));
-    QCOMPARE(s.serie.risposteEsatte, std::int16_t(1));
-    QCOMPARE(s.serie.esatteAttestato, std::int16_t(1));
-    QCOMPARE(s.serie.risposteErrate, std::int16_t(1));
+    QCOMPARE(s.esatte(), 1);
+    QCOMPARE(s.esatte(), 1);
+    QCOMPARE(s.errate(), 1);
     QCOMPARE(didascalia(f, "LblTempoOperazione"), QStringLiteral(" 9"));
     QCOMPARE(didascalia(f, "LblTempoTotale"), QStringLiteral(" 9"));
-    const QString riga = s.serie.operazioniEseguite[1];
+    const QString riga = s.riga(1);
     QCOMPARE(riga.size(), 45 + 9);   // answer, two blanks, " (s.", " 9)"
     QCOMPARE(riga.mid(41, 4).trimmed(), esatta);
     QVERIFY(riga.endsWith(QStringLiteral("   (s. 9)")));
@@ -223,7 +225,7 @@ void TestFrmOperativo::sbaglioPoiGiustoNelRegistro()
     QCOMPARE(tastiCifre(f), QStringLiteral("000000000000110"));
 
     avanti(f, s);
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
+    QCOMPARE(s.numeroOperazione(), 2);
     QCOMPARE(didascalia(f, "LblOperazione"), QStringLiteral("2"));
     QVERIFY(didascalia(f, "LblTempoOperazione").isEmpty());
     QVERIFY(didascalia(f, "LblEsito").isEmpty());
@@ -234,10 +236,10 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento()
 {
     Banco b;
     QWidget* f = b.apri(1);   // forms 2 and 3: the unknown first or in the middle
-    Sessione& s = b.s();
-    QVERIFY(s.operazione.tipoEsercizio == 2 || s.operazione.tipoEsercizio == 3);
+    const Serie& s = b.serie();
+    QVERIFY(s.operazione().tipoEsercizio == 2 || s.operazione().tipoEsercizio == 3);
     auto* risultato = controllo(f, QStringLiteral("lblRisultato1"));
-    const int slot = s.operazione.tipoEsercizio == 2 ? 0 : 1;
+    const int slot = s.operazione().tipoEsercizio == 2 ? 0 : 1;
     QCOMPARE(risultato->x(), controllo(f, QStringLiteral("lblRifer(%1)").arg(slot))->x());
     QCOMPARE(controllo(f, QStringLiteral("lblCorrezione"))->x(), risultato->x());
     auto* linee = controllo(f, QStringLiteral("lblLinee"));
@@ -248,27 +250,27 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento()
     for (const char* l : {"Line1", "Line2", "Line3", "Line4"})
         QVERIFY(!controllo(f, QString::fromLatin1(l))->isVisible());
 
-    const QString testo = s.serie.operazioniEseguite[1];
+    const QString testo = s.riga(1);
     for (int no = 1; no <= 3; ++no) {
         rispondi(f, s, sbagliata(s));
         QVERIFY(davanti(f, "fraAiuto"));
         prova::premi(f, QStringLiteral("Option3(0)"));
         if (no < 3) {
             QVERIFY(davanti(f, "fraTastierino"));
-            QCOMPARE(s.serie.tentativi, std::int16_t(no));
+            QCOMPARE(s.rifiuti(), no);
         }
     }
     QVERIFY(davanti(f, "fraIntervento"));
-    QCOMPARE(s.serie.tentativi, std::int16_t(0));
-    QCOMPARE(s.serie.risposteErrate, std::int16_t(3));
+    QCOMPARE(s.rifiuti(), 0);
+    QCOMPARE(s.errate(), 3);
     QVERIFY(!controllo(f, QStringLiteral("fraTastierino"))->isEnabled());
 
     b.piattaforma.ora += 12;
     prova::premi(f, QStringLiteral("optOK"));
-    QCOMPARE(didascalia(f, "lblCorrezione"), s.operazione.rispostaEsatta);
-    QCOMPARE(s.serie.risposteEsatte, std::int16_t(0));
-    QCOMPARE(s.serie.risposteErrate, std::int16_t(3));
-    const QString riga = s.serie.operazioniEseguite[1];
+    QCOMPARE(didascalia(f, "lblCorrezione"), s.operazione().rispostaEsatta);
+    QCOMPARE(s.esatte(), 0);
+    QCOMPARE(s.errate(), 3);
+    const QString riga = s.riga(1);
     QVERIFY(riga.endsWith(QStringLiteral(u"\u00b0  (s.12)")));
     QCOMPARE(riga.size(), 42 + 3 + 1 + 3 + 6);
     QVERIFY(riga.startsWith(testo));
@@ -281,20 +283,20 @@ void TestFrmOperativo::okConInvio()
 {
     Banco b;
     QWidget* f = b.apri(0);
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     for (int no = 0; no < 3; ++no) {
         rispondi(f, s, sbagliata(s));
         prova::premi(f, QStringLiteral("Option3(0)"));
     }
     auto* ok = controllo(f, QStringLiteral("optOK"));
     QVERIFY(davanti(f, "fraIntervento"));
-    const QString prima = s.serie.operazioniEseguite[1];
+    const QString prima = s.riga(1);
     QTest::keyClick(ok, Qt::Key_A);
     QTest::keyClick(ok, Qt::Key_Escape);
-    QCOMPARE(s.serie.operazioniEseguite[1], prima);
+    QCOMPARE(s.riga(1), prima);
     QVERIFY(davanti(f, "fraIntervento"));
     QTest::keyClick(ok, Qt::Key_Return);
-    QVERIFY(s.serie.operazioniEseguite[1].contains(QStringLiteral(u"\u00b0  (s.")));
+    QVERIFY(s.riga(1).contains(QStringLiteral(u"\u00b0  (s.")));
     QVERIFY(davanti(f, "fraTastierino"));
     QCOMPARE(tastiCifre(f), QStringLiteral("000000000000110"));
 }
@@ -303,13 +305,13 @@ void TestFrmOperativo::serieCompletaERicomincia()
 {
     Banco b;
     QWidget* f = b.apri(5, 0);   // every form, numbers and signs
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     double atteso = 0;
     int errate = 0;
     for (int n = 1; n <= 20; ++n) {
-        QCOMPARE(s.serie.contaOperazioni, std::int16_t(n));
+        QCOMPARE(s.numeroOperazione(), n);
         QVERIFY(!davanti(f, "fraAvviso"));
-        const bool segno = s.operazione.tipoEsercizio >= 7;
+        const bool segno = s.rigaSegni();
         QVERIFY(davanti(f, segno ? "fraTastierinoRidotto" : "fraTastierino"));
         QCOMPARE(segno ? tastiSegni(f) : tastiCifre(f).left(15),
                  segno ? QStringLiteral("111000") : QStringLiteral("111111111100000"));
@@ -340,7 +342,7 @@ void TestFrmOperativo::serieCompletaERicomincia()
             break;
         }
         atteso += secondi;
-        QVERIFY2(s.serie.operazioniEseguite[n].size() >= 49, qPrintable(s.serie.operazioniEseguite[n]));
+        QVERIFY2(s.riga(n).size() >= 49, qPrintable(s.riga(n)));
         if (n < 20) {
             QVERIFY(!davanti(f, "fraAvviso"));
             QCOMPARE(segno ? tastiSegni(f) : tastiCifre(f), segno ? QStringLiteral("000011") : QStringLiteral("000000000000110"));
@@ -348,28 +350,27 @@ void TestFrmOperativo::serieCompletaERicomincia()
         }
     }
     QVERIFY(davanti(f, "fraAvviso"));
-    QCOMPARE(s.serie.risposteEsatte, std::int16_t(10));
-    QCOMPARE(s.serie.esatteAttestato, std::int16_t(10));
-    QCOMPARE(s.serie.risposteErrate, std::int16_t(errate));
-    QCOMPARE(s.serie.tempoTotale, atteso);
-    QCOMPARE(s.serie.tempoEsercizio[1], QStringLiteral(" %1").arg(atteso));
+    QCOMPARE(s.esatte(), 10);
+    QCOMPARE(s.errate(), errate);
+    QCOMPARE(s.secondiTotali(), atteso);
+    QCOMPARE(s.testoTempoTotale(), QStringLiteral(" %1").arg(atteso));
     QCOMPARE(didascalia(f, "LblTempoTotale"), QStringLiteral(" %1").arg(atteso));
     QCOMPARE(didascalia(f, "lblRisEsatte"), QStringLiteral("10"));
     QCOMPARE(didascalia(f, "LblOperazione"), QStringLiteral("20"));
-    QVERIFY(s.serie.operazioniEseguite[21].isEmpty());
+    QVERIFY(s.riga(21).isEmpty());
 
     prova::premi(f, QStringLiteral("Option4(1)"));   // Ricomincia
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
-    QCOMPARE(s.serie.risposteEsatte + s.serie.risposteErrate + s.serie.esatteAttestato, 0);
-    QCOMPARE(s.serie.tempoTotale, 0.0);
-    QVERIFY(s.serie.tempoEsercizio[1].isEmpty());
-    QVERIFY(!s.serie.operazioniEseguite[1].isEmpty());   // the new run's first operation
+    const Serie& nuova = b.serie();
+    QCOMPARE(nuova.numeroOperazione(), 1);
+    QCOMPARE(nuova.esatte() + nuova.errate(), 0);
+    QCOMPARE(nuova.secondiTotali(), 0.0);
+    QVERIFY(!nuova.riga(1).isEmpty());   // the new run's first operation
     for (int i = 2; i <= 20; ++i)
-        QVERIFY(s.serie.operazioniEseguite[i].isEmpty());
+        QVERIFY(nuova.riga(i).isEmpty());
     QVERIFY(didascalia(f, "LblTempoTotale").isEmpty() && didascalia(f, "lblRisEsatte").isEmpty());
-    QCOMPARE(s.scelte.tipoEsercizioMin, std::int16_t(1));
-    QCOMPARE(s.scelte.tipoEsercizioMax, std::int16_t(12));
-    QCOMPARE(s.scelte.livello, std::int16_t(1));
+    QCOMPARE(nuova.scelte().tipoEsercizioMin, std::int16_t(1));
+    QCOMPARE(nuova.scelte().tipoEsercizioMax, std::int16_t(12));
+    QCOMPARE(nuova.scelte().livello, std::int16_t(1));
     QVERIFY(!davanti(f, "fraAvviso"));
 }
 
@@ -377,23 +378,23 @@ void TestFrmOperativo::rigaDeiSegni()
 {
     Banco b;
     QWidget* f = b.apri(4);   // signs only
-    Sessione& s = b.s();
-    QVERIFY(s.operazione.tipoEsercizio >= 7);
+    const Serie& s = b.serie();
+    QVERIFY(s.rigaSegni());
     QVERIFY(davanti(f, "fraSegno") && davanti(f, "fraTastierinoRidotto"));
     QCOMPARE(tastiSegni(f), QStringLiteral("111000"));
     auto* segno2 = controllo(f, QStringLiteral("lblSegno2"));
     auto* uguale2 = controllo(f, QStringLiteral("lblUguale2"));
     const int sinistra = controllo(f, QStringLiteral("lblRif2(1)"))->x();
     const int destra = controllo(f, QStringLiteral("lblRif2(3)"))->x();
-    QCOMPARE(segno2->x(), s.operazione.tipoEsercizio <= 9 ? destra : sinistra);
-    QCOMPARE(uguale2->x(), s.operazione.tipoEsercizio <= 9 ? sinistra : destra);
+    QCOMPARE(segno2->x(), s.operazione().tipoEsercizio <= 9 ? destra : sinistra);
+    QCOMPARE(uguale2->x(), s.operazione().tipoEsercizio <= 9 ? sinistra : destra);
     QCOMPARE(controllo(f, QStringLiteral("lblCorrezioneS"))->x(), segno2->x());
     QCOMPARE(didascalia(f, "lblUguale2"), QStringLiteral("-"));
 
     prova::premi(f, QStringLiteral("Option5(0)"));
     prova::premi(f, QStringLiteral("Option5(1)"));
     QCOMPARE(didascalia(f, "lblSegno2"), QStringLiteral("<"));
-    QCOMPARE(s.operazione.rispostaAlunno, QStringLiteral("<"));
+    QCOMPARE(s.risposta(), QStringLiteral("<"));
     QCOMPARE(tastiSegni(f), QStringLiteral("111100"));
 
     rispondi(f, s, sbagliata(s));
@@ -404,10 +405,10 @@ void TestFrmOperativo::rigaDeiSegni()
     QCOMPARE(tastiSegni(f), QStringLiteral("111000"));
     rispondi(f, s, sbagliata(s));
     prova::premi(f, QStringLiteral("Option3(1)"));
-    QCOMPARE(didascalia(f, "lblCorrezioneS"), s.operazione.rispostaEsatta);
+    QCOMPARE(didascalia(f, "lblCorrezioneS"), s.operazione().rispostaEsatta);
     QVERIFY(davanti(f, "fraSegno") && davanti(f, "fraTastierinoRidotto"));
     QCOMPARE(tastiSegni(f), QStringLiteral("000011"));
-    QCOMPARE(s.serie.operazioniEseguite[1].indexOf(QStringLiteral(u"\u00b0")), 45);
+    QCOMPARE(s.riga(1).indexOf(QStringLiteral(u"\u00b0")), 45);
 }
 
 void TestFrmOperativo::unSoloPannelloDavantiPerForma_data()
@@ -425,10 +426,10 @@ void TestFrmOperativo::unSoloPannelloDavantiPerForma()
     QFETCH(int, obiettivo);
     Banco b;
     QWidget* f = b.apri(obiettivo, 3);
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     for (int n = 0; n < 19; ++n) {
-        const bool segno = s.operazione.tipoEsercizio >= 7;
-        QVERIFY(s.operazione.tipoEsercizio >= s.scelte.tipoEsercizioMin && s.operazione.tipoEsercizio <= s.scelte.tipoEsercizioMax);
+        const bool segno = s.rigaSegni();
+        QVERIFY(s.operazione().tipoEsercizio >= s.scelte().tipoEsercizioMin && s.operazione().tipoEsercizio <= s.scelte().tipoEsercizioMax);
         QCOMPARE(davanti(f, "fraSegno"), segno);
         QCOMPARE(davanti(f, "fraNumero"), !segno);
         QCOMPARE(davanti(f, "fraTastierinoRidotto"), segno);
@@ -444,12 +445,15 @@ void TestFrmOperativo::ridimensionareNonPerdeLaSerie()
 {
     Banco b;
     QWidget* f = b.apri(1);   // objective 2: the unknown stands first or in the middle, never at its design place
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     b.piattaforma.ora += 5;
     rispondi(f, s, giusta(s));
     avanti(f, s);
     rispondi(f, s, sbagliata(s));
-    const Sessione prima = s;
+    const int esattePrima = s.esatte();
+    const double secondiPrima = s.secondiTotali();
+    const QStringList righePrima = s.righe();
+    const QString rispostaPrima = s.operazione().rispostaEsatta;
     auto postoDellIncognita = [f] {
         const int x = controllo(f, QStringLiteral("lblRisultato1"))->x();
         for (int i = 0; i < 3; ++i)
@@ -461,12 +465,12 @@ void TestFrmOperativo::ridimensionareNonPerdeLaSerie()
     QVERIFY(posto >= 0);
 
     auto invariata = [&] {
-        QCOMPARE(s.serie.contaOperazioni, std::int16_t(2));
-        QCOMPARE(s.serie.risposteEsatte, prima.serie.risposteEsatte);
-        QCOMPARE(s.serie.risposteErrate, std::int16_t(1));
-        QCOMPARE(s.serie.tempoTotale, prima.serie.tempoTotale);
-        QCOMPARE(s.serie.operazioniEseguite, prima.serie.operazioniEseguite);
-        QCOMPARE(s.operazione.rispostaEsatta, prima.operazione.rispostaEsatta);
+        QCOMPARE(s.numeroOperazione(), 2);
+        QCOMPARE(s.esatte(), esattePrima);
+        QCOMPARE(s.errate(), 1);
+        QCOMPARE(s.secondiTotali(), secondiPrima);
+        QCOMPARE(s.righe(), righePrima);
+        QCOMPARE(s.operazione().rispostaEsatta, rispostaPrima);
         QVERIFY(davanti(f, "fraAiuto"));
         // The row keeps the operation's arrangement at the new scale.
         QCOMPARE(postoDellIncognita(), posto);
@@ -487,21 +491,22 @@ void TestFrmOperativo::avantiDallInizioRicomincia()
     // a new run with it, the headings follow, and the window comes forward.
     Banco b;
     QWidget* f = b.apri(0, 0);
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     rispondi(f, s, giusta(s));
     avanti(f, s);
     prova::premi(b.inizio, QStringLiteral("Option2(2)"));
     // Choosing alone changes nothing in the run: its next operation keeps its level.
     rispondi(f, s, giusta(s));
     avanti(f, s);
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(3));
-    QVERIFY(s.operazione.numero1 <= 30);
+    QCOMPARE(s.numeroOperazione(), 3);
+    QVERIFY(s.operazione().numero1 <= 30);
     prova::premi(b.inizio, QStringLiteral("Option3(0)"));
     QCOMPARE(b.programma->finestra(QStringLiteral("FrmOperativo")), f);
-    QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
-    QCOMPARE(s.serie.risposteEsatte, std::int16_t(0));
-    QVERIFY(s.serie.operazioniEseguite[2].isEmpty());
-    QVERIFY(s.operazione.numero1 >= 60 && s.operazione.numero1 <= 99);
+    const Serie& nuova = b.serie();
+    QCOMPARE(nuova.numeroOperazione(), 1);
+    QCOMPARE(nuova.esatte(), 0);
+    QVERIFY(nuova.riga(2).isEmpty());
+    QVERIFY(nuova.operazione().numero1 >= 60 && nuova.operazione().numero1 <= 99);
     QCOMPARE(didascalia(f, "Label1(2)"), QStringLiteral("   ") + didascalia(b.inizio, "Label3"));
     QVERIFY(didascalia(f, "Label1(2)").endsWith(QStringLiteral("da  60 a 99")));
 }
@@ -511,10 +516,10 @@ void TestFrmOperativo::orologioCheTornaIndietro()
     // A clock set back by a minute: the operation took no time, not a day.
     Banco b;
     QWidget* f = b.apri(0);
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     b.piattaforma.ora -= 60;
     rispondi(f, s, giusta(s));
-    QVERIFY(s.serie.operazioniEseguite[1].endsWith(QStringLiteral("(s. 0)")));
+    QVERIFY(s.riga(1).endsWith(QStringLiteral("(s. 0)")));
     QCOMPARE(didascalia(f, "LblTempoOperazione"), QStringLiteral(" 0"));
     QCOMPARE(didascalia(f, "LblTempoTotale"), QStringLiteral(" 0"));
 }
@@ -523,7 +528,7 @@ void TestFrmOperativo::esco()
 {
     Banco b;
     QWidget* f = b.apri(0);
-    Sessione& s = b.s();
+    const Serie& s = b.serie();
     QVERIFY(!attivo(f, QStringLiteral("Option1(13)")));
     prova::premi(f, QStringLiteral("Option1(13)"));
     QVERIFY(f->isVisible());
@@ -535,7 +540,7 @@ void TestFrmOperativo::esco()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(finestra.isNull());
     // The log of the last run stays for the printout.
-    QVERIFY(s.serie.operazioniEseguite[1].contains(QStringLiteral("(s.")));
+    QVERIFY(s.riga(1).contains(QStringLiteral("(s.")));
 }
 
 void TestFrmOperativo::clicSulloSfondo()
@@ -564,9 +569,9 @@ void TestFrmOperativo::suono()
     auto* operativo = qobject_cast<FrmOperativo*>(f);
     QVERIFY(operativo);
     QCOMPARE(didascalia(f, "Label7"), QStringLiteral("si audio"));
-    QVERIFY(operativo->statoSuono().isEmpty());
+    QCOMPARE(operativo->statoSuono(), Interruttore::Iniziale);
     const QStringList didascalie{QStringLiteral("si audio"), QStringLiteral("no audio"), QStringLiteral("si audio")};
-    const QStringList stati{QStringLiteral("siSuono"), QStringLiteral("noSuono"), QStringLiteral("siSuono")};
+    const Interruttore stati[]{Interruttore::Si, Interruttore::No, Interruttore::Si};
     for (int i = 0; i < 3; ++i) {
         prova::clicca(f, QStringLiteral("Label7"));
         QCOMPARE(didascalia(f, "Label7"), didascalie[i]);
@@ -587,7 +592,7 @@ void TestFrmOperativo::menu()
     QVERIFY(controllo<QAction>(f, QStringLiteral("mnuCrea")));
     QCOMPARE(controllo<QAction>(f, QStringLiteral("mnuEsegui"))->text(), QStringLiteral("Esegui sercizio"));
     visualizza->trigger();   // must not disturb the run
-    QCOMPARE(b.s().serie.contaOperazioni, std::int16_t(1));
+    QCOMPARE(b.serie().numeroOperazione(), 1);
 }
 
 void TestFrmOperativo::tipiDiOperazione_data()
@@ -608,17 +613,18 @@ void TestFrmOperativo::tipiDiOperazione()
     Banco b;
     b.s().scelte.tipoOperazione = std::int16_t(tipo);
     QWidget* f = b.apri(0, 0);
-    Sessione& s = b.s();
     if (simboli.isEmpty()) {
+        const Serie& s = b.serie();
         // Nothing presented: the counters have advanced all the same.
-        QCOMPARE(s.serie.contaOperazioni, std::int16_t(1));
-        QVERIFY(s.serie.operazioniEseguite[1].isEmpty());
+        QCOMPARE(s.numeroOperazione(), 1);
+        QVERIFY(s.riga(1).isEmpty());
         return;
     }
     QSet<QString> visti;
-    for (int serie = 0; serie < 3; ++serie) {
+    for (int volta = 0; volta < 3; ++volta) {
+        const Serie& s = b.serie();
         for (int n = 1; n <= 20; ++n) {
-            const QString riga = s.serie.operazioniEseguite[n];
+            const QString riga = s.riga(n);
             QString simbolo;
             for (const char* c : {"+", "-", "x", ":"})
                 if (riga.contains(QStringLiteral(" %1 ").arg(QLatin1String(c))))

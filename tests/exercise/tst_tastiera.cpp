@@ -35,7 +35,7 @@ struct Banco {
         QVERIFY(QTest::qWaitForWindowActive(inizio));
     }
 
-    Sessione& s() { return programma->sessione(); }
+    const Serie& serie() const { return prova::serieInCorso(*programma); }
     QWidget* esercizio() const { return programma->finestra(QStringLiteral("FrmOperativo")); }
 
     // The first objective and level, then "Avanti", each by this bench's way.
@@ -102,7 +102,7 @@ struct Banco {
 
     void rispondi(const QString& risposta)
     {
-        if (s().operazione.tipoEsercizio >= 7) {
+        if (serie().rigaSegni()) {
             premi(QStringLiteral("Option5(%1)").arg(QStringLiteral("=<>").indexOf(risposta)));
             premi(QStringLiteral("Option5(3)"));
             return;
@@ -112,10 +112,10 @@ struct Banco {
         premi(QStringLiteral("Option1(11)"));
     }
 
-    QString giusta() { return s().operazione.rispostaEsatta.trimmed(); }
+    QString giusta() { return serie().operazione().rispostaEsatta.trimmed(); }
     QString sbagliata()
     {
-        if (s().operazione.tipoEsercizio >= 7)
+        if (serie().rigaSegni())
             return giusta() == QLatin1String("=") ? QStringLiteral("<") : QStringLiteral("=");
         return QStringLiteral("0") + giusta();
     }
@@ -165,11 +165,11 @@ QStringList serie(Via via)
             break;
         }
         if (n < 20)
-            b.premi(b.s().operazione.tipoEsercizio >= 7 ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
+            b.premi(b.serie().rigaSegni() ? QStringLiteral("Option5(4)") : QStringLiteral("Option1(12)"));
     }
     QStringList registro;
     for (int i = 1; i <= 21; ++i)
-        registro << b.s().serie.operazioniEseguite[i];
+        registro << b.serie().riga(i);
     registro << testo(b.esercizio(), "lblRisEsatte") << testo(b.esercizio(), "lblRisErrate");
     return registro;
 }
@@ -227,17 +227,17 @@ void TestTastiera::ilFuocoVaAvanti()
         b.premi(QStringLiteral("Option1(11)"));
     if (QApplication::focusWidget()->objectName() != tastoConFuoco)
         prova::tabFino(f, tastoConFuoco);
-    const int prima = b.s().serie.numeroOperazione;
+    const int prima = b.serie().numeroOperazione();
     QTest::keyClick(f->windowHandle(), Qt::Key(tasto));
     QTEST(QApplication::focusWidget()->objectName(), "fuocoDopo");
     QVERIFY(QApplication::focusWidget()->isEnabled());
     if (tastoConFuoco == QLatin1String("Option1(0)")) {
         // The digit was not keyed again: the answer was checked as it stood.
         QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
-        QCOMPARE(b.s().operazione.rispostaAlunno, risposta);
+        QCOMPARE(b.serie().risposta(), risposta);
     }
     if (tastoConFuoco == QLatin1String("Option1(12)"))
-        QCOMPARE(b.s().serie.numeroOperazione, prima + 1);
+        QCOMPARE(b.serie().numeroOperazione(), prima + 1);
 }
 
 void TestTastiera::tabNonEntraNeiTastiNascosti()
@@ -253,11 +253,11 @@ void TestTastiera::tabNonEntraNeiTastiNascosti()
     QVERIFY(f);
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f));
-    for (int n = 0; n < 19 && b.s().operazione.tipoEsercizio < 7; ++n) {
+    for (int n = 0; n < 19 && !b.serie().rigaSegni(); ++n) {
         b.rispondi(b.giusta());
         b.premi(QStringLiteral("Option1(12)"));
     }
-    QVERIFY(b.s().operazione.tipoEsercizio >= 7);
+    QVERIFY(b.serie().rigaSegni());
     for (int i = 0; i < 12; ++i) {
         QTest::keyClick(f->windowHandle(), Qt::Key_Tab);
         const QString nome = QApplication::focusWidget()->objectName();
@@ -304,9 +304,9 @@ void TestTastiera::laTastieraAgisceSoloSulTastoDavanti()
     QTest::keyClick(w, '3');
     QTest::keyClick(w, Qt::Key_Return);
     QCOMPARE(testo(f, "lblRisultato1"), sbagliata);
-    QCOMPARE(b.s().serie.risposteErrate, std::int16_t(1));
+    QCOMPARE(b.serie().errate(), 1);
     QTest::keyClick(w, 'n');
-    QCOMPARE(b.s().serie.tentativi, std::int16_t(1));
+    QCOMPARE(b.serie().rifiuti(), 1);
 
     // A held key repeats on the keyboard but types once.
     QTest::sendKeyEvent(QTest::Press, w, Qt::Key_7, QStringLiteral("7"), {});
@@ -392,7 +392,7 @@ void TestTastiera::ilDoppioClicNonRispondePerLAlunno()
     for (int volta = 1; volta <= 2; ++volta) {
         b.rispondi(b.sbagliata());
         doppioClic(QStringLiteral("Option3(0)"));
-        QCOMPARE(b.s().serie.tentativi, std::int16_t(volta));
+        QCOMPARE(b.serie().rifiuti(), volta);
         QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
     }
     // On the same key the second press is a press.

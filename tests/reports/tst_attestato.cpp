@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/attestato.h"
-#include "session/sessione.h"
+#include "serieprova.h"
+#include "session/generatore.h"
 
 #include <QFontMetricsF>
 #include <QTest>
@@ -9,17 +10,20 @@ using namespace ope;
 
 namespace {
 
-Sessione valutata(int esatte, int richieste, const QString& nome)
+// The certificate of a run of `richieste` operations, `esatte` of them right.
+std::vector<RigaAttestato> valutata(int esatte, int richieste, const QString& nome, const QString& data,
+                                    const QString& titolo = QStringLiteral("CALCOLO DEL RISULTATO"))
 {
-    Sessione s;
-    s.serie.esatteAttestato = std::int16_t(esatte);
-    s.serie.contaOperazioni = std::int16_t(richieste);
-    s.alunno.nomeAlunno = nome;
-    s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
-    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
-    preparaAttestato(s);
-    return s;
+    double ora = 36000;
+    Generatore generatore([&ora] { return ora; });
+    DatiScelte scelte;
+    scelte.maxCifre = 2;
+    scelte.nomeProgramma = QStringLiteral("Sottrazioni");
+    scelte.titoloObiettivo = titolo;
+    scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    Serie serie(scelte, generatore, [&ora] { return ora; });
+    prova::esegui(serie, ora, prova::passiCon(esatte, richieste));
+    return righeAttestato(serie, nome, data);
 }
 
 } // namespace
@@ -31,7 +35,6 @@ private slots:
     void votoEGiudizio();
     void nomeMaiuscolo_data();
     void nomeMaiuscolo();
-    void preparazioneCambiaLaSessione();
     void righeInOrdineConIlLoroFont();
     void nomeVuotoLasciaLaRigaVuota();
     void ogniRigaEntraNelQuadro();
@@ -90,18 +93,9 @@ void TestAttestato::nomeMaiuscolo()
     QCOMPARE(ope::nomeMaiuscolo(scritto), disegnato);
 }
 
-void TestAttestato::preparazioneCambiaLaSessione()
-{
-    const Sessione s = valutata(19, 20, QStringLiteral("mARIO rOSSI"));
-    QCOMPARE(s.alunno.giudizio, QStringLiteral("OTTIMO"));
-    QCOMPARE(s.alunno.nomeAlunno, QStringLiteral("Mario rossi"));
-    QCOMPARE(s.scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
-}
-
 void TestAttestato::righeInOrdineConIlLoroFont()
 {
-    const Sessione s = valutata(17, 20, QStringLiteral("mARIO rOSSI"));
-    const std::vector<RigaAttestato> righe = righeAttestato(s, QStringLiteral("08/12/26"));
+    const std::vector<RigaAttestato> righe = valutata(17, 20, QStringLiteral("mARIO rOSSI"), QStringLiteral("08/12/26"));
     const QColor rosso(255, 0, 0);
     const QColor nero(0, 0, 0);
     struct Attesa {
@@ -141,8 +135,8 @@ void TestAttestato::righeInOrdineConIlLoroFont()
 
 void TestAttestato::nomeVuotoLasciaLaRigaVuota()
 {
-    const std::vector<RigaAttestato> conNome = righeAttestato(valutata(17, 20, QStringLiteral("Lia")), QStringLiteral("d"));
-    const std::vector<RigaAttestato> senza = righeAttestato(valutata(17, 20, QString()), QStringLiteral("d"));
+    const std::vector<RigaAttestato> conNome = valutata(17, 20, QStringLiteral("Lia"), QStringLiteral("d"));
+    const std::vector<RigaAttestato> senza = valutata(17, 20, QString(), QStringLiteral("d"));
     QCOMPARE(senza.size(), conNome.size());
     for (std::size_t i = 0; i < senza.size(); ++i) {
         if (conNome[i].testo == QStringLiteral("Lia")) {
@@ -156,9 +150,8 @@ void TestAttestato::nomeVuotoLasciaLaRigaVuota()
 
 void TestAttestato::ogniRigaEntraNelQuadro()
 {
-    Sessione s = valutata(17, 20, QStringLiteral("Massimilianoros"));
-    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO CASUALE DEL RISULTATO O DEL TERMINE");
-    const std::vector<RigaAttestato> righe = righeAttestato(s, QStringLiteral("08/12/2026"));
+    const std::vector<RigaAttestato> righe = valutata(17, 20, QStringLiteral("Massimilianoros"), QStringLiteral("08/12/2026"),
+                                                      QStringLiteral("CALCOLO CASUALE DEL RISULTATO O DEL TERMINE"));
     QImage img = nuovaImmagineAttestato(250, 347, Qt::white);
     QCOMPARE(img.deviceIndependentSize(), QSizeF(250, 347));
     PennaAttestato penna(img, righe);

@@ -4,6 +4,7 @@
 #include "reports/frmattestato.h"
 #include "reports/stampaesercizi.h"
 #include "prova.h"
+#include "serieprova.h"
 #include "print/stampante.h"
 #include "ui/messaggi.h"
 
@@ -14,14 +15,18 @@ using namespace ope;
 
 namespace {
 
-FrmAttestato* apri(Programma& programma, int esatte, int richieste, const QString& nome = {})
+// The certificate of a run of `richieste` operations, `esatte` of them right,
+// opened from its printout.
+FrmAttestato* apri(Programma& programma, prova::Piattaforma& piattaforma, int esatte, int richieste,
+                   const QString& nome = {})
 {
     Sessione& s = programma.sessione();
-    s.serie.esatteAttestato = std::int16_t(esatte);
-    s.serie.contaOperazioni = std::int16_t(richieste);
     s.alunno.nomeAlunno = nome;
     s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
-    programma.apriAttestato();
+    s.scelte.maxCifre = 2;
+    prova::esegui(*programma.nuovaSerie(), piattaforma.ora, prova::passiCon(esatte, richieste));
+    programma.apriStampaEsercizio();
+    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), QStringLiteral("Option1(3)"));
     return static_cast<FrmAttestato*>(programma.finestra(QStringLiteral("FrmAttestato")));
 }
 
@@ -66,9 +71,9 @@ void TestFrmAttestato::stampabileSeClassificato()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    FrmAttestato* f = apri(programma, esatte, richieste);
+    FrmAttestato* f = apri(programma, piattaforma, esatte, richieste);
     QVERIFY(f);
-    QCOMPARE(programma.sessione().alunno.giudizio, giudizio);
+    QCOMPARE(giudizioPer(f->voto()), giudizio);
     QCOMPARE(pulsante(f, 0)->isEnabled(), stampabile);
     QCOMPARE(pulsante(f, 0)->text(),
              stampabile ? QStringLiteral("STAMPA L'ATTESTATO") : QStringLiteral("ATTESTATO NON STAMPABILE"));
@@ -85,12 +90,12 @@ void TestFrmAttestato::sottoSogliaLoDiceSubito()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    FrmAttestato* f = apri(programma, 9, 9);
+    FrmAttestato* f = apri(programma, piattaforma, 9, 9);
     QCOMPARE(int(f->voto()), 10);
     QVERIFY(!pulsante(f, 0)->isEnabled());
     QCOMPARE(pulsante(f, 0)->text(), QStringLiteral("ATTESTATO NON STAMPABILE"));
     QStringList testi;
-    for (const RigaAttestato& r : righeAttestato(programma.sessione(), piattaforma.data))
+    for (const RigaAttestato& r : righeAttestato(*f->serie(), QString(), piattaforma.data))
         testi << r.testo;
     QVERIFY(!testi.contains(QStringLiteral("OTTIMO")));
     QVERIFY(testi.contains(QStringLiteral("Esegui almeno 10 operazioni.")));
@@ -104,7 +109,7 @@ void TestFrmAttestato::stampaLImmagine()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    FrmAttestato* f = apri(programma, 10, 10);
+    FrmAttestato* f = apri(programma, piattaforma, 10, 10);
     prova::premi(f, "Option5(0)");
     QVERIFY(piattaforma.avvisi.isEmpty());
     QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
@@ -123,7 +128,7 @@ void TestFrmAttestato::stampaNonRiuscita()
     prova::Piattaforma piattaforma;
     piattaforma.stampaRiesce = false;
     Programma programma(piattaforma.ambiente());
-    FrmAttestato* f = apri(programma, 18, 20);
+    FrmAttestato* f = apri(programma, piattaforma, 18, 20);
     prova::premi(f, "Option5(0)");
     QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
     QVERIFY(pulsante(f, 0)->isEnabled());
@@ -135,9 +140,9 @@ void TestFrmAttestato::nomeRiscritto()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    FrmAttestato* f = apri(programma, 18, 20, QStringLiteral("mARIO rOSSI"));
-    QCOMPARE(programma.sessione().alunno.nomeAlunno, QStringLiteral("Mario rossi"));
-    QCOMPARE(programma.sessione().scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
+    FrmAttestato* f = apri(programma, piattaforma, 18, 20, QStringLiteral("mARIO rOSSI"));
+    // The name is drawn in its form; what the pupil typed stays as typed.
+    QCOMPARE(programma.sessione().alunno.nomeAlunno, QStringLiteral("mARIO rOSSI"));
     // Something was drawn: the picture is not its plain background any more.
     const QImage& img = f->immagine();
     bool disegnato = false;
@@ -152,9 +157,7 @@ void TestFrmAttestato::tornaAllaFinestraPrecedente()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    programma.sessione().serie.contaOperazioni = 20;
-    programma.apriStampaEsercizio();
-    QWidget* f = apri(programma, 18, 20);
+    QWidget* f = apri(programma, piattaforma, 18, 20);
     prova::premi(f, "Option5(1)");
     QTRY_VERIFY(!programma.finestra(QStringLiteral("FrmAttestato")));
     QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio"))->isVisible());
@@ -166,8 +169,7 @@ void TestFrmAttestato::fineSessione()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    programma.apriStampaEsercizio();
-    QWidget* f = apri(programma, 18, 20);
+    QWidget* f = apri(programma, piattaforma, 18, 20);
     prova::premi(f, "Option5(2)");
     QVERIFY(programma.terminato());
     QTRY_VERIFY(!programma.finestra(QStringLiteral("FrmAttestato")));

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
+#include "exercise/frmoperativo.h"
+#include "reports/attestato.h"
+#include "reports/frmattestato.h"
 #include "reports/stampaesercizi.h"
 #include "prova.h"
+#include "serieprova.h"
 #include "ui/controlli.h"
 #include "print/stampante.h"
 #include "ui/finestra.h"
@@ -19,17 +23,14 @@ using namespace ope;
 
 namespace {
 
-void registra(Sessione& s, int n)
+// A run of n subtractions 2 - 1, 3 - 1, ..., each answered right in 5 seconds.
+QWidget* apri(Programma& programma, prova::Piattaforma& piattaforma, int n)
 {
-    s.serie.contaOperazioni = std::int16_t(n);
+    programma.sessione().scelte.maxCifre = 2;
+    std::vector<prova::Passo> passi;
     for (int i = 1; i <= n; ++i)
-        s.serie.operazioniEseguite[std::size_t(i)] = QStringLiteral("%1 -  1 = .").arg(i + 1, 2);
-    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
-}
-
-QWidget* apri(Programma& programma, int operazioni)
-{
-    registra(programma.sessione(), operazioni);
+        passi.push_back({i + 1, 1, 1, {}, false, 5});
+    prova::esegui(*programma.nuovaSerie(), piattaforma.ora, passi);
     programma.apriStampaEsercizio();
     return programma.finestra(QStringLiteral("FrmStampaEsercizio"));
 }
@@ -48,7 +49,9 @@ private slots:
     void nomeNelPannello();
     void pannelloDentroLaFinestra();
     void attestatoAncheSottoSoglia();
-    void esciCancellaITempi();
+    void esciLasciaLaSerie();
+    void ricominciaTieneLeSceltePartenza();
+    void stampaEAttestatoDellaSerieAperta();
     void chiusaTornaAllEsercizioSeAperto();
     void proporzioniAlRidimensionamento();
     void righeDelRegistroSuUnaRiga();
@@ -59,11 +62,11 @@ void TestFrmStampaEsercizio::grigliaDalRegistro()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, 12);
+    QWidget* f = apri(programma, piattaforma, 12);
     QVERIFY(f);
     QCOMPARE(f->windowTitle(), QStringLiteral("STAMPA DEGLI ESERCIZI ESEGUITI"));
-    QCOMPARE(prova::controllo<QLabel>(f, "LblOp(1)")->text(), QStringLiteral(" 2 -  1 = ."));
-    QCOMPARE(prova::controllo<QLabel>(f, "LblOp(12)")->text(), QStringLiteral("13 -  1 = ."));
+    QVERIFY(prova::controllo<QLabel>(f, "LblOp(1)")->text().startsWith(QStringLiteral(" 2 -  1 = . ")));
+    QVERIFY(prova::controllo<QLabel>(f, "LblOp(12)")->text().startsWith(QStringLiteral("13 -  1 = . ")));
     QVERIFY(prova::controllo<QLabel>(f, "LblOp(13)")->text().isEmpty());
     QVERIFY(prova::controllo<QLabel>(f, "LblOp(30)"));
     // Lines 11..20 stand in the second column, beside the first ten.
@@ -83,7 +86,7 @@ void TestFrmStampaEsercizio::coloreDelPulsanteColFuoco()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, 20);
+    QWidget* f = apri(programma, piattaforma, 20);
     QVERIFY(QTest::qWaitForWindowActive(f));
     const QColor acceso(255, 192, 128);
     const QColor spento(255, 224, 192);
@@ -113,7 +116,7 @@ void TestFrmStampaEsercizio::stampaConSoglia()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, operazioni);
+    QWidget* f = apri(programma, piattaforma, operazioni);
     prova::premi(f, "Option1(2)");
     QCOMPARE(int(piattaforma.pagine.size()), pagine);
     if (pagine == 0) {
@@ -132,7 +135,7 @@ void TestFrmStampaEsercizio::fontSoloInMinuscolo()
     prova::Piattaforma piattaforma;
     piattaforma.font = QStringList{QStringLiteral("Arial"), QStringLiteral("courier new")};
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, 20);
+    QWidget* f = apri(programma, piattaforma, 20);
     prova::premi(f, "Option1(2)");
     QVERIFY(piattaforma.pagine.empty());
     QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Devi installare il font Courier o il font Courier New")});
@@ -144,7 +147,7 @@ void TestFrmStampaEsercizio::stampaNonRiuscitaLasciaLaFinestraUsabile()
     prova::Piattaforma piattaforma;
     piattaforma.stampaRiesce = false;
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, 20);
+    QWidget* f = apri(programma, piattaforma, 20);
     prova::premi(f, "Option1(2)");
     QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
     QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
@@ -162,7 +165,7 @@ void TestFrmStampaEsercizio::nomeNelPannello()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, 10);
+    QWidget* f = apri(programma, piattaforma, 10);
     prova::premi(f, "Option1(1)");
     QVERIFY(prova::controllo(f, "fraNome")->isVisible());
     auto* txtNome = prova::controllo<QLineEdit>(f, "txtNome");
@@ -187,7 +190,7 @@ void TestFrmStampaEsercizio::pannelloDentroLaFinestra()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, 10);
+    QWidget* f = apri(programma, piattaforma, 10);
     // A window smaller than the screen: centring on the screen would put the
     // panel outside it, or over the buttons that follow the name.
     for (const QSize dimensione : {f->size(), QSize(300, 200), QSize(3000, 2000)}) {
@@ -210,32 +213,101 @@ void TestFrmStampaEsercizio::attestatoAncheSottoSoglia()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, 9);
+    QWidget* f = apri(programma, piattaforma, 9);
     prova::premi(f, "Option1(3)");
     QVERIFY(programma.finestra(QStringLiteral("FrmAttestato")));
     QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio"))->isVisible());
 }
 
-void TestFrmStampaEsercizio::esciCancellaITempi()
+void TestFrmStampaEsercizio::esciLasciaLaSerie()
 {
+    // Closing the printout changes nothing in the run: reopened, it prints the same times.
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    Sessione& s = programma.sessione();
-    s.serie.tempoEsercizio[2] = QStringLiteral(" 5");
-    s.serie.tempoEsercizio[3] = QStringLiteral(" 6");
-    QWidget* f = apri(programma, 20);
+    QWidget* f = apri(programma, piattaforma, 20);
     prova::premi(f, "Option1(0)");
-    for (int k = 1; k <= 3; ++k)
-        QVERIFY(s.serie.tempoEsercizio[std::size_t(k)].isEmpty());
     QTRY_VERIFY(!programma.finestra(QStringLiteral("FrmStampaEsercizio")));
+    programma.apriStampaEsercizio();
+    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(2)");
+    const auto& testi = piattaforma.pagine.at(0).testi;
+    QCOMPARE(testi.at(testi.size() - 3).testo, QStringLiteral("Eser. n.1: Tempo tot.  100 secondi"));
+}
 
-    // Reopened, the printout carries empty times.
-    f = apri(programma, 20);
-    s.serie.tempoEsercizio[1].clear();
-    prova::premi(f, "Option1(2)");
-    QCOMPARE(piattaforma.pagine.at(0).testi.at(piattaforma.pagine.at(0).testi.size() - 3).testo,
-             QStringLiteral("Eser. n.1: Tempo tot.  secondi"));
+// Objective 1, level 1 in the start window, then "Avanti": a run on screen.
+QWidget* eserciziDallInizio(Programma& programma)
+{
+    programma.avvia();
+    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+    for (const char* nome : {"Option1(0)", "Option2(0)", "Option3(0)"})
+        prova::premi(inizio, QString::fromLatin1(nome));
+    return programma.finestra(QStringLiteral("FrmOperativo"));
+}
+
+QStringList testiAttestato(Programma& programma)
+{
+    auto* attestato = static_cast<FrmAttestato*>(programma.finestra(QStringLiteral("FrmAttestato")));
+    QStringList testi;
+    for (const RigaAttestato& r : righeAttestato(*attestato->serie(), QString(), QString()))
+        testi << r.testo;
+    return testi;
+}
+
+void TestFrmStampaEsercizio::ricominciaTieneLeSceltePartenza()
+{
+    // Other choices in the start window, not confirmed with "Avanti": the
+    // next run and its certificate keep the run's own.
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* esercizio = eserciziDallInizio(programma);
+    prova::finisciSerie(programma);
+    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+    prova::premi(inizio, QStringLiteral("Option1(4)"));
+    prova::premi(inizio, QStringLiteral("Option2(2)"));
+    prova::premi(esercizio, tasti::ricomincia);
+    for (int n = 1; n <= 20; ++n) {
+        const Serie& s = prova::serieInCorso(programma);
+        QCOMPARE(s.operazione().tipoEsercizio, 1);
+        QVERIFY(s.operazione().numero1 <= 30);
+        prova::premi(esercizio, tasti::cifra(0));
+        prova::premi(esercizio, tasti::verificaCifre);
+        prova::premi(esercizio, tasti::si);
+        prova::premi(esercizio, tasti::avantiCifre);
+    }
+    prova::premi(esercizio, tasti::visualizza);
+    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), QStringLiteral("Option1(3)"));
+    const QStringList testi = testiAttestato(programma);
+    QVERIFY2(testi.contains(QStringLiteral("CALCOLO DEL RISULTATO")), qPrintable(testi.join(u'|')));
+    QVERIFY(!testi.contains(QStringLiteral("CALCOLO DEL SEGNO")));
+    QVERIFY(testi.filter(QStringLiteral("da  1 a 30")).size() == 1);
+}
+
+void TestFrmStampaEsercizio::stampaEAttestatoDellaSerieAperta()
+{
+    // A new run started from the start window leaves the open printout, its
+    // print and its certificate with the run it was opened for.
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma(piattaforma.ambiente());
+    QWidget* esercizio = eserciziDallInizio(programma);
+    prova::finisciSerie(programma);
+    const QStringList righe = prova::serieInCorso(programma).righe();
+    prova::premi(esercizio, tasti::visualizza);
+    QWidget* stampa = programma.finestra(QStringLiteral("FrmStampaEsercizio"));
+    prova::premi(programma.finestra(QStringLiteral("frmInizio")), QStringLiteral("Option3(0)"));
+    QCOMPARE(prova::serieInCorso(programma).numeroOperazione(), 1);
+
+    QCOMPARE(prova::controllo<QLabel>(stampa, "LblOp(20)")->text(), righe.at(19));
+    prova::premi(stampa, QStringLiteral("Option1(2)"));
+    QVERIFY(piattaforma.avvisi.isEmpty());
+    QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
+    QStringList stampate;
+    for (const Pagina::Testo& t : piattaforma.pagine.front().testi)
+        stampate << t.testo;
+    QVERIFY(stampate.contains(righe.at(19)));
+    prova::premi(stampa, QStringLiteral("Option1(3)"));
+    QVERIFY(testiAttestato(programma).contains(QStringLiteral("con 20 risposte esatte su 20 richieste")));
 }
 
 void TestFrmStampaEsercizio::chiusaTornaAllEsercizioSeAperto()
@@ -249,15 +321,18 @@ void TestFrmStampaEsercizio::chiusaTornaAllEsercizioSeAperto()
         prova::premi(inizio, QString::fromLatin1(nome));
     QPointer<QWidget> esercizio = programma.finestra(QStringLiteral("FrmOperativo"));
     QVERIFY(esercizio);
-    Sessione& s = programma.sessione();
+    const QStringList registro = prova::serieInCorso(programma).righe();
+    auto primaRiga = [&] {
+        return prova::controllo<QLabel>(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "LblOp(1)")->text();
+    };
 
     // Still open beneath: closing the printout brings back the same run.
     programma.apriStampaEsercizio();
-    const Righe registro = s.serie.operazioniEseguite;
+    QCOMPARE(primaRiga(), registro.at(0));
     prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
     QCOMPARE(programma.finestra(QStringLiteral("FrmOperativo")), esercizio.data());
     QVERIFY(esercizio->isVisible());
-    QCOMPARE(s.serie.operazioniEseguite, registro);
+    QCOMPARE(prova::serieInCorso(programma).righe(), registro);
 
     // Left with "Esco": no fresh exercise window, and its run's log stays.
     programma.apriStampaEsercizio();
@@ -266,7 +341,8 @@ void TestFrmStampaEsercizio::chiusaTornaAllEsercizioSeAperto()
     prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
     QVERIFY(!programma.finestra(QStringLiteral("FrmOperativo")));
     QVERIFY(inizio->isVisible());
-    QCOMPARE(s.serie.operazioniEseguite, registro);
+    programma.apriStampaEsercizio();
+    QCOMPARE(primaRiga(), registro.at(0));
 }
 
 void TestFrmStampaEsercizio::proporzioniAlRidimensionamento()
@@ -274,7 +350,7 @@ void TestFrmStampaEsercizio::proporzioniAlRidimensionamento()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    auto* f = static_cast<Finestra*>(apri(programma, 10));
+    auto* f = static_cast<Finestra*>(apri(programma, piattaforma, 10));
     QWidget* stampa = prova::controllo(f, "Option1(2)");
     QWidget* riga = prova::controllo(f, "LblOp(11)");
     const QRect primaStampa = stampa->geometry();
@@ -293,12 +369,10 @@ void TestFrmStampaEsercizio::righeDelRegistroSuUnaRiga()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    Sessione& s = programma.sessione();
-    s.serie.contaOperazioni = 20;
     // The widest lines a run writes: a wrong attempt, then the answer, its mark and the seconds.
-    for (int i = 1; i <= 20; ++i)
-        s.serie.operazioniEseguite[std::size_t(i)] =
-            QStringLiteral("28 - . =  9   9* ............................ 19\u00b0  (s.12)");
+    programma.sessione().scelte.maxCifre = 2;
+    prova::esegui(*programma.nuovaSerie(), piattaforma.ora,
+                  std::vector<prova::Passo>(20, prova::Passo{28, 19, 3, {QStringLiteral("9")}, true, 12}));
     programma.apriStampaEsercizio();
     auto* f = static_cast<Finestra*>(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
     QVERIFY(QTest::qWaitForWindowExposed(f));

@@ -4,6 +4,7 @@
 #include "ui/controlli.h"
 
 #include "prova.h"
+#include "serieprova.h"
 #include "ui/messaggi.h"
 
 #include <QGroupBox>
@@ -120,19 +121,19 @@ void TstFrmStampaSchede::lasciaStareLaSerie()
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
     Sessione& s = programma.sessione();
-    for (int i = 0; i <= 90; ++i)
-        s.serie.operazioniEseguite[i] = QStringLiteral("operazione %1").arg(i);
+    s.scelte.maxCifre = 2;
+    const std::shared_ptr<Serie> serie = programma.nuovaSerie();
+    prova::esegui(*serie, piattaforma.ora, prova::passiCon(2, 3));
+    const QStringList righe = serie->righe();
     s.scheda.stampaDocenti[7] = QStringLiteral("old answers");
     s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL SEGNO");
     programma.apriStampaSchede();
     QWidget* f = programma.finestra(QStringLiteral("FrmStampaSchede"));
-    for (int i = 0; i <= 90; ++i)
-        QCOMPARE(s.serie.operazioniEseguite[i], QStringLiteral("operazione %1").arg(i));
+    QCOMPARE(serie->righe(), righe);
     QVERIFY(s.scheda.stampaDocenti[7].isEmpty());
     QCOMPARE(prova::controllo<QLabel>(f, QStringLiteral("Label1"))->text(), QStringLiteral("CALCOLO DEL SEGNO"));
 
     s.scelte.tipoOperazione = 1;
-    s.operazione.numero1 = 44;
     const DatiScelte scelte = s.scelte;
     for (const char* nome : {"Option1(4)", "Option2(3)"})
         prova::premi(f, QString::fromLatin1(nome));
@@ -144,8 +145,7 @@ void TstFrmStampaSchede::lasciaStareLaSerie()
     QCOMPARE(s.scelte.tipoEsercizioMin, scelte.tipoEsercizioMin);
     QCOMPARE(s.scelte.numeroMax, scelte.numeroMax);
     QCOMPARE(s.scelte.descrizioneLivello, scelte.descrizioneLivello);
-    QCOMPARE(s.operazione.numero1, std::int16_t(44));
-    QCOMPARE(s.serie.operazioniEseguite[3], QStringLiteral("operazione 3"));
+    QCOMPARE(serie->righe(), righe);
 }
 
 void TstFrmStampaSchede::statiDellaFinestra()

@@ -183,10 +183,8 @@ void TstSchede::rigaUsaSempreSetteSpazi()
     s.scheda.livelloScheda = 2;
     s.scheda.scelte.tipoEsercizioMin = 1;
     s.scheda.scelte.tipoEsercizioMax = 1;
-    s.serie.puntiniLog = QStringLiteral("..........");   // left by the exercise window
     generaRigaScheda(s.scheda, banco.g, 1);
     QCOMPARE(s.scheda.scelte.tipoOperazione, std::int16_t(2));
-    QCOMPARE(s.serie.puntiniLog, QStringLiteral(".........."));   // the run's own, untouched
     QCOMPARE(s.scheda.schedaDocenti[1].mid(12, 7), QStringLiteral("       "));
     QVERIFY(!s.scheda.schedaDocenti[1].contains(u".."));
 }

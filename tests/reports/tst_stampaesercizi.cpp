@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/stampante.h"
 #include "reports/stampaesercizi.h"
-#include "session/sessione.h"
 
 #include <QTest>
 
@@ -9,14 +8,13 @@ using namespace ope;
 
 namespace {
 
-// A session with n logged operations, each line naming its own index.
-Sessione conOperazioni(int n)
+// n logged operations, each line naming its own index.
+EserciziEseguiti conOperazioni(int n)
 {
-    Sessione s;
-    s.serie.contaOperazioni = std::int16_t(n);
-    for (int i = 1; i <= std::min(n, 90); ++i)
-        s.serie.operazioniEseguite[std::size_t(i)] = QStringLiteral("riga %1").arg(i, 2);
-    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
+    EserciziEseguiti s;
+    for (int i = 1; i <= n; ++i)
+        s.righe << QStringLiteral("riga %1").arg(i, 2);
+    s.tempoTotale = QStringLiteral(" 143");
     return s;
 }
 
@@ -118,8 +116,8 @@ void TestStampaEsercizi::intestazione()
 {
     QFETCH(QString, nome);
     QFETCH(QStringList, attese);
-    Sessione s = conOperazioni(10);
-    s.alunno.nomeAlunno = nome;
+    EserciziEseguiti s = conOperazioni(10);
+    s.nome = nome;
     Registro r;
     Stampante st = r.stampante();
     QCOMPARE(stampaEsercizi(st, s, fontConCourier, QStringLiteral("08/12/26")), EsitoStampa::stampata);

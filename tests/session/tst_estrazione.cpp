@@ -17,9 +17,15 @@ struct Livello {
 };
 constexpr Livello livelli[] = {{1, 1, 30}, {2, 30, 60}, {3, 60, 99}, {4, 1, 99}};
 
-Sessione sessioneAlLivello(int i)
+// The choices and the operation the draws read and fill.
+struct Prova {
+    DatiScelte scelte;
+    DatiOperazione operazione;
+};
+
+Prova sessioneAlLivello(int i)
 {
-    Sessione s;
+    Prova s;
     s.scelte.livello = static_cast<std::int16_t>(livelli[i].livello);
     s.scelte.numeroMin = static_cast<std::int16_t>(livelli[i].minimo);
     s.scelte.numeroMax = static_cast<std::int16_t>(livelli[i].massimo);
@@ -61,7 +67,7 @@ void TestEstrazione::livelli_data()
 void TestEstrazione::sottrazione()
 {
     QFETCH(int, indice);
-    Sessione s = sessioneAlLivello(indice);
+    Prova s = sessioneAlLivello(indice);
     Generatore g([] { return 1.0; });
     std::set<std::pair<int, int>> coppie;
     for (int k = 0; k < estrazioni; ++k) {
@@ -81,7 +87,7 @@ void TestEstrazione::sottrazione()
 void TestEstrazione::addizione()
 {
     QFETCH(int, indice);
-    Sessione s = sessioneAlLivello(indice);
+    Prova s = sessioneAlLivello(indice);
     Generatore g([] { return 1.0; });
     struct Limiti {
         int addendoMin, addendoMax, sommaMin, sommaMax;
@@ -102,7 +108,7 @@ void TestEstrazione::addizione()
 void TestEstrazione::moltiplicazioneEDivisione()
 {
     QFETCH(int, indice);
-    Sessione s = sessioneAlLivello(indice);
+    Prova s = sessioneAlLivello(indice);
     Generatore g([] { return 1.0; });
     for (auto estrai : {&estraiMoltiplicazione, &estraiDivisione}) {
         std::set<int> prodotti;
@@ -125,7 +131,7 @@ void TestEstrazione::moltiplicazioneEDivisione()
 
 void TestEstrazione::livelloSconosciutoLasciaLAddizione()
 {
-    Sessione s;
+    Prova s;
     s.operazione.numero1 = 4;
     s.operazione.numero2 = 5;
     s.operazione.testoNumero1 = QStringLiteral("4");
@@ -138,7 +144,7 @@ void TestEstrazione::livelloSconosciutoLasciaLAddizione()
 void TestEstrazione::senzaLivelloNessunaEstrazioneSenzaFine()
 {
     // Before any level is chosen the range is empty: the draws must end, drawing nothing.
-    Sessione s;
+    Prova s;
     s.operazione.numero1 = 9;
     s.operazione.numero2 = 4;
     Generatore g([] { return 1.0; });
@@ -178,7 +184,7 @@ void TestEstrazione::risemineConLoStessoOrologioNonRipetono()
     QCOMPARE(visti.size(), std::size_t(1000));
 
     // Level 2 addition reseeds before every attempt; it must still end and vary.
-    Sessione s = sessioneAlLivello(1);
+    Prova s = sessioneAlLivello(1);
     std::set<int> somme;
     for (int k = 0; k < 200; ++k) {
         estraiAddizione(s.scelte, s.operazione, g);

@@ -25,12 +25,12 @@ void TestProgramma::piuProgrammiUnoDopoLAltro()
         QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
         QVERIFY(inizio);
         // Each program has its own session, untouched by the one before.
-        QCOMPARE(programma.sessione().serie.contaOperazioni, 0);
+        QVERIFY(programma.sessione().scelte.titoloObiettivo.isEmpty());
         prova::premi(inizio, QStringLiteral("Option1(0)"));
         prova::premi(inizio, QStringLiteral("Option2(0)"));
         prova::premi(inizio, QStringLiteral("Option3(0)"));
         QVERIFY(programma.finestra(QStringLiteral("FrmOperativo")));
-        QCOMPARE(programma.sessione().serie.contaOperazioni, 1);
+        QCOMPARE(prova::serieInCorso(programma).numeroOperazione(), 1);
     }
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prova.h"
 
+#include "exercise/frmoperativo.h"
+#include "programma.h"
+
 #include "start/frminizio.h"
 
 #include <QAccessible>
@@ -115,6 +118,30 @@ CartellaDiLavoro::~CartellaDiLavoro()
 QString CartellaDiLavoro::percorso() const
 {
     return d->cartella.path();
+}
+
+const Serie& serieInCorso(Programma& programma)
+{
+    return qobject_cast<FrmOperativo*>(programma.finestra(QStringLiteral("FrmOperativo")))->serie();
+}
+
+void finisciSerie(Programma& programma)
+{
+    QWidget* f = programma.finestra(QStringLiteral("FrmOperativo"));
+    const Serie& s = serieInCorso(programma);
+    while (s.fase() != Fase::Finita) {
+        if (s.fase() == Fase::Chiusa)
+            premi(f, s.rigaSegni() ? tasti::avantiSegni : tasti::avantiCifre);
+        const QString giusta = s.operazione().rispostaEsatta.trimmed();
+        if (s.rigaSegni()) {
+            premi(f, tasti::segno(int(QStringLiteral("=<>").indexOf(giusta))));
+            premi(f, tasti::verificaSegni);
+        } else {
+            for (QChar c : giusta)
+                premi(f, tasti::cifra(c.digitValue()));
+            premi(f, tasti::verificaCifre);
+        }
+    }
 }
 
 } // namespace ope::prova

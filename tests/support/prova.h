@@ -2,13 +2,23 @@
 #pragma once
 
 #include "ambiente.h"
+#include "serie/serie.h"
 
 #include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
+namespace ope {
+class Programma;
+}
+
 namespace ope::prova {
+
+// The run on the exercise window's screen; a new one after "Ricomincia".
+const Serie& serieInCorso(Programma& programma);
+// Answers the rest of that run right, through the exercise window's keys.
+void finisciSerie(Programma& programma);
 
 // A platform that tests drive: a settable clock, recorded pages, messages,
 // sounds and sentences, and preferences kept in memory.

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <QWindow>
 
 using namespace ope;
@@ -98,21 +99,22 @@ void TestSchermo::finestreSulNetbook()
     QVERIFY(prova::controllo(esercizio, "Option1(13)")->font().pointSizeF() < 12);
 
     // Each secondary window over the one that opens it.
+    auto stampa = [&] { return programma.finestra(QStringLiteral("FrmStampaEsercizio")); };
     const struct {
-        void (Programma::*apri)();
+        std::function<void()> apri;
         const char* nome;
         const char* sotto;
     } finestre[] = {
-        {&Programma::apriStampaEsercizio, "FrmStampaEsercizio", "FrmOperativo"},
-        {&Programma::apriAttestato, "FrmAttestato", "FrmStampaEsercizio"},
-        {&Programma::apriStampaSchede, "FrmStampaSchede", "frmInizio"},
-        {&Programma::apriValutazione, "FrmValutazione", "frmInizio"},
-        {&Programma::apriOperazioni, "frmOperazioni", "frmInizio"},
-        {&Programma::apriEsempi, "frmEsempi", "frmInizio"},
-        {&Programma::apriAutore, "frmAutore", "frmInizio"},
+        {[&] { programma.apriStampaEsercizio(); }, "FrmStampaEsercizio", "FrmOperativo"},
+        {[&] { prova::premi(stampa(), QStringLiteral("Option1(3)")); }, "FrmAttestato", "FrmStampaEsercizio"},
+        {[&] { programma.apriStampaSchede(); }, "FrmStampaSchede", "frmInizio"},
+        {[&] { programma.apriValutazione(); }, "FrmValutazione", "frmInizio"},
+        {[&] { programma.apriOperazioni(); }, "frmOperazioni", "frmInizio"},
+        {[&] { programma.apriEsempi(); }, "frmEsempi", "frmInizio"},
+        {[&] { programma.apriAutore(); }, "frmAutore", "frmInizio"},
     };
     for (const auto& d : finestre) {
-        (programma.*d.apri)();
+        d.apri();
         auto* f = static_cast<Finestra*>(programma.finestra(QString::fromLatin1(d.nome)));
         QWidget* sotto = programma.finestra(QString::fromLatin1(d.sotto));
         QVERIFY2(f && sotto && QTest::qWaitForWindowExposed(f), d.nome);

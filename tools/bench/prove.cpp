@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prove.h"
 
+#include "exercise/frmoperativo.h"
 #include "print/stampante.h"
 #include "print/stampareale.h"
 #include "programma.h"
 #include "reports/attestato.h"
 #include "reports/schede.h"
 #include "reports/stampaesercizi.h"
+#include "serieprova.h"
 #include "session/estrazione.h"
 #include "start/tabelle.h"
 
@@ -115,9 +117,9 @@ double microsecondiCpuFilo()
     return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
 }
 
-void corsaDiVenti(Programma& programma, QWidget* esercizio, std::vector<Azione>* tempi)
+void corsaDiVenti(QWidget* esercizio, std::vector<Azione>* tempi)
 {
-    const Sessione& s = programma.sessione();
+    const Serie& s = static_cast<FrmOperativo*>(esercizio)->serie();
     auto azione = [&](const QString& nome) {
         const double cpu = microsecondiCpuFilo();
         const double t = microsecondi([&] { premi(esercizio, nome); });
@@ -125,37 +127,43 @@ void corsaDiVenti(Programma& programma, QWidget* esercizio, std::vector<Azione>*
             tempi->push_back({nome, t, microsecondiCpuFilo() - cpu});
     };
     for (int operazione = 1; operazione <= 20; ++operazione) {
-        const QString risposta = s.operazione.rispostaEsatta.trimmed();
-        if (s.operazione.tipoEsercizio <= 6) {
+        const QString risposta = s.operazione().rispostaEsatta.trimmed();
+        if (!s.rigaSegni()) {
             for (QChar c : risposta)
-                azione(QStringLiteral("Option1(%1)").arg(c.digitValue()));
-            azione(QStringLiteral("Option1(11)"));
+                azione(tasti::cifra(c.digitValue()));
+            azione(tasti::verificaCifre);
             if (operazione < 20)
-                azione(QStringLiteral("Option1(12)"));
+                azione(tasti::avantiCifre);
         } else {
-            const int segno = QStringLiteral("=<>").indexOf(risposta);
-            azione(QStringLiteral("Option5(%1)").arg(segno));
-            azione(QStringLiteral("Option5(3)"));
+            azione(tasti::segno(int(QStringLiteral("=<>").indexOf(risposta))));
+            azione(tasti::verificaSegni);
             if (operazione < 20)
-                azione(QStringLiteral("Option5(4)"));
+                azione(tasti::avantiSegni);
         }
     }
 }
 
-Sessione sessioneConCorsa()
-{
-    Sessione s;
-    s.serie.contaOperazioni = 20;
-    s.serie.esatteAttestato = 18;
-    s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
-    s.alunno.nomeAlunno = QStringLiteral("mARIO rOSSI");
-    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
-    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
-    for (int i = 1; i <= 20; ++i)
-        s.serie.operazioniEseguite[i] = QStringLiteral("16 -  9 = . ..............................   7   (s. 9)");
-    return s;
-}
+// A run of twenty subtractions, two of them after a wrong attempt, for the pages.
+struct CorsaFatta {
+    double ora = 36000;
+    Generatore generatore{[] { return 36000.0; }};
+    std::shared_ptr<Serie> serie;
+
+    CorsaFatta()
+    {
+        DatiScelte scelte;
+        scelte.tipoOperazione = 2;
+        scelte.maxCifre = 2;
+        scelte.nomeProgramma = QStringLiteral("Sottrazioni");
+        scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+        scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+        serie = std::make_shared<Serie>(scelte, generatore, [this] { return ora; });
+        std::vector<prova::Passo> passi(20, prova::Passo{});
+        passi[3].sbagliate = QStringList{QStringLiteral("9")};
+        passi[7].sbagliate = QStringList{QStringLiteral("5")};
+        prova::esegui(*serie, ora, passi);
+    }
+};
 
 void paginaInPdf(const Pagina& pagina, const QString& file)
 {
@@ -167,21 +175,21 @@ void paginaInPdf(const Pagina& pagina, const QString& file)
 
 Pagina paginaEsercizi()
 {
-    const Sessione s = sessioneConCorsa();
+    const CorsaFatta corsa;
     Pagina pagina;
     Stampante st([&pagina](const Pagina& p) {
         pagina = p;
         return true;
     });
-    stampaEsercizi(st, s, {QStringLiteral("Courier New")}, QStringLiteral("08/12/26"));
+    stampaEsercizi(st, eserciziDi(*corsa.serie, QStringLiteral("mARIO rOSSI")), {QStringLiteral("Courier New")},
+                   QStringLiteral("08/12/26"));
     return pagina;
 }
 
 Pagina paginaAttestato()
 {
-    Sessione s = sessioneConCorsa();
-    preparaAttestato(s);
-    const auto righe = righeAttestato(s, QStringLiteral("08/12/26"));
+    const CorsaFatta corsa;
+    const auto righe = righeAttestato(*corsa.serie, QStringLiteral("mARIO rOSSI"), QStringLiteral("08/12/26"));
     QImage immagine = nuovaImmagineAttestato(250, 347, QColor(192, 255, 255));
     PennaAttestato penna(immagine, righe);
     while (!penna.finita())
@@ -223,7 +231,7 @@ std::vector<Azione> cinqueCorse(bool audio)
     if (audio)
         lascia(1500);
     for (int corsa = 0; corsa < 5 && esercizio; ++corsa) {
-        corsaDiVenti(programma, esercizio, &registro);
+        corsaDiVenti(esercizio, &registro);
         premi(esercizio, QStringLiteral("Option4(1)"));   // "Ricomincia"
     }
     return registro;
@@ -277,10 +285,11 @@ void registraProve()
     benchmark::RegisterBenchmark("baseline_60_sottrazioni_estratte", [](benchmark::State& stato) {
         Sessione s;
         scegliLivello(s.scelte, 3);
+        DatiOperazione operazione;
         Generatore g([] { return 36000.0; });
         for (auto _ : stato)
             for (int i = 1; i <= 60; ++i)
-                estraiSottrazione(s.scelte, s.operazione, g);
+                estraiSottrazione(s.scelte, operazione, g);
     })->Unit(benchmark::kMicrosecond);
 
     registraPdf("pagina_esercizi_in_pdf", &paginaEsercizi);
@@ -389,13 +398,14 @@ int eseguiFiglio(int argc, char* argv[], const QString& modo)
         QWidget* esercizio = apriEsercizio(programma);
         if (!esercizio)
             return 1;
-        corsaDiVenti(programma, esercizio, nullptr);
+        corsaDiVenti(esercizio, nullptr);
         QCoreApplication::processEvents();
         // Long enough for the last sentence and the end-of-run tune.
         if (audio)
             lascia(2000);
         // A run that went wrong would measure less than a pupil's.
-        if (programma.sessione().serie.risposteEsatte != 20)
+        const auto* finestra = static_cast<FrmOperativo*>(esercizio);
+        if (finestra->serie().esatte() != 20)
             return 3;
     } else {
         return 2;

@@ -8,6 +8,10 @@
 #include <QWidget>
 #include <vector>
 
+namespace ope {
+class Programma;
+}
+
 namespace ope::scatti {
 
 // Where the pictures go, and a platform with a fixed clock whose printed
@@ -25,7 +29,7 @@ struct Scatti {
 };
 
 // A logged run of twenty subtractions, with a wrong attempt and a helped answer.
-void riempiSerie(Sessione& s);
+void riempiSerie(Programma& programma, double& ora, int aiutate = 0);
 
 // One function per subsystem; each renders its windows in their main states.
 void scattiInizio(Scatti& s);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scatti.h"
 
+#include "exercise/frmoperativo.h"
 #include "programma.h"
 
 #include <QAction>
@@ -52,7 +53,7 @@ void scattiOperativo(Scatti& s)
         QWidget* f = apri(programma, 0, 0);
         if (!f)
             return;
-        Sessione& dati = programma.sessione();
+        const Serie& serie = static_cast<FrmOperativo*>(f)->serie();
         s.salva(f, QStringLiteral("operativo-1-numero"));
         premi(f, QStringLiteral("Option1(8)"));
         s.salva(f, QStringLiteral("operativo-2-cifra"));
@@ -68,16 +69,16 @@ void scattiOperativo(Scatti& s)
         s.salva(f, QStringLiteral("operativo-4-intervento"));
         premi(f, QStringLiteral("optOK"));
         s.salva(f, QStringLiteral("operativo-5-aiutato"));
-        while (dati.serie.contaOperazioni < 20) {
+        while (serie.numeroOperazione() < 20) {
             premi(f, QStringLiteral("Option1(12)"));
             s.ora += 7;
-            rispondi(f, dati.operazione.rispostaEsatta, false);
+            rispondi(f, serie.operazione().rispostaEsatta, false);
             premi(f, QStringLiteral("Option1(11)"));
         }
         s.salva(f, QStringLiteral("operativo-7-finita"));
         f->showMaximized();
         QApplication::processEvents();
-        rispondi(f, dati.operazione.rispostaEsatta, false);
+        rispondi(f, serie.operazione().rispostaEsatta, false);
         s.salva(f, QStringLiteral("operativo-9-ingrandita"));
     }
     {
@@ -88,7 +89,7 @@ void scattiOperativo(Scatti& s)
         if (auto* leggi = f->findChild<QAction*>(QStringLiteral("mnuLeggi")))
             leggi->setChecked(true);
         s.salva(f, QStringLiteral("operativo-6-segno"));
-        rispondi(f, programma.sessione().operazione.rispostaEsatta, true);
+        rispondi(f, static_cast<FrmOperativo*>(f)->serie().operazione().rispostaEsatta, true);
         premi(f, QStringLiteral("Option5(3)"));
         s.salva(f, QStringLiteral("operativo-8-segno-chiuso"));
     }

@@ -68,7 +68,7 @@ void scattiSchermo(Scatti& s, bool ingrandite)
     premi(operativo, "Option1(1)");
     s.salva(schermata({inizio, operativo}), prefisso + QStringLiteral("2-operativo"));
 
-    riempiSerie(programma.sessione());
+    riempiSerie(programma, s.ora);
     programma.apriStampaEsercizio();
     QWidget* stampa = programma.finestra(QStringLiteral("FrmStampaEsercizio"));
     mostra(stampa);

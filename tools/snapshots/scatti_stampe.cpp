@@ -3,6 +3,7 @@
 
 #include "print/disegnopagina.h"
 #include "programma.h"
+#include "serieprova.h"
 
 #include <QApplication>
 #include <QTest>
@@ -19,50 +20,48 @@ void premi(QWidget* finestra, const char* nome)
 
 } // namespace
 
-// A run of twenty subtractions as the exercise window logs them: right
-// answers, one with a wrong attempt, one closed by help, one sign form.
-void riempiSerie(Sessione& s)
+// A run of twenty subtractions as a pupil did them: right answers, one with a
+// wrong attempt, one closed by help, some with a term to find.
+std::vector<prova::Passo> passiDellaSerie()
 {
-    const QStringList righe{
-        QStringLiteral("16 -  9 = ."), QStringLiteral("25 - 12 = ."), QStringLiteral("30 - . = 18"),
-        QStringLiteral("14 -  6 = ."), QStringLiteral(" . -  7 = 13"), QStringLiteral("22 - 15 = ."),
-        QStringLiteral("19 -  4 = ."), QStringLiteral("28 - . =  9"), QStringLiteral("11 -  3 = ."),
-        QStringLiteral("27 - 18 = ."), QStringLiteral("13 -  5 = ."), QStringLiteral("29 - 21 = ."),
-        QStringLiteral(" 9 -  2 = ."), QStringLiteral("24 - . = 16"), QStringLiteral("18 -  9 = ."),
-        QStringLiteral("26 - 13 = ."), QStringLiteral("21 -  8 = ."), QStringLiteral("17 - . =  9"),
-        QStringLiteral("30 - 14 = ."), QStringLiteral("12 -  7 = ."),
+    const int operazioni[20][3] = {
+        {16, 9, 1}, {25, 12, 1}, {30, 12, 3}, {14, 6, 1}, {20, 7, 2}, {22, 15, 1}, {19, 4, 1},
+        {28, 19, 3}, {11, 3, 1}, {27, 18, 1}, {13, 5, 1}, {29, 21, 1}, {9, 2, 1}, {24, 8, 3},
+        {18, 9, 1}, {26, 13, 1}, {21, 8, 1}, {17, 8, 3}, {30, 14, 1}, {12, 7, 1},
     };
-    const int risposte[20] = {7, 13, 12, 8, 20, 7, 15, 19, 8, 9, 8, 8, 7, 8, 9, 13, 13, 8, 16, 5};
+    std::vector<prova::Passo> passi;
     for (int i = 1; i <= 20; ++i) {
-        QString riga = righe[i - 1];
-        const QString risposta = QString::number(risposte[i - 1]);
-        const int secondi = 2 + (i * 7) % 11;
+        const int* o = operazioni[i - 1];
+        prova::Passo p{o[0], o[1], o[2], {}, i == 8, 2 + (i * 7) % 11};
         if (i == 4)
-            riga += QStringLiteral("   9* ");
-        if (i == 8) {
-            riga += QString(42 - riga.size(), QLatin1Char('.')) + QStringLiteral(" ") + risposta
-                    + QStringLiteral("°  (s.%1%2)").arg(spazioPer(secondi)).arg(secondi);
-        } else {
-            riga += QString(42 - riga.size() - 1, QLatin1Char('.')) + QString(4 - risposta.size(), QLatin1Char(' '))
-                    + risposta + QStringLiteral("   (s.%1%2)").arg(spazioPer(secondi)).arg(secondi);
-        }
-        s.serie.operazioniEseguite[std::size_t(i)] = riga;
+            p.sbagliate = QStringList{QStringLiteral("9")};
+        passi.push_back(p);
     }
-    s.serie.contaOperazioni = 20;
-    s.serie.numeroOperazione = 20;
-    s.serie.esatteAttestato = 18;
-    s.serie.risposteEsatte = 18;
-    s.serie.tempoEsercizio[1] = QStringLiteral(" 143");
-    s.scelte.nomeProgramma = QStringLiteral("Sottrazioni");
-    s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    return passi;
+}
+
+void riempiSerie(Programma& programma, double& ora, int aiutate)
+{
+    DatiScelte& scelte = programma.sessione().scelte;
+    scelte.tipoOperazione = 2;
+    scelte.maxCifre = 2;
+    scelte.nomeProgramma = QStringLiteral("Sottrazioni");
+    scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    scelte.descrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    std::vector<prova::Passo> passi = passiDellaSerie();
+    for (int i = 0; i < aiutate; ++i)
+        passi[std::size_t(19 - i)].aiuto = true;
+    // The clock goes back where it was: the windows drawn next draw the same numbers.
+    const double prima = ora;
+    prova::esegui(*programma.nuovaSerie(), ora, passi);
+    ora = prima;
 }
 
 void scattiStampe(Scatti& s)
 {
     {
         Programma programma(s.ambiente());
-        riempiSerie(programma.sessione());
+        riempiSerie(programma, s.ora);
         programma.apriStampaEsercizio();
         QWidget* stampa = programma.finestra(QStringLiteral("FrmStampaEsercizio"));
         s.salva(stampa, QStringLiteral("stampe-1-esercizi"));
@@ -74,7 +73,7 @@ void scattiStampe(Scatti& s)
         stampa->showMaximized();
         s.salva(stampa, QStringLiteral("stampe-3-ingrandita"));
 
-        programma.apriAttestato();
+        premi(stampa, "Option1(3)");
         QWidget* attestato = programma.finestra(QStringLiteral("FrmAttestato"));
         s.salva(attestato, QStringLiteral("stampe-4-attestato"));
         premi(attestato, "Option5(0)");
@@ -83,9 +82,9 @@ void scattiStampe(Scatti& s)
     }
     {
         Programma programma(s.ambiente());
-        riempiSerie(programma.sessione());
-        programma.sessione().serie.esatteAttestato = 8;
-        programma.apriAttestato();
+        riempiSerie(programma, s.ora, 11);
+        programma.apriStampaEsercizio();
+        premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(3)");
         s.salva(programma.finestra(QStringLiteral("FrmAttestato")), QStringLiteral("stampe-6-non-classificato"));
     }
     if (s.pagine.size() >= 2) {

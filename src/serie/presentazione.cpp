@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercise/presentazione.h"
+#include "serie/presentazione.h"
 
 #include "session/sessione.h"
 

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/sessione.h"
+
 #include <QString>
 
 namespace ope {
-
-struct DatiOperazione;
-
-enum class Operazione { Addizione, Sottrazione, Moltiplicazione, Divisione };
 
 // Where the unknown stands in the number row: slot 0, 1 or 2 (lblRifer(0..2)).
 enum class Disposizione { Prima, Centrale, Ultima };

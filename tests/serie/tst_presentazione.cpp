@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/lettura.h"
-#include "exercise/presentazione.h"
+#include "serie/presentazione.h"
 #include "session/sessione.h"
 
 #include <QTest>
@@ -12,28 +12,28 @@ namespace {
 QString pad(int valore) { return valore < 10 ? QStringLiteral(" ") : QString(); }
 
 // The session as the operand draw of that operation leaves it.
-Sessione disegnata(Operazione operazione, int numero1, int numero2)
+DatiOperazione disegnata(Operazione operazione, int numero1, int numero2)
 {
-    Sessione s;
-    s.operazione.numero1 = static_cast<std::int16_t>(numero1);
-    s.operazione.numero2 = static_cast<std::int16_t>(numero2);
-    s.operazione.spazioNumero1 = pad(numero1);
-    s.operazione.spazioNumero2 = pad(numero2);
+    DatiOperazione s;
+    s.numero1 = static_cast<std::int16_t>(numero1);
+    s.numero2 = static_cast<std::int16_t>(numero2);
+    s.spazioNumero1 = pad(numero1);
+    s.spazioNumero2 = pad(numero2);
     switch (operazione) {
     case Operazione::Sottrazione:
-        s.operazione.spazioRisultato = pad(numero1 - numero2);
+        s.spazioRisultato = pad(numero1 - numero2);
         break;
     case Operazione::Addizione:
         // the addition draw sets no pads; stale ones must not leak into the line
-        s.operazione.spazioNumero1 = s.operazione.spazioNumero2 = QStringLiteral("?");
-        s.operazione.numero3 = static_cast<std::int16_t>(numero1 + numero2);
-        s.operazione.testoNumero1 = QString::number(numero1);
-        s.operazione.testoNumero2 = QString::number(numero2);
-        s.operazione.testoNumero3 = QString::number(numero1 + numero2);
+        s.spazioNumero1 = s.spazioNumero2 = QStringLiteral("?");
+        s.numero3 = static_cast<std::int16_t>(numero1 + numero2);
+        s.testoNumero1 = QString::number(numero1);
+        s.testoNumero2 = QString::number(numero2);
+        s.testoNumero3 = QString::number(numero1 + numero2);
         break;
     case Operazione::Moltiplicazione:
     case Operazione::Divisione:
-        s.operazione.spazioRisultato = pad(numero1 * numero2);
+        s.spazioRisultato = pad(numero1 * numero2);
         break;
     }
     return s;
@@ -156,9 +156,9 @@ void TestPresentazione::formeNumeriche()
     QFETCH(int, forma);
     QFETCH(int, numero1);
     QFETCH(int, numero2);
-    Sessione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
+    DatiOperazione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
 
-    const Presentazione p = presenta(static_cast<Operazione>(operazione), forma, s.operazione);
+    const Presentazione p = presenta(static_cast<Operazione>(operazione), forma, s);
 
     QVERIFY(!p.rigaSegni);
     QTEST(p.lblNumero1, "lblNumero1");
@@ -256,9 +256,9 @@ void TestPresentazione::formeDeiSegni()
     QFETCH(int, forma);
     QFETCH(int, numero1);
     QFETCH(int, numero2);
-    Sessione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
+    DatiOperazione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
 
-    const Presentazione p = presenta(static_cast<Operazione>(operazione), forma, s.operazione);
+    const Presentazione p = presenta(static_cast<Operazione>(operazione), forma, s);
 
     QVERIFY(p.rigaSegni);
     QTEST(p.lblNumero4, "lblNumero4");
@@ -309,33 +309,33 @@ void TestPresentazione::sessioneDopo()
     QFETCH(int, forma);
     QFETCH(int, numero1);
     QFETCH(int, numero2);
-    Sessione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
-    const QString testoNumero1 = s.operazione.testoNumero1;
-    const QString testoNumero2 = s.operazione.testoNumero2;
+    DatiOperazione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
+    const QString testoNumero1 = s.testoNumero1;
+    const QString testoNumero2 = s.testoNumero2;
 
-    presenta(static_cast<Operazione>(operazione), forma, s.operazione);
+    presenta(static_cast<Operazione>(operazione), forma, s);
 
-    QCOMPARE(int{s.operazione.numero1}, numero1);
-    QCOMPARE(int{s.operazione.numero2}, numero2);
-    QCOMPARE(s.operazione.testoNumero1, testoNumero1);
-    QCOMPARE(s.operazione.testoNumero2, testoNumero2);
-    QTEST(int{s.operazione.numero3}, "numero3");
-    QTEST(s.operazione.testoNumero3, "testoNumero3");
-    QTEST(s.operazione.spazioNumero1, "spazioNumero1");
-    QTEST(s.operazione.spazioNumero2, "spazioNumero2");
-    QTEST(s.operazione.spazioNumero3, "spazioNumero3");
-    QTEST(s.operazione.spazioRisultato, "spazioRisultato");
+    QCOMPARE(int{s.numero1}, numero1);
+    QCOMPARE(int{s.numero2}, numero2);
+    QCOMPARE(s.testoNumero1, testoNumero1);
+    QCOMPARE(s.testoNumero2, testoNumero2);
+    QTEST(int{s.numero3}, "numero3");
+    QTEST(s.testoNumero3, "testoNumero3");
+    QTEST(s.spazioNumero1, "spazioNumero1");
+    QTEST(s.spazioNumero2, "spazioNumero2");
+    QTEST(s.spazioNumero3, "spazioNumero3");
+    QTEST(s.spazioRisultato, "spazioRisultato");
 }
 
 void TestPresentazione::formaFuoriCampo()
 {
-    Sessione s = disegnata(Operazione::Addizione, 7, 5);
+    DatiOperazione s = disegnata(Operazione::Addizione, 7, 5);
     for (int forma : {0, 13, -1}) {
-        const Presentazione p = presenta(Operazione::Addizione, forma, s.operazione);
+        const Presentazione p = presenta(Operazione::Addizione, forma, s);
         QVERIFY(p.testoLog.isEmpty());
         QVERIFY(p.rispostaEsatta.isEmpty());
-        QCOMPARE(int{s.operazione.numero3}, 12);
-        QCOMPARE(s.operazione.spazioNumero1, QStringLiteral("?"));
+        QCOMPARE(int{s.numero3}, 12);
+        QCOMPARE(s.spazioNumero1, QStringLiteral("?"));
     }
 }
 
@@ -361,18 +361,18 @@ void TestPresentazione::calcolaSpazi()
     QFETCH(QString, testo);
     QFETCH(QString, spazioNumero);
     QFETCH(QString, spazioRisposta);
-    Sessione s;
-    s.operazione.testoNumero1 = s.operazione.testoNumero2 = s.operazione.testoNumero3 = s.operazione.rispostaEsatta = s.operazione.rispostaAlunno = testo;
-    s.operazione.spazioNumero1 = s.operazione.spazioNumero2 = s.operazione.spazioNumero3 = s.operazione.spazioRispostaEsatta = s.operazione.spazioRisposta =
+    DatiOperazione s;
+    s.testoNumero1 = s.testoNumero2 = s.testoNumero3 = s.rispostaEsatta = s.rispostaAlunno = testo;
+    s.spazioNumero1 = s.spazioNumero2 = s.spazioNumero3 = s.spazioRispostaEsatta = s.spazioRisposta =
         QStringLiteral("unchanged");
 
-    ope::calcolaSpazi(s.operazione);
+    ope::calcolaSpazi(s);
 
-    QCOMPARE(s.operazione.spazioNumero1, spazioNumero);
-    QCOMPARE(s.operazione.spazioNumero2, spazioNumero);
-    QCOMPARE(s.operazione.spazioNumero3, spazioNumero);
-    QCOMPARE(s.operazione.spazioRispostaEsatta, spazioNumero);
-    QCOMPARE(s.operazione.spazioRisposta, spazioRisposta);
+    QCOMPARE(s.spazioNumero1, spazioNumero);
+    QCOMPARE(s.spazioNumero2, spazioNumero);
+    QCOMPARE(s.spazioNumero3, spazioNumero);
+    QCOMPARE(s.spazioRispostaEsatta, spazioNumero);
+    QCOMPARE(s.spazioRisposta, spazioRisposta);
 }
 
 void TestPresentazione::fraseOperazione_data()
@@ -399,8 +399,8 @@ void TestPresentazione::fraseOperazione()
     QFETCH(int, forma);
     QFETCH(int, numero1);
     QFETCH(int, numero2);
-    Sessione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
-    QTEST(ope::fraseOperazione(presenta(static_cast<Operazione>(operazione), forma, s.operazione)), "frase");
+    DatiOperazione s = disegnata(static_cast<Operazione>(operazione), numero1, numero2);
+    QTEST(ope::fraseOperazione(presenta(static_cast<Operazione>(operazione), forma, s)), "frase");
 }
 
 
