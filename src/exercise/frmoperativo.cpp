@@ -7,6 +7,7 @@
 #include "serie/registro.h"
 #include "start/tabelle.h"
 #include "ui/accessibilita.h"
+#include "ui/annuncio.h"
 #include "ui/colori.h"
 #include "ui/clicsfondo.h"
 #include "ui/controlli.h"
@@ -14,11 +15,11 @@
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 
 namespace ope {
 
@@ -42,7 +43,7 @@ QString testoOPuntoDomanda(const QString& testo)
 } // namespace
 
 FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo"), 11910, 8700), programma(p),
-      audio(p.ambiente())
+      audio(p.ambiente()), annuncio(new Annuncio(area())), annunci(*annuncio)
 {
     creaIntestazioni();
     creaRigaNumeri();
@@ -70,6 +71,7 @@ FrmOperativo::~FrmOperativo()
     // The printout may keep the run longer than this window lives.
     corrente->nonOsservare(this);
     corrente->nonOsservare(&audio);
+    corrente->nonOsservare(&annunci);
 }
 
 void FrmOperativo::ricomincia()
@@ -82,10 +84,12 @@ void FrmOperativo::iniziaSerie(const DatiScelte& scelte)
     if (corrente) {
         corrente->nonOsservare(this);
         corrente->nonOsservare(&audio);
+        corrente->nonOsservare(&annunci);
     }
     corrente = programma.nuovaSerie(scelte);
     corrente->osserva(this);
     corrente->osserva(&audio);
+    corrente->osserva(&annunci);
     const DatiScelte& s = corrente->scelte();
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);
@@ -100,11 +104,16 @@ void FrmOperativo::collegaTasti()
     auto suPressione = [this](PulsanteOpzione* p, auto azione) {
         connect(p, &PulsanteOpzione::premuto, this, [azione](Qt::MouseButton) { azione(); });
     };
+    // Enter on a keypad key is the window's Enter: "Verifica", or "Avanti".
+    for (PulsanteOpzione* p : option1)
+        p->lasciaInvioAllaFinestra();
+    for (PulsanteOpzione* p : option5)
+        p->lasciaInvioAllaFinestra();
     for (int d = 0; d <= 9; ++d)
         suPressione(righe[0].risposte[static_cast<std::size_t>(d)], [this, d] { agisci(corrente->cifra(d)); });
     for (PulsanteOpzione* segno : righe[1].risposte)
         suPressione(segno, [this, segno] { agisci(corrente->segno(segno->text())); });
-    suPressione(righe[0].cancella, [this] { agisci(corrente->cancella()); });
+    suPressione(righe[0].cancella, [this] { cancella(); });
     for (const Riga& r : righe) {
         suPressione(r.verifica, [this] { agisci(corrente->verifica()); });
         suPressione(r.avanti, [this] { agisci(corrente->avanti()); });
@@ -165,6 +174,13 @@ std::vector<PulsanteOpzione*> FrmOperativo::tastiPer(const QKeyEvent& e) const
 
 void FrmOperativo::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_R && !(e->modifiers() & ~Qt::KeypadModifier)) {
+        // What the statistics panel shows, for a pupil who cannot see it.
+        annuncio->annuncia(riepilogoDaLeggere(lblRisEsatte->text(), lblOperazione->text(), lblRisErrate->text(),
+                                              lblTempoOperazione->text(), lblTempoTotale->text()));
+        e->accept();
+        return;
+    }
     const std::vector<PulsanteOpzione*> tasti = tastiPer(*e);
     if (tasti.empty()) {
         Finestra::keyPressEvent(e);
@@ -173,12 +189,25 @@ void FrmOperativo::keyPressEvent(QKeyEvent* e)
     e->accept();
     if (e->isAutoRepeat())
         return;
-    // A pupil who types the answer is not moving the focus: the ring goes,
-    // so that Enter stays "Verifica" rather than pressing the ringed key.
+    QPointer<QWidget> fuoco(focusWidget());
+    // A pupil who types the answer is not moving the focus: the ring goes.
     nascondiAnello(this);
-    for (PulsanteOpzione* t : tasti)
-        if (t->premi())
-            return;
+    bool agito = false;
+    for (PulsanteOpzione* t : tasti) {
+        if ((agito = t->premi()))
+            break;
+    }
+    // Where Enter has no meaning of the window's (the help offer, the end of
+    // the run), it presses the focused key, as in every other window.
+    const bool invio = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!agito && invio) {
+        if (auto* tasto = qobject_cast<PulsanteOpzione*>(fuoco.data()); tasto && fermataPossibile(tasto)) {
+            mostraAnello(this);
+            tasto->premi();
+        }
+    }
+    if (fuoco && fuoco != this)
+        fuocoDopoAzione(this, fuoco);
 }
 
 // ---- Window events
@@ -328,10 +357,17 @@ void FrmOperativo::verificata(const Serie& s, bool esatta)
 {
     if (!esatta)
         nascondiLinee();
-    // A screen reader says the verdict at once, as a sighted pupil sees it.
     lblEsito->setText(testoVerdetto(s.verdetto()));
-    QAccessibleEvent annuncio(lblEsito, QAccessible::Alert);
-    QAccessible::updateAccessibility(&annuncio);
+}
+
+void FrmOperativo::cancella()
+{
+    if (!corrente->cancella())
+        return;
+    mostraSerie();
+    // What is left, as the pupil sees it under the "?".
+    annuncio->annuncia(corrente->risposta().isEmpty() ? QStringLiteral("Risposta vuota")
+                                                      : QStringLiteral("Risposta ") + corrente->risposta());
 }
 
 // ---- Layout

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exercise/annunciserie.h"
 #include "exercise/audioesercizio.h"
 #include "serie/serie.h"
 #include "serie/presentazione.h"
@@ -18,6 +19,7 @@ class QLabel;
 
 namespace ope {
 
+class Annuncio;
 class EtichettaCliccabile;
 class Linea;
 class Programma;
@@ -105,6 +107,7 @@ private:
     void tracciaLinee();
     void nascondiLinee();
     void cambiaSuono();
+    void cancella();
 
     // What the run tells, as the screen shows it.
     void presentata(const Serie& s) override;
@@ -117,6 +120,8 @@ private:
 
     Programma& programma;
     AudioEsercizio audio;
+    Annuncio* annuncio;     // what a screen reader says as the run goes on
+    AnnunciSerie annunci;
     std::shared_ptr<Serie> corrente;
     bool caricata = false;
     Interruttore suono = Interruttore::Iniziale;

@@ -284,9 +284,9 @@ void FrmOperativo::creaStatistiche()
 void FrmOperativo::creaMenu()
 {
     menuBar()->setFont(carattere(arial, 10, true));
-    mnuVisualizza = menuBar()->addAction(QStringLiteral("Visualizza operazioni eseguite"));
+    mnuVisualizza = menuBar()->addAction(QStringLiteral("&Visualizza operazioni eseguite"));
     mnuVisualizza->setObjectName(QStringLiteral("mnuVisualizza"));
-    mnuLeggi = menuBar()->addAction(QStringLiteral("Leggi ad alta voce"));
+    mnuLeggi = menuBar()->addAction(QStringLiteral("&Leggi ad alta voce"));
     mnuLeggi->setObjectName(QStringLiteral("mnuLeggi"));
     mnuLeggi->setCheckable(true);
     // Kept from the design but never offered: the entries have no action.

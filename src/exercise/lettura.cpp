@@ -90,11 +90,6 @@ Riga rigaDeiNumeri(const Presentazione& p, QString (*termine)(const QString&))
     return r;
 }
 
-QString cifre(const QString& didascalia)
-{
-    return didascalia.trimmed();
-}
-
 QString espressione(const QString& a, const QString& simbolo, const QString& b)
 {
     return a + QLatin1Char(' ') + parolaDelSimbolo(simbolo) + QLatin1Char(' ') + b;
@@ -160,23 +155,20 @@ QString domandaDaLeggere(Operazione operazione, const Presentazione& p)
 
 QString fraseOperazione(const Presentazione& p)
 {
-    // The "=" of the row is read as it stands, not as the verb of a sentence.
+    // The sign row is asked as a teacher asks it: the row as it stands would
+    // put the question in its middle.
+    if (p.rigaSegni)
+        return domandaDaLeggere(Operazione::Sottrazione, p);
+    // The "=" of the row is read as it stands, not as the verb of a sentence,
+    // after a pause that keeps the two sides apart.
     auto simbolo = [](const QString& s) {
-        return s.trimmed() == QLatin1String("=") ? QStringLiteral("uguale") : parolaDelSimbolo(s);
+        return s.trimmed() == QLatin1String("=") ? QStringLiteral(", uguale") : QLatin1Char(' ') + parolaDelSimbolo(s);
     };
-    if (p.rigaSegni) {
-        const bool aDestra = p.incognita == PosizioneSegno::Destra;
-        const QString sinistra = aDestra ? simbolo(p.lblUguale2) : QStringLiteral("?");
-        const QString destra = aDestra ? QStringLiteral("?") : simbolo(p.lblUguale2);
-        return QStringList{cifre(p.lblNumero4), sinistra, cifre(p.lblNumero6), destra, cifre(p.lblNumero8)}
-                   .join(QLatin1Char(' '))
-               + QStringLiteral(": uguale, minore o maggiore?");
-    }
-    Riga r = rigaDeiNumeri(p, cifre);
+    Riga r = rigaDeiNumeri(p, parola);
     r.termini[r.ignoto] = quanto;
     const auto& t = r.termini;
-    return QStringList{t[0], simbolo(r.simboloSinistro), t[1], simbolo(r.simboloDestro), t[2]}.join(QLatin1Char(' '))
-           + QLatin1Char('?');
+    return t[0] + simbolo(r.simboloSinistro) + QLatin1Char(' ') + t[1] + simbolo(r.simboloDestro) + QLatin1Char(' ')
+           + t[2] + QLatin1Char('?');
 }
 
 QString rispostaDaLeggere(const Presentazione& p)
@@ -197,6 +189,25 @@ QString rispostaDaLeggere(const Presentazione& p)
     if (r.simboloDestro == QLatin1String("="))
         return espressione(t[0], r.simboloSinistro, t[1]) + QStringLiteral(" fa ") + t[2] + QLatin1Char('.');
     return espressione(t[1], r.simboloDestro, t[2]) + QStringLiteral(" fa ") + t[0] + QLatin1Char('.');
+}
+
+QString riepilogoDaLeggere(const QString& esatte, const QString& eseguite, const QString& errate,
+                           const QString& tempoParziale, const QString& tempoTotale)
+{
+    auto secondi = [](const QString& t) {
+        return t.isEmpty() ? t : t + (t == QLatin1String("1") ? QStringLiteral(" secondo") : QStringLiteral(" secondi"));
+    };
+    const std::array<std::pair<const char*, QString>, 5> righe{{{"Operazioni eseguite", eseguite},
+                                                                {"Risposte esatte", esatte},
+                                                                {"Risposte errate", errate},
+                                                                {"Tempo parziale", secondi(tempoParziale)},
+                                                                {"Tempo totale", secondi(tempoTotale)}}};
+    QStringList frasi;
+    for (const auto& [didascalia, valore] : righe) {
+        if (!valore.trimmed().isEmpty())
+            frasi << QString::fromLatin1(didascalia) + QLatin1Char(' ') + valore.trimmed() + QLatin1Char('.');
+    }
+    return frasi.join(QLatin1Char(' '));
 }
 
 } // namespace ope

@@ -18,12 +18,18 @@ QString numeroInLettere(long long valore);
 QString domandaDaLeggere(Operazione operazione, const Presentazione& p);
 
 // The operation as one sentence for a screen reader, read left to right as
-// the row shows it, numbers in digits: "21 meno 7 uguale quanto?", and for
-// the sign row "9 ? 4 meno 1: uguale, minore o maggiore?".
+// the row shows it, numbers in words: "ventuno meno sette, uguale quanto?";
+// the sign row as it is read aloud.
 QString fraseOperazione(const Presentazione& p);
 
 // The same operation completed with its right answer, as help shows it:
 // "sedici meno nove fa sette.", "sedici meno sette è minore di dieci.".
 QString rispostaDaLeggere(const Presentazione& p);
+
+// The statistics panel as a screen reader says it, each count after its
+// caption and the times with their unit; a value not shown yet is left out:
+// "Operazioni eseguite 3. Tempo parziale 1 secondo."
+QString riepilogoDaLeggere(const QString& esatte, const QString& eseguite, const QString& errate,
+                           const QString& tempoParziale, const QString& tempoTotale);
 
 } // namespace ope

@@ -7,6 +7,7 @@
 #include "reports/nome.h"
 #include "reports/stampaesercizi.h"
 #include "serie/serie.h"
+#include "ui/annuncio.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
 #include "ui/pulsanteopzione.h"
@@ -63,6 +64,7 @@ FrmAttestato::FrmAttestato(Programma& p, std::shared_ptr<const Serie> serie)
         option5[0]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
         option5[0]->setEnabled(false);
     }
+    fuocoIniziale(option5[0]->isEnabled() ? option5[0] : option5[1]);
     disegnaAttestato();
 }
 
@@ -104,6 +106,14 @@ void FrmAttestato::disegnaAttestato()
     while (!penna.finita())
         penna.scriviRiga();
     mostraImmagine();
+    // The certificate is a picture: a screen reader gets its words, the grade
+    // among them, and says them as the window opens.
+    QStringList parole;
+    for (const RigaAttestato& r : righe)
+        if (!r.testo.trimmed().isEmpty())
+            parole << r.testo.simplified();
+    picture1->setAccessibleName(parole.join(QLatin1Char(' ')));
+    (new Annuncio(area()))->annuncia(parole.join(QLatin1Char(' ')));
 }
 
 void FrmAttestato::mostraImmagine()

@@ -83,6 +83,8 @@ void FrmStampaEsercizio::creaControlli()
         connect(o, &PulsanteOpzione::premuto, this, [this, i] { azione(i); });
         o->accendiColFuoco();
         option1[std::size_t(i)] = o;
+        if (i == 0)
+            o->setAccessibleName(QStringLiteral("Esci"));   // read as a word, not spelled out
     }
 
     creaPannelloNome();

@@ -207,12 +207,12 @@ void FrmInizio::creaMenu()
     };
     const Voce voci[] = {
         {mnuImpostazioni, "mnuImpostazioni", "Impostazioni", false},
-        {mnuSchede, "mnuSchede", "Stampa schede", true},
+        {mnuSchede, "mnuSchede", "&Stampa schede", true},
         {mnuIstru, "mnuIstru", "Istruzioni", false},
         {mnuOperazioni, "mnuOperazioni", "Istruzioni", false},
-        {mnuValutazione, "mnuValutazione", "Valutazione", true},
-        {mnuEsempi, "mnuEsempi", "Esemplicazione", true},
-        {mnuInfo, "mnuInfo", "Abaout", true},
+        {mnuValutazione, "mnuValutazione", "&Valutazione", true},
+        {mnuEsempi, "mnuEsempi", "&Esemplicazione", true},
+        {mnuInfo, "mnuInfo", "&Abaout", true},
         {mnuVerifica, "mnuVerifica", "Scheda per verifica in classe", false},
         {mnuCambiaAlunno, "mnuCambiaAlunno", "Cambia &alunno", true},
         {mnuRegistro, "mnuRegistro", "&Registro", true},

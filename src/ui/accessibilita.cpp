@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessibilita.h"
 
+#include "ui/annuncio.h"
 #include "ui/colori.h"
 #include "ui/etichettacliccabile.h"
 #include "ui/pulsanteopzione.h"
@@ -11,6 +12,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace ope {
 
@@ -55,18 +58,46 @@ void disegnaAnello(QPainter& pittore, const QRect& r)
     pittore.restore();
 }
 
+bool fermataPossibile(const QWidget* w)
+{
+    if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisible())
+        return false;
+    if (const auto* e = qobject_cast<const EtichettaCliccabile*>(w->parentWidget()); e && e->fermataDiTab() == w)
+        return raggiungibile(e);
+    return raggiungibile(w);
+}
+
+void mostraAnello(QWidget* finestra)
+{
+    if (finestra->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    finestra->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* fuoco = finestra->focusWidget())
+        fuoco->update();
+}
+
 bool fuocoAlPrimoAttivo(QWidget* finestra)
 {
     if (!finestra->isVisible())
         return false;
     for (QWidget* w = finestra->nextInFocusChain(); w && w != finestra; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible() && raggiungibile(w)) {
+        if (w->window() == finestra && fermataPossibile(w)) {
             finestra->setAttribute(Qt::WA_KeyboardFocusChange);
             w->setFocus(Qt::TabFocusReason);
             return true;
         }
     }
     return false;
+}
+
+void fuocoDopoAzione(QWidget* finestra, const QWidget* premuto)
+{
+    // Qt moves the focus off a disabled control to the next in the chain,
+    // which may be any control of the window: the pressed one decides.
+    const QWidget* fuoco = finestra->focusWidget();
+    const bool perso = !fuoco || fuoco == finestra || !fermataPossibile(fuoco);
+    if (perso || (premuto && !fermataPossibile(premuto)))
+        fuocoAlPrimoAttivo(finestra);
 }
 
 namespace {
@@ -87,6 +118,21 @@ public:
     }
 };
 
+// A lone symbol of the operation row, as it is read: a screen reader's own
+// reading of "-" is "trattino", and of "?" nothing at all.
+QString parolaDelSimbolo(const QString& testo)
+{
+    static const std::array<std::pair<const char*, const char*>, 8> parole{{
+        {"-", "meno"}, {"+", "pi\u00f9"}, {"x", "per"}, {":", "diviso"},
+        {"=", "uguale"}, {"<", "minore"}, {">", "maggiore"}, {"?", "quanto"}}};
+    const QString t = testo.trimmed();
+    for (const auto& [simbolo, parola] : parole) {
+        if (t == QLatin1String(simbolo))
+            return QString::fromUtf8(parola);
+    }
+    return testo;
+}
+
 class Etichetta : public Visibile {
 public:
     explicit Etichetta(QWidget* w) : Visibile(w, QAccessible::StaticText) {}
@@ -95,7 +141,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const QLabel*>(widget())->text();
+            return parolaDelSimbolo(static_cast<const QLabel*>(widget())->text());
         return Visibile::text(t);
     }
 };
@@ -175,8 +221,21 @@ protected:
     void premi() const override { tasto()->premi(); }
 };
 
+// Spoken by screen readers as soon as it shows, wherever the focus is.
+class Notifica : public QAccessibleWidget {
+public:
+    explicit Notifica(Annuncio* a) : QAccessibleWidget(a, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const Annuncio*>(widget())->text() : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto)
 {
+    if (auto* a = qobject_cast<Annuncio*>(oggetto))
+        return new Notifica(a);
     if (auto* p = qobject_cast<PulsanteOpzione*>(oggetto))
         return new Tasto(p);
     auto* w = qobject_cast<QWidget*>(oggetto);

@@ -52,9 +52,11 @@ bool EtichettaCliccabile::eventFilter(QObject* oggetto, QEvent* evento)
     if (evento->type() == QEvent::KeyPress) {
         const auto* tasto = static_cast<QKeyEvent*>(evento);
         const bool aziona = tasto->key() == Qt::Key_Space || tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
-        if (aziona && fuocoVisibile(fermata)) {
-            if (!tasto->isAutoRepeat())
+        if (aziona && !(tasto->modifiers() & ~Qt::KeypadModifier)) {
+            if (!tasto->isAutoRepeat()) {
+                mostraAnello(window());
                 premi();
+            }
             return true;
         }
     }
@@ -63,11 +65,13 @@ bool EtichettaCliccabile::eventFilter(QObject* oggetto, QEvent* evento)
 
 void EtichettaCliccabile::paintEvent(QPaintEvent* e)
 {
-    QLabel::paintEvent(e);
+    // The ring goes beneath the text, which it would cover on a label as
+    // low as its letters.
     if (fuocoVisibile(fermata)) {
         QPainter p(this);
         disegnaAnello(p, rect());
     }
+    QLabel::paintEvent(e);
 }
 
 } // namespace ope

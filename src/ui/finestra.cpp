@@ -5,7 +5,11 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -76,11 +80,53 @@ bool Finestra::event(QEvent* e)
 {
     const bool risposta = QMainWindow::event(e);
     if (e->type() == QEvent::WindowActivate && primoFuoco) {
-        setAttribute(Qt::WA_KeyboardFocusChange);
+        const auto* chiApre = qobject_cast<const Finestra*>(genitore.data());
+        if (chiApre && chiApre->tastieraInUso()) {
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            tastiera = true;
+        }
         primoFuoco->update();
         primoFuoco = nullptr;
     }
     return risposta;
+}
+
+void Finestra::apriMenu()
+{
+    auto* barra = qobject_cast<QMenuBar*>(menuWidget());
+    if (!barra || !barra->isVisible() || barra->hasFocus())
+        return;
+    const QList<QAction*> voci = barra->actions();
+    const auto prima = std::find_if(voci.begin(), voci.end(), [barra](QAction* a) {
+        return a->isEnabled() && !barra->actionGeometry(a).isEmpty();
+    });
+    if (prima == voci.end())
+        return;
+    fuocoPrimaDelMenu = focusWidget();
+    barra->removeEventFilter(this);
+    barra->installEventFilter(this);
+    barra->setFocus(Qt::MenuBarFocusReason);
+    barra->setActiveAction(*prima);
+    barra->update();   // its mnemonics show while it has the focus
+}
+
+bool Finestra::tastoNelMenu(QMenuBar* barra, const QKeyEvent& tasto)
+{
+    // The bar moves between its entries by itself; leaving it, by Esc or by
+    // choosing an entry, gives the focus back where it was.
+    const bool sceglie = tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter || tasto.key() == Qt::Key_Space;
+    if (!sceglie && tasto.key() != Qt::Key_Escape)
+        return false;
+    QPointer<QAction> voce = sceglie ? barra->activeAction() : nullptr;
+    barra->setActiveAction(nullptr);
+    barra->update();
+    if (fuocoPrimaDelMenu)
+        fuocoPrimaDelMenu->setFocus(Qt::MenuBarFocusReason);
+    else
+        setFocus(Qt::MenuBarFocusReason);
+    if (voce && voce->isEnabled())
+        voce->trigger();
+    return true;
 }
 
 void Finestra::apriSopra(QWidget* chiApre)
@@ -122,14 +168,26 @@ bool Finestra::eventFilter(QObject* oggetto, QEvent* evento)
 {
     // A pupil who goes back to the mouse no longer needs the focus ring.
     const bool pressione = evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::TouchBegin;
-    if (pressione && oggetto == windowHandle())
+    if (pressione && oggetto == windowHandle()) {
+        tastiera = false;
         nascondiAnello(this);
+    }
     // The window manager has framed the window: its frame is now known, and
     // a window placed with a guessed frame is put where it was meant to stand.
     if (daCorreggere && oggetto == windowHandle() && evento->type() == QEvent::Expose && isVisible()) {
         daCorreggere = false;
         if (!isMaximized() && !isFullScreen() && windowHandle()->frameMargins() != QMargins())
             centraSulGenitore(windowHandle()->frameMargins());
+    }
+    if (evento->type() == QEvent::KeyPress && oggetto == menuWidget() && oggetto->isWidgetType()
+        && tastoNelMenu(static_cast<QMenuBar*>(oggetto), *static_cast<QKeyEvent*>(evento)))
+        return true;
+    if (evento->type() == QEvent::KeyPress && oggetto == windowHandle()) {
+        tastiera = true;
+        if (static_cast<QKeyEvent*>(evento)->key() == Qt::Key_F10 && static_cast<QKeyEvent*>(evento)->modifiers() == Qt::NoModifier) {
+            apriMenu();
+            return true;
+        }
     }
     if (oggetto == client && evento->type() == QEvent::Resize) {
         if (scalabile)
@@ -153,6 +211,22 @@ void Finestra::resizeEvent(QResizeEvent* e)
     const QFont voluto = fontInScala(fontMenu, fattore);
     if (barra->font() != voluto)
         barra->setFont(voluto);
+}
+
+bool Finestra::focusNextPrevChild(bool avanti)
+{
+    // Tab never stops at a control lying behind another panel.
+    QWidget* da = focusWidget() ? focusWidget() : this;
+    QWidget* w = da;
+    do {
+        w = avanti ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w != this && w->window() == this && fermataPossibile(w)) {
+            mostraAnello(this);
+            w->setFocus(avanti ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w && w != da);
+    return false;
 }
 
 void Finestra::showEvent(QShowEvent* e)

@@ -10,6 +10,9 @@
 #include <QVariant>
 #include <functional>
 
+class QKeyEvent;
+class QMenuBar;
+
 namespace ope {
 
 // A window of the program: a client area of a design size in twips, whose
@@ -27,9 +30,14 @@ public:
     // Sizes the window so that its client area has the design size.
     void adattaAlProgetto();
 
-    // The control that has the focus when the window opens, its ring shown
-    // from the first time the window comes to the front.
+    // The control that has the focus when the window opens. Its ring shows at
+    // once when a key opened the window, else from the first key that moves the focus.
     void fuocoIniziale(QWidget* w);
+    // True when the pupil's last press in this window was a key, not the mouse or a finger.
+    bool tastieraInUso() const { return tastiera; }
+
+    // F10 leads into the menu bar, as a tap of Alt does.
+    void apriMenu();
 
     // The window that opened this one: this one is its transient, and opens
     // on its screen, centred on it. Call before the window is first shown.
@@ -55,6 +63,7 @@ protected:
 
     bool event(QEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool focusNextPrevChild(bool avanti) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -63,6 +72,7 @@ private:
     void adattaAlloSchermo();
     void centraSulGenitore(QMargins cornice);
     QString chiaveGeometria() const;
+    bool tastoNelMenu(QMenuBar* barra, const QKeyEvent& tasto);
 
     QWidget* client;
     QSize progetto;
@@ -74,8 +84,10 @@ private:
     ScriviPreferenza scriviGeometria;
     QFont fontMenu;     // the menu bar's, as designed
     QSize progettoIntero;   // the design size with the menu bar
+    bool tastiera = false;
     QPointer<QWidget> primoFuoco;
     QPointer<QWidget> genitore;
+    QPointer<QWidget> fuocoPrimaDelMenu;
 };
 
 // The client size at which a window opens: its design size when the design,

@@ -5,6 +5,7 @@
 #include "ui/colori.h"
 #include "ui/controlli.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,6 +33,18 @@ void PulsanteOpzione::accendiColFuoco()
         setDown(false);
         impostaSfondo(this, colori::pesca);
     });
+}
+
+void PulsanteOpzione::segnaScelta(bool scelta)
+{
+    if (scelta == scelto)
+        return;
+    scelto = scelta;
+    // The pupil who chose by Space hears it, as one who sees the colours change.
+    QAccessible::State cambiato;
+    cambiato.checked = true;
+    QAccessibleStateChangeEvent evento(this, cambiato);
+    QAccessible::updateAccessibility(&evento);
 }
 
 bool PulsanteOpzione::premi()
@@ -80,10 +93,9 @@ void PulsanteOpzione::mouseDoubleClickEvent(QMouseEvent* e)
 
 void PulsanteOpzione::keyPressEvent(QKeyEvent* e)
 {
-    // Only a key that shows the focus ring takes Space and Enter: where no
-    // ring is shown, Enter belongs to the window (the exercise's "Verifica").
-    const bool aziona = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (!aziona || !fuocoVisibile(this)) {
+    const bool spazio = e->key() == Qt::Key_Space;
+    const bool invio = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !invioAllaFinestra;
+    if (!(spazio || invio) || (e->modifiers() & ~Qt::KeypadModifier)) {
         e->ignore();
         return;
     }
@@ -91,11 +103,13 @@ void PulsanteOpzione::keyPressEvent(QKeyEvent* e)
     if (e->isAutoRepeat())
         return;
     QPointer<QWidget> finestra(window());
+    QPointer<QWidget> vivo(this);
+    mostraAnello(finestra);
     premi();
-    // The action may have sent the focus away with the panel it was on: the
-    // pupil goes on from the first key that can be pressed now.
-    if (finestra && !finestra->focusWidget())
-        fuocoAlPrimoAttivo(finestra);
+    // The action may have put this key out of use or out of sight: the pupil
+    // goes on from the first key that can be pressed now.
+    if (finestra)
+        fuocoDopoAzione(finestra, vivo);
 }
 
 void PulsanteOpzione::keyReleaseEvent(QKeyEvent* e)

@@ -25,9 +25,12 @@ public:
     // and not lying behind another panel. True when it acted.
     bool premi();
 
+    // Enter goes to the window, whose Enter has a meaning of its own there.
+    void lasciaInvioAllaFinestra() { invioAllaFinestra = true; }
+
     // An option of a choice panel: screen readers hear whether it is the chosen one.
     void rendiSceglibile() { sceglibile = true; }
-    void segnaScelta(bool scelta) { scelto = scelta; }
+    void segnaScelta(bool scelta);
     bool opzioneDiScelta() const { return sceglibile; }
     bool sceltaFatta() const { return scelto; }
 
@@ -51,6 +54,7 @@ private:
     void agisci(Qt::MouseButton tasto);
 
     std::optional<quint64> ultimaPressione;   // time stamp of the last mouse press it took
+    bool invioAllaFinestra = false;
     bool sceglibile = false;
     bool scelto = false;
 };

@@ -110,6 +110,16 @@ void Stile::drawControl(ControlElement elemento, const QStyleOption* opzione, QP
         disegnaAnello(*pittore, opzione->rect);
 }
 
+int Stile::styleHint(StyleHint suggerimento, const QStyleOption* opzione, const QWidget* widget,
+                     QStyleHintReturn* ritorno) const
+{
+    if (suggerimento == SH_MenuBar_AltKeyNavigation)
+        return 1;
+    if (suggerimento == SH_UnderlineShortcut && qobject_cast<const QMenuBar*>(widget))
+        return widget->hasFocus() ? 1 : 0;
+    return QProxyStyle::styleHint(suggerimento, opzione, widget, ritorno);
+}
+
 QIcon Stile::standardIcon(StandardPixmap figura, const QStyleOption* opzione, const QWidget* widget) const
 {
     if (figura == SP_ToolBarHorizontalExtensionButton)

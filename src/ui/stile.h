@@ -22,6 +22,10 @@ public:
     // menu-bar entry draws its check box.
     void drawControl(ControlElement elemento, const QStyleOption* opzione, QPainter* pittore,
                      const QWidget* widget = nullptr) const override;
+    // Alt or F10 lead into the menu bar; its mnemonics are underlined only
+    // while the keyboard is in use there, so a mouse user sees the plain entries.
+    int styleHint(StyleHint suggerimento, const QStyleOption* opzione = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* ritorno = nullptr) const override;
     QIcon standardIcon(StandardPixmap figura, const QStyleOption* opzione = nullptr,
                        const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType tipo, const QStyleOption* opzione, const QSize& dimensione,

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/lettura.h"
 #include "programma.h"
 #include "ui/colori.h"
 #include "ui/controlli.h"
@@ -64,8 +65,12 @@ private slots:
     void ilVerdettoVieneAnnunciato();
     void lAlberoDiceQuelloCheSiVede();
     void tabulazioneEAnelloNelleFinestreDiScelta();
+    void anelloSottoIlTesto();
+    void annunci_data();
+    void annunci();
 
 private:
+    QWidget* apriInizio();
     QWidget* apriEsercizio(int obiettivo);
 
     prova::CartellaDiLavoro cartella;
@@ -77,6 +82,17 @@ void TestAccessibile::initTestCase()
 {
     // The program's style draws the command buttons' focus ring.
     preparaApplicazione(*qApp);
+}
+
+// The start window in front, its curtains open.
+QWidget* TestAccessibile::apriInizio()
+{
+    programma = std::make_unique<Programma>(piattaforma.ambiente());
+    programma->avvia();
+    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
+    prova::apriTendine(inizio);
+    inizio->activateWindow();
+    return QTest::qWaitForWindowActive(inizio) ? inizio : nullptr;
 }
 
 QWidget* TestAccessibile::apriEsercizio(int obiettivo)
@@ -115,8 +131,9 @@ void TestAccessibile::tastiEPannelliHannoUnNome()
                                  "fraIntervento", "fraAvviso", "fraElaborazione"})
         QVERIFY2(!nomeAccessibile(prova::controllo(esercizio, QString::fromLatin1(pannello))).isEmpty(), pannello);
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("fraAiuto"))), QStringLiteral("Ti aiuto ?"));
-    // The operation itself is read from its labels.
-    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("lblRisultato1"))), QStringLiteral("?"));
+    // The operation itself is read from its labels, its symbols and the unknown as words.
+    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("lblRisultato1"))), QStringLiteral("quanto"));
+    QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblSegno"))), QStringLiteral("meno"));
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("LblNumero1"))),
              QString::number(prova::serieInCorso(*programma).operazione().numero1));
 }
@@ -172,9 +189,10 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
     QWidget* esercizio = apriEsercizio(0);
     const Serie& s = prova::serieInCorso(*programma);
     auto frase = [&] {
-        return QStringLiteral("%1 meno %2 uguale quanto?")
-            .arg(prova::controllo<QLabel>(esercizio, QStringLiteral("LblNumero1"))->text(),
-                 prova::controllo<QLabel>(esercizio, QStringLiteral("LblNumero2"))->text());
+        auto numero = [&](const char* nome) {
+            return numeroInLettere(prova::controllo<QLabel>(esercizio, QString::fromLatin1(nome))->text().toInt());
+        };
+        return QStringLiteral("%1 meno %2, uguale quanto?").arg(numero("LblNumero1"), numero("LblNumero2"));
     };
     QCOMPARE(nomeAccessibile(prova::controllo(esercizio, QStringLiteral("fraNumero"))), frase());
     QVERIFY(mostrato(esercizio, QStringLiteral("fraNumero")));
@@ -202,16 +220,13 @@ void TestAccessibile::lAlberoDiceQuelloCheSiVede()
 
 void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
 {
-    programma = std::make_unique<Programma>(piattaforma.ambiente());
-    programma->avvia();
-    QWidget* inizio = programma->finestra(QStringLiteral("frmInizio"));
-    prova::apriTendine(inizio);
-    inizio->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(inizio));
-    // The first focus is on the first objective shown, with its ring.
+    QWidget* inizio = apriInizio();
+    QVERIFY(inizio);
+    // The first focus is on the first objective shown; its ring waits for the
+    // keyboard, since no key opened the window.
     QWidget* primo = prova::controllo(inizio, QStringLiteral("Option1(0)"));
     QCOMPARE(QApplication::focusWidget(), primo);
-    QVERIFY(anelloDisegnato(primo));
+    QVERIFY(!anelloDisegnato(primo));
     QCOMPARE(giroDiTab(inizio), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaOb(0).tab", "Option3(1)"}));
     // Enter and Space choose; then the levels join the round, and "Avanti" once a level is chosen.
     prova::tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
@@ -231,10 +246,12 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     QCOMPARE(QApplication::focusWidget(), avanti);
     QVERIFY(!anelloDisegnato(avanti));
 
+    // Opened after a mouse press: the ring waits for the first Tab.
     programma->apriStampaSchede();
     QWidget* schede = programma->finestra(QStringLiteral("FrmStampaSchede"));
     // A transient counts as active as soon as the window beneath it is: wait for the focus itself.
     QTRY_COMPARE(QApplication::activeWindow(), schede);
+    QVERIFY(!anelloDisegnato(QApplication::focusWidget()));
     QCOMPARE(giroDiTab(schede), (QStringList{"Option1(0)", "Option1(1)", "Option1(2)", "lblCambiaObSchede.tab",
                                              "CmdRicomincia", "Command1"}));
     QTest::keyClick(schede->windowHandle(), Qt::Key_Space);
@@ -245,6 +262,66 @@ void TestAccessibile::tabulazioneEAnelloNelleFinestreDiScelta()
     QVERIFY(anelloDisegnato(QApplication::focusWidget()));
     QTest::keyClick(schede->windowHandle(), Qt::Key_Return);
     QVERIFY(!prova::controllo<QLabel>(schede, QStringLiteral("LblOp(1)"))->text().isEmpty());
+}
+
+void TestAccessibile::anelloSottoIlTesto()
+{
+    // "Cambia gli obiettivi" is as low as its letters: every pixel of its text
+    // stays text when the ring is drawn around it.
+    QWidget* inizio = apriInizio();
+    QVERIFY(inizio);
+    QWidget* etichetta = prova::controllo(inizio, QStringLiteral("lblCambiaOb(0)"));
+    const QImage senza = etichetta->grab().toImage();
+    prova::tabFino(inizio, QStringLiteral("lblCambiaOb(0).tab"));
+    const QImage con = etichetta->grab().toImage();
+    QVERIFY(con != senza);   // the ring is there
+    int lettere = 0;
+    for (int y = 0; y < senza.height(); ++y)
+        for (int x = 0; x < senza.width(); ++x)
+            if (senza.pixelColor(x, y) == colori::bluNotte) {
+                ++lettere;
+                QCOMPARE(con.pixelColor(x, y), colori::bluNotte);
+            }
+    QVERIFY(lettere > 0);
+}
+
+void TestAccessibile::annunci_data()
+{
+    // What a screen reader hears of keys the sighted pupil sees act on the
+    // panels (the run's own announcements are heard through Orca, in exercise_orca).
+    QTest::addColumn<QString>("passi");   // digit keys, "Cancella", "Verifica", "giusta" (the right answer), R
+    QTest::addColumn<QString>("detto");
+    QTest::newRow("what Backspace leaves") << "1 2 Cancella" << "Risposta 1.";
+    QTest::newRow("Backspace on the last digit") << "1 Cancella" << "Risposta vuota.";
+    QTest::newRow("R: the counts and times, with their units") << "giusta Verifica R"
+        << "Operazioni eseguite 1. Risposte esatte 1. Tempo parziale 4 secondi. Tempo totale 4 secondi.";
+}
+
+void TestAccessibile::annunci()
+{
+    QFETCH(QString, passi);
+    QWidget* esercizio = apriEsercizio(0);
+    QVERIFY(QTest::qWaitForWindowActive(esercizio));
+    auto* annuncio = esercizio->findChild<QLabel*>(QStringLiteral("Annuncio"));
+    QVERIFY(annuncio);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(annuncio);
+    QCOMPARE(i->role(), QAccessible::Notification);
+    QTRY_VERIFY(i->text(QAccessible::Name).endsWith(QStringLiteral(", uguale quanto?")));
+    piattaforma.ora += 4;
+    for (const QString& passo : passi.split(QLatin1Char(' '))) {
+        QCoreApplication::processEvents();   // a pupil's keys come one by one
+        if (passo == QLatin1String("R"))
+            QTest::keyClick(esercizio->windowHandle(), Qt::Key_R);
+        else if (passo == QLatin1String("Cancella") || passo == QLatin1String("Verifica"))
+            prova::premi(esercizio, passo == QLatin1String("Cancella") ? QStringLiteral("Option1(10)")
+                                                                        : QStringLiteral("Option1(11)"));
+        else
+            for (QChar c : passo == QLatin1String("giusta") ? prova::serieInCorso(*programma).operazione().rispostaEsatta.trimmed() : passo)
+                prova::premi(esercizio, QStringLiteral("Option1(%1)").arg(c.digitValue()));
+    }
+    QFETCH(QString, detto);
+    QTRY_COMPARE(i->text(QAccessible::Name), detto);
+    QVERIFY(!i->state().invisible);
 }
 
 QTEST_MAIN(TestAccessibile)

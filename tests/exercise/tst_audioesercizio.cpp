@@ -88,7 +88,7 @@ void TestAudioEsercizio::letturaSpentaAllInizioERicordata()
     QWidget* f = b.apri();
     auto* leggi = controllo<QAction>(f, QStringLiteral("mnuLeggi"));
     QVERIFY(leggi && leggi->isCheckable() && leggi->isVisible());
-    QCOMPARE(leggi->text(), QStringLiteral("Leggi ad alta voce"));
+    QCOMPARE(leggi->text(), QStringLiteral("&Leggi ad alta voce"));
     QVERIFY(!leggi->isChecked());
     rispondi(f, b.serie(), true);
     QVERIFY(b.piattaforma.frasi.empty());

@@ -292,7 +292,7 @@ void TestFrmOperativo::okConInvio()
     QVERIFY(davanti(f, "fraIntervento"));
     const QString prima = s.riga(1);
     QTest::keyClick(ok, Qt::Key_A);
-    QTest::keyClick(ok, Qt::Key_Space);
+    QTest::keyClick(ok, Qt::Key_Escape);
     QCOMPARE(s.riga(1), prima);
     QVERIFY(davanti(f, "fraIntervento"));
     QTest::keyClick(ok, Qt::Key_Return);
@@ -585,7 +585,7 @@ void TestFrmOperativo::menu()
     QWidget* f = b.apri(0);
     auto* visualizza = controllo<QAction>(f, QStringLiteral("mnuVisualizza"));
     QVERIFY(visualizza);
-    QCOMPARE(visualizza->text(), QStringLiteral("Visualizza operazioni eseguite"));
+    QCOMPARE(visualizza->text(), QStringLiteral("&Visualizza operazioni eseguite"));
     QVERIFY(visualizza->isVisible() && visualizza->isEnabled());
     auto* standard = controllo<QAction>(f, QStringLiteral("mnuStandard"));
     QVERIFY(standard && !standard->isVisible());

@@ -100,6 +100,8 @@ private slots:
     void frasi();
     void numeri_data();
     void numeri();
+    void riepilogo_data();
+    void riepilogo();
 };
 
 void TestLettura::frasi_data()
@@ -141,6 +143,27 @@ void TestLettura::numeri()
     QFETCH(int, valore);
     QFETCH(QString, parole);
     QCOMPARE(numeroInLettere(valore), parole);
+}
+
+void TestLettura::riepilogo_data()
+{
+    // The panel's values as they stand: correct, executed, wrong, partial and total time.
+    QTest::addColumn<QStringList>("valori");
+    QTest::addColumn<QString>("detto");
+    QTest::newRow("a run just started: nothing closed yet") << QStringList{"", "1", "", "", ""}
+                                                           << "Operazioni eseguite 1.";
+    QTest::newRow("one second is singular") << QStringList{"1", "2", "1", "1", "12"}
+        << "Operazioni eseguite 2. Risposte esatte 1. Risposte errate 1. Tempo parziale 1 secondo. "
+           "Tempo totale 12 secondi.";
+    QTest::newRow("the capped times") << QStringList{"20", "20", "0", "99", "999"}
+        << "Operazioni eseguite 20. Risposte esatte 20. Risposte errate 0. Tempo parziale 99 secondi. "
+           "Tempo totale 999 secondi.";
+}
+
+void TestLettura::riepilogo()
+{
+    QFETCH(QStringList, valori);
+    QTEST(riepilogoDaLeggere(valori[0], valori[1], valori[2], valori[3], valori[4]), "detto");
 }
 
 QTEST_GUILESS_MAIN(TestLettura)

@@ -183,7 +183,87 @@ private slots:
     void laTastieraAgisceSoloSulTastoDavanti();
     void unToccoAgisceUnaVolta();
     void ilDoppioClicNonRispondePerLAlunno();
+    void ilFuocoVaAvanti_data();
+    void ilFuocoVaAvanti();
+    void tabNonEntraNeiTastiNascosti();
 };
+
+void TestTastiera::ilFuocoVaAvanti_data()
+{
+    // What the pupil does by keys alone after typing the right answer, or a
+    // wrong one three times; then the key that has the focus.
+    QTest::addColumn<bool>("giusta");
+    QTest::addColumn<QString>("tastoConFuoco");   // reached by Tab
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<QString>("fuocoDopo");
+    QTest::newRow("Space on Avanti: a key of the next operation") << true << "Option1(12)" << int(Qt::Key_Space)
+                                                                  << "Option1(0)";
+    QTest::newRow("Enter on a digit key checks, then Avanti") << true << "Option1(0)" << int(Qt::Key_Return)
+                                                              << "Option1(12)";
+    QTest::newRow("Space on OK: Avanti") << false << "optOK" << int(Qt::Key_Space) << "Option1(12)";
+}
+
+void TestTastiera::ilFuocoVaAvanti()
+{
+    QFETCH(bool, giusta);
+    QFETCH(QString, tastoConFuoco);
+    QFETCH(int, tasto);
+    Banco b(Via::Tastiera);
+    QWidget* f = b.apriEsercizio();
+    QVERIFY(f);
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    const QString risposta = b.giusta();
+    if (giusta) {
+        for (QChar c : risposta)
+            b.premi(QStringLiteral("Option1(%1)").arg(c.digitValue()));
+    } else {
+        for (int no = 0; no < 3; ++no) {
+            b.rispondi(b.sbagliata());
+            b.premi(QStringLiteral("Option3(0)"));
+        }
+    }
+    if (tastoConFuoco == QLatin1String("Option1(12)"))
+        b.premi(QStringLiteral("Option1(11)"));
+    if (QApplication::focusWidget()->objectName() != tastoConFuoco)
+        prova::tabFino(f, tastoConFuoco);
+    const int prima = b.serie().numeroOperazione();
+    QTest::keyClick(f->windowHandle(), Qt::Key(tasto));
+    QTEST(QApplication::focusWidget()->objectName(), "fuocoDopo");
+    QVERIFY(QApplication::focusWidget()->isEnabled());
+    if (tastoConFuoco == QLatin1String("Option1(0)")) {
+        // The digit was not keyed again: the answer was checked as it stood.
+        QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
+        QCOMPARE(b.serie().risposta(), risposta);
+    }
+    if (tastoConFuoco == QLatin1String("Option1(12)"))
+        QCOMPARE(b.serie().numeroOperazione(), prima + 1);
+}
+
+void TestTastiera::tabNonEntraNeiTastiNascosti()
+{
+    // Objective 6 mixes both keypads: on a sign operation Tab stays on the
+    // sign keys in front, never the digit keys behind them.
+    Banco b(Via::Tastiera);
+    b.premiNellInizio(QStringLiteral("lblCambiaOb(0).tab"));
+    b.premiNellInizio(QStringLiteral("Option1(5)"));
+    b.premiNellInizio(QStringLiteral("Option2(0)"));
+    b.premiNellInizio(QStringLiteral("Option3(0)"));
+    QWidget* f = b.esercizio();
+    QVERIFY(f);
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    for (int n = 0; n < 19 && !b.serie().rigaSegni(); ++n) {
+        b.rispondi(b.giusta());
+        b.premi(QStringLiteral("Option1(12)"));
+    }
+    QVERIFY(b.serie().rigaSegni());
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(f->windowHandle(), Qt::Key_Tab);
+        const QString nome = QApplication::focusWidget()->objectName();
+        QVERIFY2(!nome.startsWith(QLatin1String("Option1(")), qPrintable(nome));
+    }
+}
 
 void TestTastiera::stessoRegistroDaOgniVia()
 {

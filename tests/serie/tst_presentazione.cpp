@@ -382,13 +382,15 @@ void TestPresentazione::fraseOperazione_data()
     QTest::addColumn<int>("numero1");
     QTest::addColumn<int>("numero2");
     QTest::addColumn<QString>("frase");
-    QTest::newRow("the unknown last") << sot << 1 << 21 << 7 << "21 meno 7 uguale quanto?";
-    QTest::newRow("the unknown first") << sot << 2 << 15 << 9 << "quanto meno 6 uguale 9?";
-    QTest::newRow("\"=\" on the left, the unknown in the middle") << add << 5 << 7 << 5 
-                                                                  << QStringLiteral("12 uguale quanto pi\u00f9 5?");
-    QTest::newRow("a padded caption") << mol << 2 << 2 << 3 << "quanto per 2 uguale 6?";
-    QTest::newRow("the sign on the right") << sot << 7 << 15 << 9 << "15 meno 6 ? 9: uguale, minore o maggiore?";
-    QTest::newRow("the sign on the left") << dvs << 10 << 3 << 4 << "3 ? 12 diviso 4: uguale, minore o maggiore?";
+    QTest::newRow("the unknown last") << sot << 1 << 21 << 7 << "ventuno meno sette, uguale quanto?";
+    QTest::newRow("the unknown first") << sot << 2 << 15 << 9 << "quanto meno sei, uguale nove?";
+    QTest::newRow("\"=\" on the left, the unknown in the middle") << add << 5 << 7 << 5
+                                                                  << QStringLiteral("dodici, uguale quanto pi\u00f9 cinque?");
+    QTest::newRow("a padded caption") << mol << 2 << 2 << 3 << "quanto per due, uguale sei?";
+    QTest::newRow("the sign on the right") << sot << 7 << 15 << 9
+                                           << "quindici meno sei, uguale, minore o maggiore di nove?";
+    QTest::newRow("the sign on the left") << dvs << 10 << 3 << 4
+                                          << "tre, uguale, minore o maggiore di dodici diviso quattro?";
 }
 
 void TestPresentazione::fraseOperazione()

@@ -6,6 +6,7 @@
 #include "prova.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -26,6 +27,9 @@ private slots:
     void apreLeInformazioni();
     void istruzioniCostruite();
     void schedeSoloATendineAperte();
+    void dallaTastiera_data();
+    void dallaTastiera();
+    void escRiportaIlFuoco();
     void coloriDelFuoco();
     void chiusuraChiudeTutto_data();
     void chiusuraChiudeTutto();
@@ -89,12 +93,12 @@ void TestMenu::barra_data()
     QTest::addColumn<bool>("usabile");   // a hidden entry is never usable
 
     QTest::newRow("0 settings") << "mnuImpostazioni" << "Impostazioni" << false << false;
-    QTest::newRow("1 worksheets") << "mnuSchede" << "Stampa schede" << true << false;
+    QTest::newRow("1 worksheets") << "mnuSchede" << "&Stampa schede" << true << false;
     QTest::newRow("2 instructions, unused") << "mnuIstru" << "Istruzioni" << false << false;
     QTest::newRow("3 instructions") << "mnuOperazioni" << "Istruzioni" << false << false;
-    QTest::newRow("4 grading scale") << "mnuValutazione" << "Valutazione" << true << true;
-    QTest::newRow("5 examples") << "mnuEsempi" << "Esemplicazione" << true << true;
-    QTest::newRow("6 about") << "mnuInfo" << "Abaout" << true << true;
+    QTest::newRow("4 grading scale") << "mnuValutazione" << "&Valutazione" << true << true;
+    QTest::newRow("5 examples") << "mnuEsempi" << "&Esemplicazione" << true << true;
+    QTest::newRow("6 about") << "mnuInfo" << "&Abaout" << true << true;
     QTest::newRow("7 class test") << "mnuVerifica" << "Scheda per verifica in classe" << false << false;
     QTest::newRow("8 next pupil") << "mnuCambiaAlunno" << "Cambia &alunno" << true << true;
     QTest::newRow("9 class register") << "mnuRegistro" << "&Registro" << true << true;
@@ -194,6 +198,36 @@ void TestMenu::schedeSoloATendineAperte()
     QCOMPARE(scelta.count(), 1);
     // A modeless window: the start window stays usable.
     QVERIFY(inizio->isEnabled());
+}
+
+void TestMenu::dallaTastiera_data()
+{
+    QTest::addColumn<QString>("tasti");
+    QTest::newRow("F10, the arrow to the entry, Enter") << "F10, Right, Return";
+}
+
+void TestMenu::dallaTastiera()
+{
+    QFETCH(QString, tasti);
+    QVERIFY(apri());
+    apriTendine();
+    for (const QKeyCombination tasto : prova::tastiDi(tasti))
+        QTest::keyClick(inizio->windowHandle(), tasto.key(), tasto.keyboardModifiers());
+    QWidget* w = programma->finestra(QStringLiteral("FrmValutazione"));
+    QVERIFY(w && w->isVisible());
+}
+
+void TestMenu::escRiportaIlFuoco()
+{
+    QVERIFY(apri());
+    QWidget* primo = QApplication::focusWidget();
+    QVERIFY(primo && primo != barraMenu());
+    QTest::keyClick(inizio->windowHandle(), Qt::Key_F10);
+    QVERIFY(barraMenu()->hasFocus());
+    // The worksheets wait for the curtains: the first entry that can be chosen is lit.
+    QCOMPARE(barraMenu()->activeAction(), voce(QStringLiteral("mnuValutazione")));
+    QTest::keyClick(inizio->windowHandle(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), primo);
 }
 
 void TestMenu::coloriDelFuoco()

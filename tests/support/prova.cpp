@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QKeySequence>
 #include <QTest>
 #include <QTimer>
 
@@ -66,6 +67,15 @@ void tabFino(QWidget* finestra, const QString& nome)
     for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != nome; ++i)
         QTest::keyClick(finestra->windowHandle(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), nome);
+}
+
+QList<QKeyCombination> tastiDi(const QString& sequenza)
+{
+    const QKeySequence s = QKeySequence::fromString(sequenza);
+    QList<QKeyCombination> tasti;
+    for (int i = 0; i < s.count(); ++i)
+        tasti << s[i];
+    return tasti;
 }
 
 void azionePremi(QWidget* w)

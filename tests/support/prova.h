@@ -59,6 +59,9 @@ void clicca(QWidget* finestra, const QString& nome);
 void apriTendine(QWidget* inizio);
 // Tab through the window until the named control has the focus.
 void tabFino(QWidget* finestra, const QString& nome);
+// The keys of a sequence written as "F10, Right, Return" or "Alt+V".
+QList<QKeyCombination> tastiDi(const QString& sequenza);
+
 // A screen reader's Press action on the control.
 void azionePremi(QWidget* w);
 
