@@ -58,7 +58,7 @@ FrmStampaSchede::FrmStampaSchede(Programma& p)
     pagina = 1;
     registraProporzioni();
 
-    Scheda& s = programma.sessione().scheda;
+    Scheda& s = foglio;
     s.scelte = programma.sessione().scelte;
     setWindowTitle(tipoOperazione(s.scelte.tipoOperazione).titolo);
     label1->setText(s.scelte.titoloObiettivo);
@@ -196,7 +196,7 @@ void FrmStampaSchede::azzeraLivelli()
 
 void FrmStampaSchede::costruisciScheda()
 {
-    Scheda& s = programma.sessione().scheda;
+    Scheda& s = foglio;
     for (int i = 1; i <= s.operazioniPerScheda; ++i)
         generaRigaScheda(s, programma.generatore(), i);
 }
@@ -212,7 +212,7 @@ void FrmStampaSchede::mostraScheda(const Righe& righe)
     for (int i = 1; i <= righePerScheda; ++i)
         lblOp[i]->setText(righe[i]);
     // Both forms of the draw now on screen wait for their own print button.
-    Scheda& scheda = programma.sessione().scheda;
+    Scheda& scheda = foglio;
     scheda.stampaAlunni = scheda.schedaAlunni;
     scheda.stampaDocenti = scheda.schedaDocenti;
     stampeUsabili(true);
@@ -229,7 +229,7 @@ void FrmStampaSchede::stampeUsabili(bool usabili)
 void FrmStampaSchede::sceltaObiettivo(int i)
 {
     obiettivo.segna(i);
-    DatiScelte& s = programma.sessione().scheda.scelte;
+    DatiScelte& s = foglio.scelte;
     scegliObiettivoScheda(s, i);
     label1->setText(s.titoloObiettivo);
     frame2->setEnabled(true);
@@ -240,7 +240,7 @@ void FrmStampaSchede::sceltaObiettivo(int i)
 void FrmStampaSchede::sceltaLivello(int i)
 {
     azzeraLivelli();
-    Scheda& s = programma.sessione().scheda;
+    Scheda& s = foglio;
     scegliLivelloScheda(s, i);
     frame3->setEnabled(true);
     // A new level builds a sheet nobody has seen yet: its answers wait until
@@ -267,19 +267,19 @@ void FrmStampaSchede::schedaAlunni()
     frame4->setEnabled(true);
     daiFuoco(cmdSchedaDocenti);
     costruisciScheda();
-    mostraScheda(programma.sessione().scheda.schedaAlunni);
+    mostraScheda(foglio.schedaAlunni);
 }
 
 void FrmStampaSchede::schedaDocenti()
 {
     daiFuoco(cmdSchedaDocenti);
     svuotaScheda();
-    mostraScheda(programma.sessione().scheda.schedaDocenti);
+    mostraScheda(foglio.schedaDocenti);
 }
 
 void FrmStampaSchede::stampa(std::int16_t tipo)
 {
-    Scheda& s = programma.sessione().scheda;
+    Scheda& s = foglio;
     s.tipoStampaScheda = tipo;
     stampaScheda(s, programma.ambiente());
 }

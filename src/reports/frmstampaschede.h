@@ -25,6 +25,10 @@ class FrmStampaSchede : public Finestra {
 public:
     explicit FrmStampaSchede(Programma& programma);
 
+    // The window's own worksheet: its choices, lines and print buffers live
+    // and die with it, and never touch a pupil's run.
+    const Scheda& scheda() const { return foglio; }
+
     std::int16_t paginaObiettivi() const { return pagina; }
 
 protected:
@@ -50,6 +54,7 @@ private:
     void cancellaScheda();
 
     Programma& programma;
+    Scheda foglio;
     std::int16_t pagina = 1;
 
     QLabel* label1;

@@ -91,7 +91,6 @@ struct AlunnoScelto {
 // is its only user.
 struct Sessione {
     DatiScelte scelte;
-    Scheda scheda;
     Alunno alunno;
     AlunnoScelto chiPratica;
 };

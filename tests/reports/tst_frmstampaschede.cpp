@@ -37,6 +37,7 @@ struct Banco {
     bool visibile(const char* nome) { return prova::controllo(f, QString::fromLatin1(nome))->isVisible(); }
     QString riga(int i) { return prova::controllo<QLabel>(f, nomeElemento(QStringLiteral("LblOp"), i))->text(); }
     QString titolo() { return prova::controllo<QLabel>(f, QStringLiteral("Label1"))->text(); }
+    const Scheda& scheda() const { return static_cast<FrmStampaSchede*>(f)->scheda(); }
     QStringList foglio()
     {
         QStringList righe;
@@ -76,10 +77,9 @@ void TstFrmStampaSchede::apertura()
     Banco b;
     QVERIFY(b.f);
     QCOMPARE(b.f->windowTitle(), QStringLiteral("SOTTRAZIONI"));
-    const Sessione& s = b.programma.sessione();
-    QCOMPARE(s.scheda.operazioniPerScheda, std::int16_t(60));
-    QCOMPARE(s.scheda.tipoStampaScheda, std::int16_t(0));
-    QCOMPARE(s.scheda.scelte.tipoOperazione, std::int16_t(2));
+    QCOMPARE(b.scheda().operazioniPerScheda, std::int16_t(60));
+    QCOMPARE(b.scheda().tipoStampaScheda, std::int16_t(0));
+    QCOMPARE(b.scheda().scelte.tipoOperazione, std::int16_t(2));
     QCOMPARE(static_cast<FrmStampaSchede*>(b.f)->paginaObiettivi(), std::int16_t(1));
     QCOMPARE(prova::controllo<QGroupBox>(b.f, QStringLiteral("Frame1"))->title(), QStringLiteral("OBIETTIVI 1"));
     for (int i = 1; i <= 60; ++i)
@@ -125,12 +125,11 @@ void TstFrmStampaSchede::lasciaStareLaSerie()
     const std::shared_ptr<Serie> serie = programma.nuovaSerie();
     prova::esegui(*serie, piattaforma.ora, prova::passiCon(2, 3));
     const QStringList righe = serie->righe();
-    s.scheda.stampaDocenti[7] = QStringLiteral("old answers");
     s.scelte.titoloObiettivo = QStringLiteral("CALCOLO DEL SEGNO");
     programma.apriStampaSchede();
     QWidget* f = programma.finestra(QStringLiteral("FrmStampaSchede"));
     QCOMPARE(serie->righe(), righe);
-    QVERIFY(s.scheda.stampaDocenti[7].isEmpty());
+    QVERIFY(static_cast<FrmStampaSchede*>(f)->scheda().stampaDocenti[7].isEmpty());
     QCOMPARE(prova::controllo<QLabel>(f, QStringLiteral("Label1"))->text(), QStringLiteral("CALCOLO DEL SEGNO"));
 
     s.scelte.tipoOperazione = 1;
@@ -185,9 +184,8 @@ void TstFrmStampaSchede::statiDellaFinestra()
 void TstFrmStampaSchede::livelliChiusiSenzaObiettivo()
 {
     Banco b;
-    Sessione& s = b.programma.sessione();
     prova::premi(b.f, QStringLiteral("Option2(2)"));
-    QCOMPARE(s.scheda.livelloScheda, std::int16_t(0));
+    QCOMPARE(b.scheda().livelloScheda, std::int16_t(0));
     QCOMPARE(coloreTesto(prova::controllo(b.f, QStringLiteral("Option2(2)"))), bluScuro);
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
     QVERIFY(b.riga(1).isEmpty());
@@ -195,10 +193,10 @@ void TstFrmStampaSchede::livelliChiusiSenzaObiettivo()
     // After the group switch, a level must be chosen again before a sheet.
     prova::premi(b.f, QStringLiteral("Option1(0)"));
     prova::premi(b.f, QStringLiteral("Option2(2)"));
-    QCOMPARE(s.scheda.livelloScheda, std::int16_t(3));
+    QCOMPARE(b.scheda().livelloScheda, std::int16_t(3));
     prova::clicca(b.f, QStringLiteral("lblCambiaObSchede"));
     prova::premi(b.f, QStringLiteral("Option2(0)"));
-    QCOMPARE(s.scheda.livelloScheda, std::int16_t(3));
+    QCOMPARE(b.scheda().livelloScheda, std::int16_t(3));
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
     QVERIFY(b.riga(1).isEmpty());
 }
@@ -255,7 +253,7 @@ void TstFrmStampaSchede::cambioDiGruppo()
     }
     // The group in front is the one a press reaches.
     prova::premi(b.f, QStringLiteral("Option1(4)"));
-    QCOMPARE(b.programma.sessione().scheda.scelte.tipoEsercizioMin, std::int16_t(7));
+    QCOMPARE(b.scheda().scelte.tipoEsercizioMin, std::int16_t(7));
 }
 
 void TstFrmStampaSchede::titoliDelleScelte_data()
@@ -289,9 +287,8 @@ void TstFrmStampaSchede::titoliDelleScelte()
     QCOMPARE(b.titolo(), titolo);
     prova::premi(b.f, nomeElemento(QStringLiteral("Option2"), livello));
     QCOMPARE(b.titolo(), conLivello);
-    const Sessione& s = b.programma.sessione();
-    QCOMPARE(s.scheda.scelte.titoloObiettivo, titolo);
-    QCOMPARE(s.scheda.livelloScheda, livello + 1);
+    QCOMPARE(b.scheda().scelte.titoloObiettivo, titolo);
+    QCOMPARE(b.scheda().livelloScheda, livello + 1);
 
     // The lines built at the level choice follow the objective's forms.
     prova::clicca(b.f, QStringLiteral("CmdSchedaAlunni"));
@@ -300,7 +297,7 @@ void TstFrmStampaSchede::titoliDelleScelte()
         QCOMPARE(r.size(), 12);
         if (obiettivo == 4)   // a sign to find: no "=" written, the dot between two numbers
             QVERIFY2(!r.contains(u'=') && (r.at(3) == u'.' || r.at(8) == u'.'), qPrintable(r));
-        QCOMPARE(s.scheda.stampaAlunni[i], r);
+        QCOMPARE(b.scheda().stampaAlunni[i], r);
     }
 }
 
@@ -316,11 +313,10 @@ void TstFrmStampaSchede::schedaAlunniNuovaOgniVolta()
 
     prova::clicca(b.f, QStringLiteral("CmdSchedaDocenti"));
     const QStringList docenti = b.foglio();
-    const Sessione& s = b.programma.sessione();
     for (int i = 0; i < 60; ++i) {
         QVERIFY2(docenti[i].startsWith(prima[i] + QStringLiteral("       ")), qPrintable(docenti[i]));
         QVERIFY(docenti[i].endsWith(u')'));
-        QCOMPARE(s.scheda.stampaDocenti[i + 1], docenti[i]);
+        QCOMPARE(b.scheda().stampaDocenti[i + 1], docenti[i]);
     }
 
     // The clock has not moved, yet the second sheet is a new one.
@@ -360,7 +356,7 @@ void TstFrmStampaSchede::cancellaScheda()
     prova::clicca(b.f, QStringLiteral("CmdRicomincia"));
     for (int i = 1; i <= 60; ++i) {
         QVERIFY(b.riga(i).isEmpty());
-        QCOMPARE(b.programma.sessione().scheda.stampaAlunni[i], mostrata[i - 1]);
+        QCOMPARE(b.scheda().stampaAlunni[i], mostrata[i - 1]);
     }
     QVERIFY(!b.visibile("CmdStampaAlunni"));
     QVERIFY(!b.visibile("CmdStampaDocenti"));
@@ -395,8 +391,8 @@ void TstFrmStampaSchede::stampaDelleSchede()
         prova::clicca(b.f, QStringLiteral("CmdSchedaDocenti"));
     QStringList alunni, risposte;
     for (int i = 1; i <= 60; ++i) {
-        alunni << b.programma.sessione().scheda.schedaAlunni[i];
-        risposte << b.programma.sessione().scheda.schedaDocenti[i];
+        alunni << b.scheda().schedaAlunni[i];
+        risposte << b.scheda().schedaDocenti[i];
     }
     QCOMPARE(b.foglio(), docenti ? risposte : alunni);
     prova::clicca(b.f, pulsante);
@@ -404,7 +400,7 @@ void TstFrmStampaSchede::stampaDelleSchede()
     // draw on screen: the pupils' never carries the answers.
     const QStringList stampata = tipo == 1 ? alunni : risposte;
 
-    QCOMPARE(b.programma.sessione().scheda.tipoStampaScheda, tipo);
+    QCOMPARE(b.scheda().tipoStampaScheda, tipo);
     QCOMPARE(b.piattaforma.pagine.size(), std::size_t(1));
     QVERIFY(b.piattaforma.avvisi.isEmpty());
     const auto& testi = b.piattaforma.pagine[0].testi;
@@ -480,11 +476,10 @@ void TstFrmStampaSchede::esciMostraLInizio()
     QVERIFY(!b.programma.terminato());
 
     // A window loaded again starts afresh.
-    b.programma.sessione().scheda.stampaAlunni[5] = QStringLiteral("x");
     b.programma.apriStampaSchede();
     QWidget* f = b.programma.finestra(QStringLiteral("FrmStampaSchede"));
     QVERIFY(f);
-    QVERIFY(b.programma.sessione().scheda.stampaAlunni[5].isEmpty());
+    QVERIFY(static_cast<FrmStampaSchede*>(f)->scheda().stampaAlunni[5].isEmpty());
 }
 
 void TstFrmStampaSchede::chiusuraDiTutto()

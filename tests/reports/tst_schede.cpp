@@ -15,6 +15,12 @@ using namespace ope;
 
 namespace {
 
+// The choices and the worksheet the generator reads and fills.
+struct Prova {
+    DatiScelte scelte;
+    Scheda scheda;
+};
+
 // Checks a teachers' line by putting its answer in place of the dot and
 // doing the arithmetic: "x - y = z", "x - y ? z" or "x ? y - z".
 bool rispostaGiusta(const QString& docenti, QString* perche)
@@ -45,7 +51,7 @@ bool rispostaGiusta(const QString& docenti, QString* perche)
 
 struct Banco {
     prova::Piattaforma piattaforma;
-    Sessione s;
+    Prova s;
     Generatore g{[this] { return piattaforma.ora; }};
 };
 
@@ -117,7 +123,7 @@ void TstSchede::testiDelleForme()
     QFETCH(QString, alunni);
     QFETCH(QString, docenti);
 
-    Sessione s;
+    Prova s;
     s.scheda.riga.numero1 = std::int16_t(a);
     s.scheda.riga.numero2 = std::int16_t(b);
     s.scheda.scartoScheda = std::int16_t(c);
@@ -149,7 +155,7 @@ void TstSchede::spaziScheda()
     QFETCH(int, n);
     QFETCH(QString, spazi);
 
-    Sessione s;
+    Prova s;
     s.scheda.riga.numero1 = std::int16_t(a);
     s.scheda.riga.numero2 = std::int16_t(b);
     s.scheda.risultatoScheda = std::int16_t(n);
@@ -159,7 +165,7 @@ void TstSchede::spaziScheda()
 
 void TstSchede::formaFuoriTabellaNonScrive()
 {
-    Sessione s;
+    Prova s;
     s.scheda.riga.numero1 = 7;
     s.scheda.riga.numero2 = 8;
     s.scheda.schedaAlunni[5] = QStringLiteral("before");
@@ -178,7 +184,7 @@ void TstSchede::formaFuoriTabellaNonScrive()
 void TstSchede::rigaUsaSempreSetteSpazi()
 {
     Banco banco;
-    Sessione& s = banco.s;
+    Prova& s = banco.s;
     s.scheda.scelte.tipoOperazione = 2;
     s.scheda.livelloScheda = 2;
     s.scheda.scelte.tipoEsercizioMin = 1;
@@ -215,7 +221,7 @@ void TstSchede::numeriPerLivello()
     QFETCH(int, nMax);
 
     Banco banco;
-    Sessione& s = banco.s;
+    Prova& s = banco.s;
     s.scheda.livelloScheda = std::int16_t(livello);
     s.scheda.scelte.tipoEsercizioMin = 1;
     s.scheda.scelte.tipoEsercizioMax = 12;
@@ -253,7 +259,7 @@ void TstSchede::numeriPerLivello()
 void TstSchede::differenzeNegativeRestano()
 {
     Banco banco;
-    Sessione& s = banco.s;
+    Prova& s = banco.s;
     s.scheda.livelloScheda = 1;
     s.scheda.scelte.tipoEsercizioMin = 7;
     s.scheda.scelte.tipoEsercizioMax = 12;
@@ -277,7 +283,7 @@ void TstSchede::differenzeNegativeRestano()
 void TstSchede::livelloSconosciutoLasciaINumeri()
 {
     Banco banco;
-    Sessione& s = banco.s;
+    Prova& s = banco.s;
     s.scheda.riga.numero1 = 44;
     s.scheda.riga.numero2 = 33;
     s.scheda.scartoScheda = 2;
@@ -311,7 +317,7 @@ void TstSchede::formeDellObiettivo()
     QFETCH(int, formaMax);
 
     Banco banco;
-    Sessione& s = banco.s;
+    Prova& s = banco.s;
     scegliObiettivoScheda(s.scheda.scelte, obiettivo);
     scegliLivelloScheda(s.scheda, 2);
     QSet<int> viste;
@@ -326,7 +332,7 @@ void TstSchede::righeDiUnIstanteDiverse()
 {
     // The clock does not move: all 60 lines and both sheets fall in one tick.
     Banco banco;
-    Sessione& s = banco.s;
+    Prova& s = banco.s;
     scegliObiettivoScheda(s.scheda.scelte, 0);
     scegliLivelloScheda(s.scheda, 2);
     QSet<QString> righe;
@@ -371,7 +377,7 @@ void TstSchede::obiettivi()
     QFETCH(int, formaMax);
 
     QCOMPARE(ope::obiettivi()[indice].didascalia, didascalia);
-    Sessione s;
+    Prova s;
     scegliObiettivoScheda(s.scheda.scelte, indice);
     QCOMPARE(s.scheda.scelte.titoloObiettivo, titolo);
     QCOMPARE(s.scheda.scelte.tipoEsercizioMin, formaMin);
@@ -401,7 +407,7 @@ void TstSchede::livelli()
     QFETCH(QString, descrizione);
 
     QCOMPARE(ope::livelli()[indice].didascaliaScheda, didascalia);
-    Sessione s;
+    Prova s;
     s.scheda.scelte.livello = 3;
     s.scheda.scelte.maxCifre = 0;
     scegliLivelloScheda(s.scheda, indice);
@@ -439,7 +445,7 @@ void TstSchede::impaginazione()
     QFETCH(double, x);
     QFETCH(double, y);
 
-    Sessione s;
+    Prova s;
     for (int i = 1; i <= 60; ++i) {
         s.scheda.stampaAlunni[i] = QStringLiteral("riga %1").arg(i);
         s.scheda.stampaDocenti[i] = QStringLiteral("riga %1 (risposta)").arg(i);
@@ -466,7 +472,7 @@ void TstSchede::impaginazione()
 
 void TstSchede::intestazioneEPiede()
 {
-    Sessione s;
+    Prova s;
     s.scheda.scelte.titoloObiettivo = QStringLiteral("SOTTRAZIONI.2   -   CALCOLO DEL SEGNO");
     s.scheda.tipoStampaScheda = 0;   // neither button: the teachers' size
     Pagina pagina;
@@ -521,7 +527,7 @@ void TstSchede::sceltaDelFont()
 
     prova::Piattaforma piattaforma;
     piattaforma.font = font;
-    Sessione s;
+    Prova s;
     s.scheda.tipoStampaScheda = 1;
     QCOMPARE(stampaScheda(s.scheda, piattaforma.ambiente()), stampata);
     QCOMPARE(piattaforma.pagine.size(), std::size_t(stampata ? 1 : 0));
@@ -538,7 +544,7 @@ void TstSchede::stampaFallitaSegnalata()
 {
     prova::Piattaforma piattaforma;
     piattaforma.stampaRiesce = false;
-    Sessione s;
+    Prova s;
     s.scheda.tipoStampaScheda = 2;
     QVERIFY(!stampaScheda(s.scheda, piattaforma.ambiente()));
     QCOMPARE(piattaforma.pagine.size(), std::size_t(1));

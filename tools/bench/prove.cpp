@@ -277,13 +277,13 @@ std::vector<double> soloTempi(const std::vector<Azione>& registro)
 void registraProve()
 {
     benchmark::RegisterBenchmark("scheda_60_righe", [](benchmark::State& stato) {
-        Sessione s;
-        scegliObiettivoScheda(s.scheda.scelte, 5);
-        scegliLivelloScheda(s.scheda, 3);
+        Scheda scheda;
+        scegliObiettivoScheda(scheda.scelte, 5);
+        scegliLivelloScheda(scheda, 3);
         Generatore g([] { return 36000.0; });
         for (auto _ : stato)
             for (int i = 1; i <= 60; ++i)
-                generaRigaScheda(s.scheda, g, i);
+                generaRigaScheda(scheda, g, i);
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("baseline_60_sottrazioni_estratte", [](benchmark::State& stato) {
         Sessione s;
