@@ -189,10 +189,12 @@ void Programma::apriRegistro() { mostra(carica<FrmRegistro>(finestraRegistro, in
 void Programma::scegliAlunno(qint64 id, const QString& nome)
 {
     // A run, its printout and its certificate are the previous pupil's.
-    for (QPointer<QWidget>* posto : {&attestato, &stampaEsercizio, &operativo}) {
+    for (QPointer<QWidget>* posto : {&attestato, &stampaEsercizio}) {
         if (*posto)
             (*posto)->close();
     }
+    if (auto* f = qobject_cast<FrmOperativo*>(operativo.data()))
+        f->lascia();
     dati.chiPratica = {id, nome};
     dati.alunno.nomeAlunno = nome.left(15);
     if (chiSei)
@@ -220,9 +222,15 @@ QWidget* Programma::finestra(const QString& nome) const
     return nullptr;
 }
 
+bool Programma::lasciaTerminare()
+{
+    auto* f = qobject_cast<FrmOperativo*>(operativo.data());
+    return !f || f->lasciaSerie(Abbandono::Uscire);
+}
+
 void Programma::chiudiTutto()
 {
-    if (chiusuraInCorso)
+    if (chiusuraInCorso || !lasciaTerminare())
         return;
     chiusuraInCorso = true;
     // Set first: a window's own unload must not load or show another one now.

@@ -72,7 +72,10 @@ public:
     // The loaded window of that name, or null.
     QWidget* finestra(const QString& nome) const;
 
-    // Unloads every window; the program ends once none is left.
+    // Asked before the program ends: false where the pupil keeps a run on
+    // screen that would be lost.
+    bool lasciaTerminare();
+    // Unloads every window, once lasciaTerminare agrees; the program ends once none is left.
     void chiudiTutto();
     bool terminato() const { return finito; }
 

@@ -76,7 +76,25 @@ FrmOperativo::~FrmOperativo()
 
 void FrmOperativo::ricomincia()
 {
-    iniziaSerie(programma.sessione().scelte);
+    if (!corrente || lasciaSerie(Abbandono::Ricominciare))
+        iniziaSerie(programma.sessione().scelte);
+}
+
+bool FrmOperativo::lasciaSerie(Abbandono abbandono)
+{
+    if (lasciata)
+        return true;
+    const QString domanda = domandaAbbandono(*corrente, vista, abbandono);
+    if (!domanda.isEmpty() && !programma.ambiente().conferma(domanda))
+        return false;
+    lasciata = abbandono == Abbandono::Uscire;
+    return true;
+}
+
+void FrmOperativo::lascia()
+{
+    lasciata = true;
+    close();
 }
 
 void FrmOperativo::iniziaSerie(const DatiScelte& scelte)
@@ -87,6 +105,7 @@ void FrmOperativo::iniziaSerie(const DatiScelte& scelte)
         corrente->nonOsservare(&annunci);
     }
     corrente = programma.nuovaSerie(scelte);
+    vista = false;
     corrente->osserva(this);
     corrente->osserva(&audio);
     corrente->osserva(&annunci);
@@ -122,10 +141,14 @@ void FrmOperativo::collegaTasti()
     suPressione(option3[0], [this] { agisci(corrente->rifiutaAiuto()); });
     suPressione(option3[1], [this] { agisci(corrente->accettaAiuto()); });
     suPressione(optOK, [this] { agisci(corrente->accettaAiuto()); });
-    suPressione(option4[0], [this] { programma.apriStampaEsercizio(); });
+    suPressione(option4[0], [this] { visualizza(); });
     // "Ricomincia": another run of the same choices, whatever the start window shows now.
-    suPressione(option4[1], [this] { iniziaSerie(DatiScelte(corrente->scelte())); });
-    connect(mnuVisualizza, &QAction::triggered, this, [this] { programma.apriStampaEsercizio(); });
+    // It lies where "Avanti" stood: a habitual click must not drop an unseen run.
+    suPressione(option4[1], [this] {
+        if (lasciaSerie(Abbandono::Ricominciare))
+            iniziaSerie(DatiScelte(corrente->scelte()));
+    });
+    connect(mnuVisualizza, &QAction::triggered, this, [this] { visualizza(); });
     connect(label7, &EtichettaCliccabile::cliccata, this, [this] { cambiaSuono(); });
     connect(new ClicSulloSfondo(area()), &ClicSulloSfondo::cliccato, this,
             [this] { fraElaborazione->setVisible(!fraElaborazione->isVisible()); });
@@ -227,6 +250,12 @@ bool FrmOperativo::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate && option1[0])
         option1[0]->setDown(false);
     return Finestra::event(e);
+}
+
+bool FrmOperativo::lasciaChiudere()
+{
+    // Ending the program asked its question before closing this window.
+    return programma.terminato() || lasciaSerie(Abbandono::Uscire);
 }
 
 void FrmOperativo::scarica()
@@ -358,6 +387,12 @@ void FrmOperativo::verificata(const Serie& s, bool esatta)
     if (!esatta)
         nascondiLinee();
     lblEsito->setText(testoVerdetto(s.verdetto()));
+}
+
+void FrmOperativo::visualizza()
+{
+    vista = corrente->fase() == Fase::Finita;
+    programma.apriStampaEsercizio();
 }
 
 void FrmOperativo::cancella()

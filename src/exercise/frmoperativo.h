@@ -3,6 +3,7 @@
 
 #include "exercise/annunciserie.h"
 #include "exercise/audioesercizio.h"
+#include "serie/abbandono.h"
 #include "serie/serie.h"
 #include "serie/presentazione.h"
 #include "ui/finestra.h"
@@ -56,14 +57,22 @@ public:
     explicit FrmOperativo(Programma& programma);
     ~FrmOperativo() override;
 
-    // A new run with the choices of the start window as they are now.
+    // A new run with the choices of the start window as they are now, once
+    // the pupil agrees to drop the one on screen where anything would be lost.
     void ricomincia();
+
+    // True when the run on screen may go: nothing of it would be lost, or the
+    // pupil, asked once, says so. Once agreed to leave, the window closes without asking again.
+    bool lasciaSerie(Abbandono abbandono);
+    // Closes the window for another pupil: the run is theirs, nobody is asked.
+    void lascia();
 
     const Serie& serie() const { return *corrente; }
     Interruttore statoSuono() const { return suono; }
 
 protected:
     void ridimensionata() override;
+    bool lasciaChiudere() override;
     void scarica() override;
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -108,6 +117,7 @@ private:
     void nascondiLinee();
     void cambiaSuono();
     void cancella();
+    void visualizza();
 
     // What the run tells, as the screen shows it.
     void presentata(const Serie& s) override;
@@ -124,6 +134,8 @@ private:
     AnnunciSerie annunci;
     std::shared_ptr<Serie> corrente;
     bool caricata = false;
+    bool vista = false;      // the finished run's printout was opened: it is kept there
+    bool lasciata = false;   // leaving agreed: no second question on the way out
     Interruttore suono = Interruttore::Iniziale;
     QFrame* rigaDavanti = nullptr;
     QFrame* pannelloDavanti = nullptr;

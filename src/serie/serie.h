@@ -84,6 +84,12 @@ public:
     bool mostrataDalProgramma() const { return aiutata; }   // closed by help or the intervention
 
     int numeroOperazione() const { return operazioni; }   // 1..20, the one on screen
+    // Answered or shown by help: what the log keeps of the run so far.
+    int operazioniChiuse() const
+    {
+        const bool aperta = stato != Fase::Chiusa && stato != Fase::Finita;
+        return aperta && operazioni > 0 ? operazioni - 1 : operazioni;
+    }
     int esatte() const { return risposteEsatte; }
     int errate() const { return risposteErrate; }
     int rifiuti() const { return tentativi; }            // of help, on this operation

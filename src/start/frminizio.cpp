@@ -323,6 +323,11 @@ void FrmInizio::formActivate()
     intestaDiNuovo();
 }
 
+bool FrmInizio::lasciaChiudere()
+{
+    return programma.terminato() || programma.lasciaTerminare();
+}
+
 void FrmInizio::scarica()
 {
     programma.chiudiTutto();

@@ -35,6 +35,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void ridimensionata() override;
+    bool lasciaChiudere() override;
     void scarica() override;
 
 private:

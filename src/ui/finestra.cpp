@@ -293,6 +293,10 @@ void Finestra::centraSulGenitore(QMargins cornice)
 
 void Finestra::closeEvent(QCloseEvent* e)
 {
+    if (!lasciaChiudere()) {
+        e->ignore();
+        return;
+    }
     if (scriviGeometria && giaMostrata)
         scriviGeometria(chiaveGeometria(), saveGeometry());
     scarica();

@@ -58,6 +58,8 @@ protected:
     void registraProporzioni();   // call at the end of the window's own load
     // The window's Form_Resize after the controls were rescaled.
     virtual void ridimensionata() {}
+    // Asked before the window unloads, whoever closes it: false keeps it open.
+    virtual bool lasciaChiudere() { return true; }
     // The window's Form_Unload.
     virtual void scarica() {}
 

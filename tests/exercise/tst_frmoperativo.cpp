@@ -18,6 +18,9 @@ namespace {
 
 const QString segniTasti = QStringLiteral("=<>");
 
+// Every way a run leaves the screen.
+enum class Via { ChiusuraFinestra, Esco, EsciInizio, ChiusuraInizio, AvantiInizio, Ricomincia };
+
 // A program opened on the exercise window through the start window's choices.
 struct Banco {
     prova::CartellaDiLavoro cartella;
@@ -108,6 +111,8 @@ QString tastiSegni(QWidget* f)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Via)
+
 class TestFrmOperativo : public QObject {
     Q_OBJECT
 private slots:
@@ -124,6 +129,10 @@ private slots:
     void avantiDallInizioRicomincia();
     void orologioCheTornaIndietro();
     void esco();
+    void domandaPrimaDiPerdereLaSerie_data();
+    void domandaPrimaDiPerdereLaSerie();
+    void clicAbitualeDopoLUltima_data();
+    void clicAbitualeDopoLUltima();
     void clicSulloSfondo();
     void suono();
     void menu();
@@ -541,6 +550,111 @@ void TestFrmOperativo::esco()
     QVERIFY(finestra.isNull());
     // The log of the last run stays for the printout.
     QVERIFY(s.riga(1).contains(QStringLiteral("(s.")));
+}
+
+void TestFrmOperativo::domandaPrimaDiPerdereLaSerie_data()
+{
+    QTest::addColumn<Via>("via");
+    QTest::addColumn<int>("chiuse");
+    QTest::addColumn<bool>("vista");      // the finished run's printout opened
+    QTest::addColumn<bool>("risposta");
+    QTest::addColumn<int>("domande");
+    QTest::addColumn<bool>("restaSerie");
+    QTest::newRow("nulla chiuso, la finestra si chiude") << Via::ChiusuraFinestra << 0 << false << false << 0 << false;
+    QTest::newRow("Esco dopo una, No") << Via::Esco << 1 << false << false << 1 << true;
+    QTest::newRow("Esco dopo una, Sì") << Via::Esco << 1 << false << true << 1 << false;
+    QTest::newRow("finita, la finestra si chiude, No") << Via::ChiusuraFinestra << 20 << false << false << 1 << true;
+    QTest::newRow("finita e vista, si chiude") << Via::ChiusuraFinestra << 20 << true << false << 0 << false;
+    QTest::newRow("Esci dell'inizio, No") << Via::EsciInizio << 3 << false << false << 1 << true;
+    QTest::newRow("Esci dell'inizio, Sì: una domanda sola") << Via::EsciInizio << 3 << false << true << 1 << false;
+    QTest::newRow("l'inizio si chiude, Sì: una domanda sola") << Via::ChiusuraInizio << 3 << false << true << 1 << false;
+    QTest::newRow("l'inizio si chiude, No") << Via::ChiusuraInizio << 3 << false << false << 1 << true;
+    QTest::newRow("Avanti dell'inizio, No") << Via::AvantiInizio << 2 << false << false << 1 << true;
+    QTest::newRow("Ricomincia a serie vista") << Via::Ricomincia << 20 << true << false << 0 << false;
+}
+
+void TestFrmOperativo::domandaPrimaDiPerdereLaSerie()
+{
+    QFETCH(Via, via);
+    QFETCH(int, chiuse);
+    QFETCH(bool, vista);
+    QFETCH(bool, risposta);
+    QFETCH(int, domande);
+    QFETCH(bool, restaSerie);
+    Banco b;
+    QPointer<QWidget> f = b.apri(0);
+    const Serie* prima = &b.serie();
+    for (int n = 1; n <= chiuse; ++n) {
+        rispondi(f, *prima, giusta(*prima));
+        if (n < chiuse)
+            avanti(f, *prima);
+    }
+    if (vista)
+        prova::premi(f, tasti::visualizza);
+    b.piattaforma.risposta = risposta;
+    switch (via) {
+    case Via::ChiusuraFinestra:
+        f->close();
+        break;
+    case Via::Esco:
+        prova::premi(f, tasti::escoCifre);
+        break;
+    case Via::EsciInizio:
+        prova::premi(b.inizio, QStringLiteral("Option3(1)"));
+        break;
+    case Via::ChiusuraInizio:
+        b.inizio->close();
+        break;
+    case Via::AvantiInizio:
+        prova::premi(b.inizio, QStringLiteral("Option3(0)"));
+        break;
+    case Via::Ricomincia:
+        prova::premi(f, tasti::ricomincia);
+        break;
+    }
+    QCOMPARE(b.piattaforma.domande.size(), domande);
+    const bool serieSulloSchermo = f && f->isVisible() && &b.serie() == prima;
+    QCOMPARE(serieSulloSchermo, restaSerie);
+    QCOMPARE(b.programma->terminato(), !restaSerie && (via == Via::EsciInizio || via == Via::ChiusuraInizio));
+    if (restaSerie) {
+        QCOMPARE(prima->operazioniChiuse(), chiuse);
+        QVERIFY(b.inizio->isVisible());
+    }
+}
+
+void TestFrmOperativo::clicAbitualeDopoLUltima_data()
+{
+    QTest::addColumn<bool>("risposta");
+    QTest::newRow("No: la serie resta") << false;
+    QTest::newRow("Sì: una serie nuova") << true;
+}
+
+void TestFrmOperativo::clicAbitualeDopoLUltima()
+{
+    // After the 20th "Verifica" the end panel comes up at once: the pupil's
+    // hand, used to "Avanti", clicks where it stood.
+    QFETCH(bool, risposta);
+    Banco b;
+    b.piattaforma.risposta = risposta;
+    QWidget* f = b.apri(0);
+    const Serie& s = b.serie();
+    for (int n = 1; n < 20; ++n) {
+        rispondi(f, s, giusta(s));
+        avanti(f, s);
+    }
+    auto* tastoAvanti = controllo(f, tasti::avantiCifre);
+    const QPoint doveStavaAvanti = tastoAvanti->mapTo(f, tastoAvanti->rect().center());
+    rispondi(f, s, giusta(s));
+    QCOMPARE(s.fase(), Fase::Finita);
+    QWidget* sottoIlDito = f->childAt(doveStavaAvanti);
+    QVERIFY(sottoIlDito);
+    QTest::mousePress(sottoIlDito, Qt::LeftButton, {}, sottoIlDito->mapFrom(f, doveStavaAvanti));
+    QTest::mouseRelease(sottoIlDito, Qt::LeftButton, {}, sottoIlDito->mapFrom(f, doveStavaAvanti));
+    QCOMPARE(b.piattaforma.domande.size(), 1);
+    QVERIFY(b.piattaforma.domande.first().contains(QStringLiteral("VISUALIZZA")));
+    QCOMPARE(&b.serie() == &s, !risposta);
+    QCOMPARE(b.serie().fase(), risposta ? Fase::Risposta : Fase::Finita);
+    QVERIFY(!risposta || b.serie().operazioniChiuse() == 0);
 }
 
 void TestFrmOperativo::clicSulloSfondo()

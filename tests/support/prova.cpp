@@ -27,6 +27,10 @@ Ambiente Piattaforma::ambiente(const QString& nome)
         return stampaRiesce;
     };
     a.avviso = [this](const QString& testo) { avvisi << testo; };
+    a.conferma = [this](const QString& domanda) {
+        domande << domanda;
+        return risposta;
+    };
     a.dataBreve = [this] { return data; };
     a.suona = [this](Suono suono) { suoni.push_back(suono); };
     a.preparaSuoni = [] {};

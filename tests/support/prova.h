@@ -28,6 +28,8 @@ struct Piattaforma {
     bool stampaRiesce = true;
     std::vector<Pagina> pagine;
     QStringList avvisi;
+    QStringList domande;           // every question put, answered with `risposta`
+    bool risposta = true;
     QString data = QStringLiteral("08/12/26");
     std::vector<Suono> suoni;
     struct Frase {

@@ -41,6 +41,7 @@ Ambiente ambienteDiProva(bool audio = false)
     a.fontStampante = [] { return QStringList{QStringLiteral("Courier New")}; };
     a.stampa = [](const Pagina&) { return true; };
     a.avviso = [](const QString&) {};
+    a.conferma = [](const QString&) { return true; };
     a.dataBreve = [] { return QStringLiteral("08/12/26"); };
     if (!audio) {
         a.suona = [](Suono) {};
