@@ -33,7 +33,6 @@ struct DatiScelte {
     QString intestazioneObiettivo;
     QString intestazioneLivello;
     QString nomeProgramma;
-    QString nomeEseguibile;
 };
 
 // An operation: its operands, the pads that align them in a text

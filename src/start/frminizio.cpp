@@ -83,7 +83,6 @@ FrmInizio::FrmInizio(Programma& p)
     s.nomeProgramma = nome;
     setWindowTitle(nome);
     lblNomeOperazione->setText(nome);
-    s.nomeEseguibile = nome;
 
     frame2->setEnabled(false);
     frame3->setEnabled(false);

@@ -94,7 +94,6 @@ void TestFrmInizio::caricamento()
     const Sessione& s = programma->sessione();
     QCOMPARE(s.scelte.tipoOperazione, 2);
     QCOMPARE(s.scelte.nomeProgramma, QStringLiteral("Sottrazioni"));
-    QCOMPARE(s.scelte.nomeEseguibile, QStringLiteral("Sottrazioni"));
     QCOMPARE(inizio->windowTitle(), QStringLiteral("Sottrazioni"));
     QCOMPARE(testo("lblNomeOperazione"), QStringLiteral("Sottrazioni"));
     QCOMPARE(testo("Label1"), QStringLiteral("Obiettivo: "));
