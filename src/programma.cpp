@@ -45,7 +45,7 @@ Programma::Programma(Ambiente a)
     // Every run goes into the class register, the chosen pupil's or an anonymous one.
     registrazione = std::make_unique<RegistrazioneSerie>([this] { return registro(); },
                                                          [this] { return dati.chiPratica.id; },
-                                                         [] { return QDateTime::currentDateTime(); });
+                                                         piattaforma.adesso);
     seguiOgniSerie(registrazione.get());
 }
 
