@@ -61,6 +61,7 @@ struct Registro::Dati {
     QString nomeLettura;
     bool apribile = false;
     std::unique_ptr<registro::Scrittore> scrittore;
+    registro::TentativiPin tentativiPin;
 
     mutable std::mutex bloccoStato;
     QString statoApertura;
@@ -464,6 +465,11 @@ bool Registro::verificaPin(const QString& pin) const
 {
     QSqlQuery q = d->esegui(QStringLiteral("SELECT valore FROM impostazioni WHERE chiave = 'pin'"));
     return q.next() && registro::corrisponde(pin, q.value(0).toString());
+}
+
+registro::TentativiPin& Registro::tentativiPin()
+{
+    return d->tentativiPin;
 }
 
 } // namespace ope

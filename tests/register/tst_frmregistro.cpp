@@ -103,38 +103,59 @@ private slots:
 void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa_data()
 {
     QTest::addColumn<QString>("pin");
+    QTest::addColumn<int>("sbagliati");   // wrong PINs first, then the window closed and opened again
+    QTest::addColumn<int>("attesa");      // seconds on the clock before the last try
     QTest::addColumn<QString>("scritto");
-    QTest::addColumn<bool>("entra");
-    QTest::newRow("no PIN set: straight in") << "" << "" << true;
-    QTest::newRow("a wrong PIN is refused") << "4321" << "1234" << false;
-    QTest::newRow("the right PIN opens") << "4321" << "4321" << true;
+    QTest::addColumn<QString>("messaggio");   // empty: the register opens
+    const QString errato = QStringLiteral("PIN errato.");
+    const QString trenta = QStringLiteral("Troppi tentativi: riprova fra 30 secondi.");
+    QTest::newRow("no PIN set: straight in") << "" << 0 << 0 << "" << "";
+    QTest::newRow("a wrong PIN is refused") << "4321" << 0 << 0 << "1234" << errato;
+    QTest::newRow("the right PIN opens") << "4321" << 0 << 0 << "4321" << "";
+    QTest::newRow("the fifth wrong one makes it wait") << "4321" << 4 << 0 << "1234" << trenta;
+    QTest::newRow("ten seconds on, even the right one waits") << "4321" << 5 << 10 << "4321"
+                                                  << "Troppi tentativi: riprova fra 20 secondi.";
+    QTest::newRow("after the wait, the right one opens") << "4321" << 5 << 30 << "4321" << "";
+    QTest::newRow("one more wrong doubles the wait") << "4321" << 5 << 30 << "1234"
+                                                    << "Troppi tentativi: riprova fra 60 secondi.";
 }
 
 void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa()
 {
     QFETCH(QString, pin);
+    QFETCH(int, sbagliati);
+    QFETCH(int, attesa);
     QFETCH(QString, scritto);
-    QFETCH(bool, entra);
+    QFETCH(QString, messaggio);
     Banco b;
     b.registro().aggiungiClasse(QStringLiteral("2ª B"));
     QWidget* f = b.apri();
     auto* pagine = trova<QStackedWidget>(f, "stkRegistro");
     QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagRegistro"));
+    const auto prova = [&](const QString& testo) {
+        QTest::keyClicks(trova<QLineEdit>(f, "txtPin"), testo);
+        QTest::keyClick(trova<QLineEdit>(f, "txtPin"), Qt::Key_Return);
+    };
     if (!pin.isEmpty()) {
         // Set from inside the window, asked at the next opening.
         trova<QLineEdit>(f, "txtNuovoPin")->setText(pin);
         trova<QLineEdit>(f, "txtConfermaPin")->setText(pin);
         QTest::mouseClick(trova<QPushButton>(f, "cmdImpostaPin"), Qt::LeftButton);
-        b.chiudi();
-        f = b.apri();
-        pagine = trova<QStackedWidget>(f, "stkRegistro");
-        QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagPin"));
-        QVERIFY(!trova<QTabWidget>(f, "tabRegistro")->isVisible());
-        QTest::keyClicks(trova<QLineEdit>(f, "txtPin"), scritto);
-        QTest::keyClick(trova<QLineEdit>(f, "txtPin"), Qt::Key_Return);
+        for (int volta = 0; volta < 2; ++volta) {
+            b.chiudi();
+            f = b.apri();
+            pagine = trova<QStackedWidget>(f, "stkRegistro");
+            QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagPin"));
+            QVERIFY(!trova<QTabWidget>(f, "tabRegistro")->isVisible());
+            for (; volta == 0 && sbagliati > 0; --sbagliati)
+                prova(QStringLiteral("0000"));
+        }
+        b.piattaforma.ora += attesa;
+        prova(scritto);
     }
-    QCOMPARE(pagine->currentWidget()->objectName(), entra ? QStringLiteral("pagRegistro") : QStringLiteral("pagPin"));
-    QCOMPARE(trova<QLabel>(f, "lblPinErrato")->text(), entra ? QString() : QStringLiteral("PIN errato."));
+    QCOMPARE(pagine->currentWidget()->objectName(),
+             messaggio.isEmpty() ? QStringLiteral("pagRegistro") : QStringLiteral("pagPin"));
+    QCOMPARE(trova<QLabel>(f, "lblPinErrato")->text(), messaggio);
     QVERIFY(trova<QLineEdit>(f, "txtPin")->text().isEmpty());
 }
 
