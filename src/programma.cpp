@@ -209,6 +209,19 @@ Registro* Programma::registro()
     return archivio.get();
 }
 
+void Programma::alunnoCambiato(qint64 id, const QString& nome)
+{
+    if (dati.chiPratica.id != id)
+        return;
+    if (dati.alunno.nomeAlunno == dati.chiPratica.nome.left(15))
+        dati.alunno.nomeAlunno = nome.left(15);
+    dati.chiPratica = nome.isEmpty() ? AlunnoScelto{} : AlunnoScelto{id, nome};
+    if (nome.isEmpty())
+        registrazione->alunnoEliminato(id);
+    if (operativo)
+        operativo->setWindowTitle(titoloEsercizio(dati));
+}
+
 QWidget* Programma::finestra(const QString& nome) const
 {
     for (const QPointer<QWidget>* posto : {&inizio, &operativo, &stampaEsercizio, &attestato, &stampaSchede,

@@ -190,6 +190,8 @@ void FrmRegistro::creaPaginaRegistro()
     connect(paginaGestione, &PaginaGestione::classeCambiata, this,
             [this](qint64 classe) { aggiornaClassi(classe ? std::optional<IdClasse>(classe) : std::nullopt); });
     connect(paginaGestione, &PaginaGestione::alunniCambiati, this, [this] { aggiorna(); });
+    connect(paginaGestione, &PaginaGestione::alunnoCambiato, this,
+            [this](qint64 alunno, const QString& nome) { programma.alunnoCambiato(alunno, nome); });
 }
 
 QWidget* FrmRegistro::creaSchedaClasse()

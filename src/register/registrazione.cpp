@@ -66,7 +66,7 @@ void RegistrazioneSerie::presentata(const Serie& s)
             return;
         inCorso = &s;
         InizioSerie inizio;
-        inizio.alunno = alunno();
+        inizio.alunno = diChi = alunno();
         inizio.inizio = adesso();
         inizio.tipoOperazione = s.scelte().tipoOperazione;
         inizio.obiettivo = obiettivoDi(s.scelte());
@@ -113,6 +113,12 @@ void RegistrazioneSerie::finita(const Serie& s)
         return;
     ricordaConteggi(s);
     chiudiSerie(true);
+}
+
+void RegistrazioneSerie::alunnoEliminato(IdAlunno eliminato)
+{
+    if (inCorso && diChi == eliminato)
+        inCorso = nullptr;
 }
 
 void RegistrazioneSerie::chiudiOperazione(const Serie& s, Aiuto aiuto)

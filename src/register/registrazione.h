@@ -28,6 +28,10 @@ public:
     void rispostaMostrata(const Serie& s) override;
     void finita(const Serie& s) override;
 
+    // That pupil is gone from the register: their run in course is written no
+    // more, and what follows of it is kept as a run of whoever practises now.
+    void alunnoEliminato(IdAlunno eliminato);
+
 private:
     void chiudiOperazione(const Serie& s, Aiuto aiuto);
     void ricordaConteggi(const Serie& s);
@@ -40,6 +44,7 @@ private:
     const Serie* inCorso = nullptr;   // only compared, never read: the run may be gone when it is left
     Registro* scritta = nullptr;      // where the run in course is written
     IdSerie id = 0;
+    std::optional<IdAlunno> diChi;
     OperazioneRegistrata aperta;
     int operazioni = 0, esatte = 0, errate = 0, secondiTotali = 0;
 };

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 #include "register/registro.h"
+#include "start/tabelle.h"
 
 #include "prova.h"
+#include "serieprova.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -96,6 +99,8 @@ private slots:
     void ilPinFaEntrareSoloChiLoSa();
     void laGrigliaMostraIlRegistro();
     void eliminareChiedePrimaPoiToglieTutto();
+    void chiPraticaSegueIlRegistro_data();
+    void chiPraticaSegueIlRegistro();
     void stampaEdEsportaQuelCheFece();
     void unRegistroInservibileDiceDoveSta();
 };
@@ -216,6 +221,58 @@ void TestFrmRegistro::eliminareChiedePrimaPoiToglieTutto()
     }
     QCOMPARE(b.domande.size(), 2);
     QCOMPARE(trova<QTableWidget>(f, "grdClasse")->rowCount(), 0);
+}
+
+void TestFrmRegistro::chiPraticaSegueIlRegistro_data()
+{
+    QTest::addColumn<QString>("nome");   // Maria's new name; empty: she is deleted
+    QTest::newRow("renamed while she practises") << QStringLiteral("Maria Rosa");
+    QTest::newRow("deleted while she practises") << QString();
+}
+
+void TestFrmRegistro::chiPraticaSegueIlRegistro()
+{
+    QFETCH(QString, nome);
+    Banco b;
+    const IdClasse classe = b.registro().aggiungiClasse(QStringLiteral("2ª B")).value();
+    const IdAlunno maria = b.registro().aggiungiAlunno(classe, QStringLiteral("Maria")).value();
+    b.programma->avvia();
+    b.programma->scegliAlunno(maria, QStringLiteral("Maria"));
+    DatiScelte& sottrazioni = b.programma->sessione().scelte;
+    sottrazioni.tipoOperazione = 2;
+    scegliObiettivo(sottrazioni, 2);
+    scegliLivello(sottrazioni, 0);
+    auto serie = b.programma->nuovaSerie();
+    prova::esegui(*serie, b.piattaforma.ora, prova::passiCon(3, 3));
+
+    QWidget* f = b.apri();
+    trova<QListWidget>(f, "lstAlunni")->setCurrentRow(0);
+    b.risposte = {true};
+    trova<QLineEdit>(f, "txtNomeAlunno")->setText(nome);
+    QTest::mouseClick(trova<QPushButton>(f, nome.isEmpty() ? "cmdEliminaAlunno" : "cmdRinominaAlunno"),
+                      Qt::LeftButton);
+    const Sessione& s = b.programma->sessione();
+    QCOMPARE(s.chiPratica.id, nome.isEmpty() ? std::nullopt : std::optional<qint64>(maria));
+    QCOMPARE(s.chiPratica.nome, nome);
+    QCOMPARE(s.alunno.nomeAlunno, nome.left(15));
+    QCOMPARE(titoloEsercizio(s).endsWith(QStringLiteral(" - ") + nome), !nome.isEmpty());
+
+    // The rest of the run is kept, hers or an anonymous one, and nothing of hers is left behind when deleted.
+    prova::esegui(*serie, b.piattaforma.ora, prova::passiCon(17, 17));
+    b.registro().attendiScritture();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lettura"));
+        db.setDatabaseName(b.registro().percorso());
+        QVERIFY(db.open());
+        QSqlQuery conta(db);
+        QVERIFY(conta.exec(QStringLiteral("SELECT COUNT(*), COUNT(s.id), COUNT(s.alunno), MAX(s.finita)"
+                                          " FROM operazioni o LEFT JOIN serie s ON s.id = o.serie")));
+        QVERIFY(conta.next());
+        const QList<int> attese = nome.isEmpty() ? QList<int>{17, 17, 0, 1} : QList<int>{20, 20, 20, 1};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(conta.value(i).toInt(), attese[i]);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("lettura"));
 }
 
 void TestFrmRegistro::stampaEdEsportaQuelCheFece()
