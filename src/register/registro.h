@@ -119,7 +119,8 @@ enum class AmbitoEsportazione { Alunno, Classe, Tutto };
 
 class Registro {
 public:
-    // Opens (creating or migrating) the file; never throws. An empty path:
+    // Creates or migrates the file on the writer's thread, so no caller waits
+    // for it but the teacher's first read; never throws. An empty path:
     // percorsoPredefinito(). The program takes the path from Ambiente, where
     // the preferences may set another.
     explicit Registro(const QString& percorso);

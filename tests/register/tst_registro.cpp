@@ -166,6 +166,22 @@ private slots:
         QCOMPARE(r.righeSerie(finita), righe);
     }
 
+    void laPrimaSerieNonAttendeIlDisco()
+    {
+        // Another program holds the new file locked while the first run is recorded: only the
+        // writer's thread may wait for it, or the run's calls would find it busy and lose the run.
+        const QString percorso = cartella.filePath(QStringLiteral("nuovo.sqlite"));
+        Lettura altro(percorso);
+        altro.valore(QStringLiteral("BEGIN EXCLUSIVE"));
+        Registro r(percorso);
+        registraSerie(r, std::nullopt);
+        QThread::msleep(200);
+        altro.valore(QStringLiteral("COMMIT"));
+        r.attendiScritture();
+        QCOMPARE(r.stato(), QString());
+        QCOMPARE(altro.valore(QStringLiteral("SELECT COUNT(*) FROM operazioni")).toInt(), 20);
+    }
+
     void uccisoDopoLaSettimaRisposta()
     {
         const QString percorso = cartella.filePath(QStringLiteral("ucciso.sqlite"));
