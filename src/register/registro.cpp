@@ -168,10 +168,10 @@ QString Registro::percorso() const
 IdSerie Registro::iniziaSerie(const InizioSerie& inizio)
 {
     const IdSerie id = nuovoId();
-    d->scrittore->accoda({{QStringLiteral("INSERT INTO serie (id, alunno, inizio, tipo_operazione, obiettivo, livello,"
-                               " tabelline) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                {id, facoltativo(inizio.alunno), testoData(inizio.inizio), inizio.tipoOperazione, inizio.obiettivo,
-                 inizio.livello, inizio.tabelline}}});
+    d->scrittore->accoda({{QStringLiteral("INSERT INTO serie (id, alunno, inizio, tipo_operazione, obiettivo,"
+                                          " livello, tabelline) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                           {id, facoltativo(inizio.alunno), testoData(inizio.inizio), inizio.tipoOperazione,
+                            inizio.obiettivo, inizio.livello, inizio.tabelline}}});
     return id;
 }
 
@@ -205,17 +205,16 @@ void Registro::registraOperazione(IdSerie serie, const OperazioneRegistrata& op)
 
 void Registro::chiudiSerie(IdSerie serie, const ChiusuraSerie& fine)
 {
-    d->scrittore->accoda({{QStringLiteral("UPDATE serie SET fine = ?, esatte = ?, errate = ?, secondi_totali = ?, voto = ?,"
-                               " giudizio = ?, finita = ? WHERE id = ?"),
-                {testoData(fine.fine), fine.esatte, fine.errate, fine.secondiTotali,
-                 fine.voto ? QVariant(*fine.voto) : QVariant(QMetaType::fromType<int>()), fine.giudizio,
-                 int(fine.finita), serie}}});
+    d->scrittore->accoda({{QStringLiteral("UPDATE serie SET fine = ?, esatte = ?, errate = ?, secondi_totali = ?,"
+                                          " voto = ?, giudizio = ?, finita = ? WHERE id = ?"),
+                           {testoData(fine.fine), fine.esatte, fine.errate, fine.secondiTotali,
+                            fine.voto ? QVariant(*fine.voto) : QVariant(QMetaType::fromType<int>()), fine.giudizio,
+                            int(fine.finita), serie}}});
 }
 
 void Registro::attendiScritture()
 {
-    if (d->scrittore)
-        d->scrittore->attendi();
+    d->scrittore->attendi();
 }
 
 // --- Classes and pupils: the teacher's own edits, written at once.
