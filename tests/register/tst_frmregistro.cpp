@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 #include "register/registro.h"
+#include "session/estrazione.h"
 #include "start/tabelle.h"
 
 #include "prova.h"
@@ -244,6 +245,7 @@ void TestFrmRegistro::chiPraticaSegueIlRegistro()
     scegliLivello(sottrazioni, 0);
     auto serie = b.programma->nuovaSerie();
     prova::esegui(*serie, b.piattaforma.ora, prova::passiCon(3, 3));
+    serie->presenta(Operazione::Sottrazione, 1, operandiDi(20, 9, 11));   // on screen while she is deleted
 
     QWidget* f = b.apri();
     trova<QListWidget>(f, "lstAlunni")->setCurrentRow(0);
@@ -258,7 +260,9 @@ void TestFrmRegistro::chiPraticaSegueIlRegistro()
     QCOMPARE(titoloEsercizio(s).endsWith(QStringLiteral(" - ") + nome), !nome.isEmpty());
 
     // The rest of the run is kept, hers or an anonymous one, and nothing of hers is left behind when deleted.
-    prova::esegui(*serie, b.piattaforma.ora, prova::passiCon(17, 17));
+    prova::digita(*serie, QStringLiteral("11"));
+    serie->verifica();
+    prova::esegui(*serie, b.piattaforma.ora, prova::passiCon(16, 16));
     b.registro().attendiScritture();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lettura"));
