@@ -35,6 +35,8 @@ Ambiente completaAmbiente(Ambiente a)
         };
     if (!a.dataBreve)
         a.dataBreve = [] { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); };
+    if (!a.adesso)
+        a.adesso = [] { return QDateTime::currentDateTime(); };
     if (!a.fileDaScrivere)
         a.fileDaScrivere = [](const QString& titolo, const QString& proposto) {
             return QFileDialog::getSaveFileName(QApplication::activeWindow(), titolo, proposto);

@@ -4,6 +4,7 @@
 #include "print/invio.h"
 #include "print/pagina.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -23,6 +24,7 @@ struct Ambiente {
     std::function<Invio(const Pagina&)> stampa;      // sends one finished page, saying how it went
     std::function<void(const QString&)> avviso;      // message box with an OK button only
     std::function<QString()> dataBreve;              // today's date in the system's short form
+    std::function<QDateTime()> adesso;               // the date and time, with the time zone
     // A question answered Sì or No; true for Sì.
     std::function<bool(const QString& domanda)> conferma;
     // The name of a file to write, asked through a dialog that proposes one;

@@ -45,7 +45,7 @@ Programma::Programma(Ambiente a)
     // Every run goes into the class register, the chosen pupil's or an anonymous one.
     registrazione = std::make_unique<RegistrazioneSerie>([this] { return registro(); },
                                                          [this] { return dati.chiPratica.id; },
-                                                         [] { return QDateTime::currentDateTime(); });
+                                                         piattaforma.adesso);
     seguiOgniSerie(registrazione.get());
 }
 
@@ -209,6 +209,19 @@ Registro* Programma::registro()
         archivio = std::make_unique<Registro>(piattaforma.percorsoRegistro());
     }
     return archivio.get();
+}
+
+void Programma::alunnoCambiato(qint64 id, const QString& nome)
+{
+    if (dati.chiPratica.id != id)
+        return;
+    if (dati.alunno.nomeAlunno == dati.chiPratica.nome.left(15))
+        dati.alunno.nomeAlunno = nome.left(15);
+    dati.chiPratica = nome.isEmpty() ? AlunnoScelto{} : AlunnoScelto{id, nome};
+    if (nome.isEmpty())
+        registrazione->alunnoEliminato(id);
+    if (operativo)
+        operativo->setWindowTitle(titoloEsercizio(dati));
 }
 
 QWidget* Programma::finestra(const QString& nome) const

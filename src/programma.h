@@ -64,6 +64,9 @@ public:
     // Who practises from now on: the name goes to the printout and the
     // exercise window; the previous pupil's windows close.
     void scegliAlunno(qint64 id, const QString& nome);
+    // A pupil renamed in the register, or deleted (an empty name): the one
+    // practising now goes on under the new name, or as anonymous.
+    void alunnoCambiato(qint64 id, const QString& nome);
 
     // The class register, opened at the first need; null only where the
     // platform gives none.

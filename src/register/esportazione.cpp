@@ -86,8 +86,37 @@ bool fallita(const QSqlQuery& q, QString* errore)
 
 } // namespace
 
-QString campoCsv(const QString& testo)
+namespace {
+
+// A plain decimal number, maybe signed: "-3", "12.5".
+bool numero(QStringView testo)
 {
+    if (testo.startsWith(QLatin1Char('-')) || testo.startsWith(QLatin1Char('+')))
+        testo = testo.mid(1);
+    const qsizetype punto = testo.indexOf(QLatin1Char('.'));
+    if (testo.isEmpty() || punto == 0 || punto == testo.size() - 1)
+        return false;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if ((testo[i] < QLatin1Char('0') || testo[i] > QLatin1Char('9')) && i != punto)
+            return false;
+    }
+    return true;
+}
+
+// What a spreadsheet would run as a formula: a name typed as "=1+1" or
+// "@SOMMA(...)". A number, or the lone sign of an operation, stays as it is.
+bool sembraFormula(const QString& testo)
+{
+    return !testo.isEmpty() && QStringView(u"=+-@\t\r").contains(testo.front()) && !numero(testo)
+           && testo.size() > 1;
+}
+
+} // namespace
+
+QString campoCsv(const QString& valore)
+{
+    // Read as text by every spreadsheet, and shown with the quote that makes it so.
+    const QString testo = sembraFormula(valore) ? QLatin1Char('\'') + valore : valore;
     const bool semplice = std::none_of(testo.begin(), testo.end(), [](QChar c) {
         return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
     });

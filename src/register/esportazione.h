@@ -12,7 +12,8 @@ namespace ope::registro {
 bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, const QString& fileSerie,
                 const QString& fileOperazioni, QString* errore);
 
-// One CSV field, quoted where it must be.
+// One CSV field, quoted where it must be; a text a spreadsheet would run as
+// a formula ("=...", "@...", "-2+3") gets a leading quote, a number does not.
 QString campoCsv(const QString& testo);
 
 } // namespace ope::registro

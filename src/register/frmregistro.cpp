@@ -5,6 +5,7 @@
 #include "programma.h"
 #include "register/paginaalunno.h"
 #include "register/paginagestione.h"
+#include "register/pin.h"
 #include "register/stamparegistro.h"
 #include "register/testiregistro.h"
 #include "ui/messaggi.h"
@@ -128,15 +129,25 @@ void FrmRegistro::creaPaginaPin()
     pagine->addWidget(pagina);
 
     const auto prova = [this] {
-        if (registro->verificaPin(txtPin->text())) {
-            lblPinErrato->clear();
-            entra();
-        } else {
-            lblPinErrato->setText(QStringLiteral("PIN errato."));
-            txtPin->clear();
-            txtPin->setFocus();
-        }
+        // The wait is the program's, not the window's: closing the window does not end it.
+        registro::TentativiPin& tentativi = registro->tentativiPin();
+        const QDateTime ora = programma.ambiente().adesso();
+        const QString pin = txtPin->text();
         txtPin->clear();
+        if (tentativi.attesa(ora) == 0) {
+            const bool giusto = registro->verificaPin(pin);
+            tentativi.esito(giusto, ora);
+            if (giusto) {
+                lblPinErrato->clear();
+                entra();
+                return;
+            }
+        }
+        const int attesa = tentativi.attesa(ora);
+        lblPinErrato->setText(attesa == 0 ? QStringLiteral("PIN errato.")
+                              : attesa == 1 ? QStringLiteral("Troppi tentativi: riprova fra 1 secondo.")
+                                            : QStringLiteral("Troppi tentativi: riprova fra %1 secondi.").arg(attesa));
+        txtPin->setFocus();
     };
     connect(cmdEntra, &QPushButton::clicked, this, prova);
     connect(txtPin, &QLineEdit::returnPressed, this, prova);
@@ -179,6 +190,8 @@ void FrmRegistro::creaPaginaRegistro()
     connect(paginaGestione, &PaginaGestione::classeCambiata, this,
             [this](qint64 classe) { aggiornaClassi(classe ? std::optional<IdClasse>(classe) : std::nullopt); });
     connect(paginaGestione, &PaginaGestione::alunniCambiati, this, [this] { aggiorna(); });
+    connect(paginaGestione, &PaginaGestione::alunnoCambiato, this,
+            [this](qint64 alunno, const QString& nome) { programma.alunnoCambiato(alunno, nome); });
 }
 
 QWidget* FrmRegistro::creaSchedaClasse()

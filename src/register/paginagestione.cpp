@@ -197,8 +197,10 @@ void PaginaGestione::rinominaAlunno()
         return;
     const bool riuscito = registro.rinominaAlunno(*alunno, nome);
     fatto(riuscito, QStringLiteral("Ora si chiama ") + nome);
-    if (riuscito)
+    if (riuscito) {
+        emit alunnoCambiato(*alunno, nome);
         emit alunniCambiati();
+    }
 }
 
 void PaginaGestione::eliminaAlunno()
@@ -212,8 +214,10 @@ void PaginaGestione::eliminaAlunno()
         return;
     const bool riuscito = registro.eliminaAlunno(*alunno);
     fatto(riuscito, QStringLiteral("Eliminato: ") + nome);
-    if (riuscito)
+    if (riuscito) {
+        emit alunnoCambiato(*alunno, QString());
         emit alunniCambiati();
+    }
 }
 
 void PaginaGestione::spostaAlunno()

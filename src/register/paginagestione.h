@@ -29,6 +29,7 @@ public:
 signals:
     void classeCambiata(qint64 classeDaMostrare);   // classes added, renamed or archived
     void alunniCambiati();
+    void alunnoCambiato(qint64 alunno, const QString& nome);   // renamed; an empty name: deleted
 
 private:
     std::optional<IdAlunno> alunnoScelto() const;

@@ -4,6 +4,7 @@
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <algorithm>
 
 namespace ope::registro {
 
@@ -12,6 +13,10 @@ namespace {
 // A four-digit PIN has few values: the derivation's cost is what stands
 // between a copied file and the PIN, so it takes a good fraction of a second.
 constexpr int iterazioniPin = 200000;
+
+constexpr int tentativiLiberi = 5;
+constexpr qint64 primaAttesa = 30;     // seconds
+constexpr qint64 attesaMassima = 3600;
 
 } // namespace
 
@@ -59,6 +64,23 @@ bool corrisponde(const QString& pin, const QString& improntaSalvata)
     for (int k = 0; k < attesa.size(); ++k)
         diverso = char(diverso | (chiave[k] ^ attesa[k]));
     return diverso == 0;
+}
+
+int TentativiPin::attesa(const QDateTime& ora) const
+{
+    if (!finoA.isValid() || ora >= finoA)
+        return 0;
+    return int((ora.msecsTo(finoA) + 999) / 1000);
+}
+
+void TentativiPin::esito(bool giusto, const QDateTime& ora)
+{
+    sbagliati = giusto ? 0 : sbagliati + 1;
+    finoA = {};
+    if (sbagliati >= tentativiLiberi) {
+        const int raddoppi = std::min(sbagliati - tentativiLiberi, 7);
+        finoA = ora.addSecs(std::min(primaAttesa << raddoppi, attesaMassima));
+    }
 }
 
 } // namespace ope::registro

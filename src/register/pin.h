@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace ope::registro {
@@ -13,5 +14,18 @@ QByteArray derivaChiave(const QByteArray& segreto, const QByteArray& sale, int i
 // salt and key in base64, with a fresh random salt.
 QString impronta(const QString& pin);
 bool corrisponde(const QString& pin, const QString& improntaSalvata);
+
+// Wrong PINs in a row make the next try wait, so that no pupil can go
+// through every four-digit PIN: 30 s after the fifth, twice as long after
+// each further one, at most an hour. Kept in memory only.
+class TentativiPin {
+public:
+    int attesa(const QDateTime& ora) const;   // seconds before another PIN is taken; 0: at once
+    void esito(bool giusto, const QDateTime& ora);
+
+private:
+    int sbagliati = 0;
+    QDateTime finoA;
+};
 
 } // namespace ope::registro

@@ -65,13 +65,7 @@ void RegistrazioneSerie::presentata(const Serie& s)
         if (!scritta)
             return;
         inCorso = &s;
-        InizioSerie inizio;
-        inizio.alunno = alunno();
-        inizio.inizio = adesso();
-        inizio.tipoOperazione = s.scelte().tipoOperazione;
-        inizio.obiettivo = obiettivoDi(s.scelte());
-        inizio.livello = s.scelte().livello;
-        id = scritta->iniziaSerie(inizio);
+        iniziaSerie(s);
     }
     aperta = {};
     aperta.posizione = s.numeroOperazione();
@@ -115,8 +109,28 @@ void RegistrazioneSerie::finita(const Serie& s)
     chiudiSerie(true);
 }
 
+// The run's record went with the pupil: the operation on screen opens another.
+void RegistrazioneSerie::alunnoEliminato(IdAlunno eliminato)
+{
+    if (inCorso && diChi == eliminato)
+        id = 0;
+}
+
+void RegistrazioneSerie::iniziaSerie(const Serie& s)
+{
+    InizioSerie inizio;
+    inizio.alunno = diChi = alunno();
+    inizio.inizio = adesso();
+    inizio.tipoOperazione = s.scelte().tipoOperazione;
+    inizio.obiettivo = obiettivoDi(s.scelte());
+    inizio.livello = s.scelte().livello;
+    id = scritta->iniziaSerie(inizio);
+}
+
 void RegistrazioneSerie::chiudiOperazione(const Serie& s, Aiuto aiuto)
 {
+    if (id == 0)
+        iniziaSerie(s);
     aperta.aiuto = aiuto;
     aperta.secondi = s.secondiOperazione();
     aperta.rigaLog = s.riga(aperta.posizione);
@@ -134,8 +148,10 @@ void RegistrazioneSerie::ricordaConteggi(const Serie& s)
 
 void RegistrazioneSerie::chiudiSerie(bool finita)
 {
-    if (!inCorso || !scritta)
+    if (!inCorso || !scritta || id == 0) {
+        inCorso = nullptr;
         return;
+    }
     ChiusuraSerie fine;
     fine.fine = adesso();
     fine.esatte = esatte;

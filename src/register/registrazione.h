@@ -28,7 +28,13 @@ public:
     void rispostaMostrata(const Serie& s) override;
     void finita(const Serie& s) override;
 
+    // That pupil is gone from the register, with their run in course: what
+    // follows of it, from the operation on screen, is kept as a run of
+    // whoever practises now.
+    void alunnoEliminato(IdAlunno eliminato);
+
 private:
+    void iniziaSerie(const Serie& s);
     void chiudiOperazione(const Serie& s, Aiuto aiuto);
     void ricordaConteggi(const Serie& s);
     void chiudiSerie(bool finita);
@@ -39,7 +45,8 @@ private:
 
     const Serie* inCorso = nullptr;   // only compared, never read: the run may be gone when it is left
     Registro* scritta = nullptr;      // where the run in course is written
-    IdSerie id = 0;
+    IdSerie id = 0;   // 0: the run's record was deleted
+    std::optional<IdAlunno> diChi;
     OperazioneRegistrata aperta;
     int operazioni = 0, esatte = 0, errate = 0, secondiTotali = 0;
 };

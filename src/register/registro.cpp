@@ -59,19 +59,38 @@ void ordinaPerNome(QList<AlunnoRegistro>& alunni)
 struct Registro::Dati {
     QString percorso;
     QString nomeLettura;
-    bool apribile = false;
     std::unique_ptr<registro::Scrittore> scrittore;
+    registro::TentativiPin tentativiPin;
+    mutable std::optional<bool> apribile;   // known at the teacher's first read
 
     mutable std::mutex bloccoStato;
-    QString statoApertura;
+    mutable QString statoApertura;
     QString statoScrittura;
 
     QSqlDatabase db() const { return QSqlDatabase::database(nomeLettura, false); }
 
+    // The teacher's connection, opened once the writer has created or
+    // migrated the file; false, and said in stato(), where it cannot be.
+    bool aperto() const
+    {
+        if (apribile)
+            return *apribile;
+        QString errore;
+        QSqlDatabase conn;
+        if (scrittore->attendiApertura(&errore))
+            conn = registro::apriConnessione(nomeLettura, percorso, &errore);
+        apribile = conn.isValid();
+        if (!*apribile) {
+            std::lock_guard<std::mutex> l(bloccoStato);
+            statoApertura = errore;
+        }
+        return *apribile;
+    }
+
     // A statement on the teacher's connection; an inactive query when the register is closed.
     QSqlQuery esegui(const QString& sql, const QVariantList& valori = {}) const
     {
-        if (!apribile)
+        if (!aperto())
             return QSqlQuery();
         QSqlQuery q(db());
         q.setForwardOnly(true);
@@ -83,7 +102,7 @@ struct Registro::Dati {
 
     bool scrivi(const QList<std::pair<QString, QVariantList>>& istruzioni) const
     {
-        if (!apribile)
+        if (!aperto())
             return false;
         QSqlDatabase conn = db();
         if (!conn.transaction())
@@ -96,30 +115,15 @@ struct Registro::Dati {
         }
         return conn.commit();
     }
-
-    void accoda(std::vector<Istruzione> istruzioni)
-    {
-        if (apribile)
-            scrittore->accoda(std::move(istruzioni));
-    }
 };
 
+// Touches no disk: the writer's thread opens the file, and the teacher's
+// connection waits for the first read.
 Registro::Registro(const QString& percorso)
     : d(std::make_unique<Dati>())
 {
     d->percorso = percorso.isEmpty() ? percorsoPredefinito() : percorso;
     d->nomeLettura = QStringLiteral("ope-registro-lettura-%1").arg(quintptr(this));
-    QString errore;
-    QSqlDatabase db = registro::apriConnessione(d->nomeLettura, d->percorso, &errore);
-    d->apribile = db.isValid() && registro::migra(db, &errore);
-    if (!d->apribile) {
-        d->statoApertura = errore;
-        if (db.isValid()) {
-            db = QSqlDatabase();
-            registro::chiudiConnessione(d->nomeLettura);
-        }
-        return;
-    }
     d->scrittore = std::make_unique<registro::Scrittore>(d->percorso, [dati = d.get()](const QString& e) {
         std::lock_guard<std::mutex> l(dati->bloccoStato);
         dati->statoScrittura = e;
@@ -129,7 +133,7 @@ Registro::Registro(const QString& percorso)
 Registro::~Registro()
 {
     d->scrittore.reset();
-    if (d->apribile)
+    if (d->apribile.value_or(false))
         registro::chiudiConnessione(d->nomeLettura);
 }
 
@@ -140,11 +144,12 @@ QString Registro::percorsoPredefinito()
 
 bool Registro::utilizzabile() const
 {
-    return d->apribile;
+    return d->aperto();
 }
 
 QString Registro::stato() const
 {
+    d->aperto();
     std::lock_guard<std::mutex> l(d->bloccoStato);
     if (!d->statoApertura.isEmpty())
         return QStringLiteral("Il registro %1: le serie non vengono registrate.\nFile: %2")
@@ -163,10 +168,10 @@ QString Registro::percorso() const
 IdSerie Registro::iniziaSerie(const InizioSerie& inizio)
 {
     const IdSerie id = nuovoId();
-    d->accoda({{QStringLiteral("INSERT INTO serie (id, alunno, inizio, tipo_operazione, obiettivo, livello,"
-                               " tabelline) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                {id, facoltativo(inizio.alunno), testoData(inizio.inizio), inizio.tipoOperazione, inizio.obiettivo,
-                 inizio.livello, inizio.tabelline}}});
+    d->scrittore->accoda({{QStringLiteral("INSERT INTO serie (id, alunno, inizio, tipo_operazione, obiettivo,"
+                                          " livello, tabelline) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                           {id, facoltativo(inizio.alunno), testoData(inizio.inizio), inizio.tipoOperazione,
+                            inizio.obiettivo, inizio.livello, inizio.tabelline}}});
     return id;
 }
 
@@ -195,22 +200,21 @@ void Registro::registraOperazione(IdSerie serie, const OperazioneRegistrata& op)
     istruzioni.push_back({QStringLiteral("UPDATE serie SET esatte = esatte + ?, errate = errate + ?,"
                                          " secondi_totali = secondi_totali + ? WHERE id = ?"),
                           {esatte, int(op.tentativi.size()) - esatte, op.secondi, serie}});
-    d->accoda(std::move(istruzioni));
+    d->scrittore->accoda(std::move(istruzioni));
 }
 
 void Registro::chiudiSerie(IdSerie serie, const ChiusuraSerie& fine)
 {
-    d->accoda({{QStringLiteral("UPDATE serie SET fine = ?, esatte = ?, errate = ?, secondi_totali = ?, voto = ?,"
-                               " giudizio = ?, finita = ? WHERE id = ?"),
-                {testoData(fine.fine), fine.esatte, fine.errate, fine.secondiTotali,
-                 fine.voto ? QVariant(*fine.voto) : QVariant(QMetaType::fromType<int>()), fine.giudizio,
-                 int(fine.finita), serie}}});
+    d->scrittore->accoda({{QStringLiteral("UPDATE serie SET fine = ?, esatte = ?, errate = ?, secondi_totali = ?,"
+                                          " voto = ?, giudizio = ?, finita = ? WHERE id = ?"),
+                           {testoData(fine.fine), fine.esatte, fine.errate, fine.secondiTotali,
+                            fine.voto ? QVariant(*fine.voto) : QVariant(QMetaType::fromType<int>()), fine.giudizio,
+                            int(fine.finita), serie}}});
 }
 
 void Registro::attendiScritture()
 {
-    if (d->scrittore)
-        d->scrittore->attendi();
+    d->scrittore->attendi();
 }
 
 // --- Classes and pupils: the teacher's own edits, written at once.
@@ -435,7 +439,7 @@ QList<PuntoAndamento> Registro::andamento(IdAlunno alunno) const
 bool Registro::esporta(AmbitoEsportazione ambito, qint64 id, const QString& fileSerie, const QString& fileOperazioni,
                        QString* errore) const
 {
-    if (!d->apribile) {
+    if (!d->aperto()) {
         if (errore)
             *errore = stato();
         return false;
@@ -464,6 +468,11 @@ bool Registro::verificaPin(const QString& pin) const
 {
     QSqlQuery q = d->esegui(QStringLiteral("SELECT valore FROM impostazioni WHERE chiave = 'pin'"));
     return q.next() && registro::corrisponde(pin, q.value(0).toString());
+}
+
+registro::TentativiPin& Registro::tentativiPin()
+{
+    return d->tentativiPin;
 }
 
 } // namespace ope

@@ -11,6 +11,10 @@
 
 namespace ope {
 
+namespace registro {
+class TentativiPin;
+}
+
 // The class register: every pupil's runs and answers, kept in one SQLite file
 // (a PostgreSQL server later, through the same SQL). The windows and the run
 // reach it only through this class. Writes are queued to a thread of their own
@@ -115,7 +119,8 @@ enum class AmbitoEsportazione { Alunno, Classe, Tutto };
 
 class Registro {
 public:
-    // Opens (creating or migrating) the file; never throws. An empty path:
+    // Creates or migrates the file on the writer's thread, so no caller waits
+    // for it but the teacher's first read; never throws. An empty path:
     // percorsoPredefinito(). The program takes the path from Ambiente, where
     // the preferences may set another.
     explicit Registro(const QString& percorso);
@@ -158,6 +163,8 @@ public:
     bool pinImpostato() const;
     bool impostaPin(const QString& pin);   // an empty PIN removes it
     bool verificaPin(const QString& pin) const;
+    // The wrong PINs tried since the program started, and the wait they impose.
+    registro::TentativiPin& tentativiPin();
 
 private:
     struct Dati;

@@ -38,41 +38,68 @@ void Scrittore::attendi()
 {
     std::unique_lock<std::mutex> l(blocco);
     const quint64 obiettivo = accodate;
-    fatto.wait(l, [&] { return concluse >= obiettivo; });
+    fatto.wait(l, [&] { return apertura && concluse >= obiettivo; });
+}
+
+bool Scrittore::attendiApertura(QString* errore)
+{
+    std::unique_lock<std::mutex> l(blocco);
+    fatto.wait(l, [&] { return apertura; });
+    if (errore)
+        *errore = erroreApertura;
+    return aperto;
+}
+
+QString Scrittore::nomeConnessione() const
+{
+    return QStringLiteral("ope-registro-scrittura-%1").arg(quintptr(this));
+}
+
+bool Scrittore::apri(QSqlDatabase& db)
+{
+    QString errore;
+    db = apriConnessione(nomeConnessione(), percorso, &errore);
+    const bool riuscita = db.isValid() && migra(db, &errore);
+    {
+        std::lock_guard<std::mutex> l(blocco);
+        aperto = riuscita;
+        apertura = true;
+        erroreApertura = errore;
+    }
+    fatto.notify_all();
+    return riuscita;
 }
 
 void Scrittore::esegui()
 {
-    for (;;) {
-        std::vector<Istruzione> lotto;
-        {
-            std::unique_lock<std::mutex> l(blocco);
-            arrivo.wait(l, [&] { return fermo || !coda.empty(); });
-            if (coda.empty())
-                break;
-            lotto.swap(coda);
+    {
+        QSqlDatabase db;
+        const bool aperta = apri(db);
+        for (;;) {
+            std::vector<Istruzione> lotto;
+            {
+                std::unique_lock<std::mutex> l(blocco);
+                arrivo.wait(l, [&] { return fermo || !coda.empty(); });
+                if (coda.empty())
+                    break;
+                lotto.swap(coda);
+            }
+            // Where the file cannot be used, the run goes on and its writes are dropped.
+            if (aperta)
+                scrivi(db, lotto);
+            {
+                std::lock_guard<std::mutex> l(blocco);
+                concluse += lotto.size();
+            }
+            fatto.notify_all();
         }
-        scrivi(lotto);
-        {
-            std::lock_guard<std::mutex> l(blocco);
-            concluse += lotto.size();
-        }
-        fatto.notify_all();
     }
-    chiudiConnessione(QStringLiteral("ope-registro-scrittura-%1").arg(quintptr(this)));
+    chiudiConnessione(nomeConnessione());
 }
 
-void Scrittore::scrivi(std::vector<Istruzione>& lotto)
+void Scrittore::scrivi(QSqlDatabase& db, std::vector<Istruzione>& lotto)
 {
-    const QString nome = QStringLiteral("ope-registro-scrittura-%1").arg(quintptr(this));
-    QSqlDatabase db = QSqlDatabase::database(nome, false);
     QString errore;
-    if (!db.isValid())
-        db = apriConnessione(nome, percorso, &errore);
-    if (!db.isValid()) {
-        guasto(errore);
-        return;
-    }
     if (!db.transaction()) {
         guasto(testoErrore(db.lastError()));
         return;

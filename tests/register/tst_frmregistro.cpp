@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 #include "register/registro.h"
+#include "session/estrazione.h"
+#include "start/tabelle.h"
 
 #include "prova.h"
+#include "serieprova.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -96,6 +100,8 @@ private slots:
     void ilPinFaEntrareSoloChiLoSa();
     void laGrigliaMostraIlRegistro();
     void eliminareChiedePrimaPoiToglieTutto();
+    void chiPraticaSegueIlRegistro_data();
+    void chiPraticaSegueIlRegistro();
     void stampaEdEsportaQuelCheFece();
     void unRegistroInservibileDiceDoveSta();
 };
@@ -103,38 +109,59 @@ private slots:
 void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa_data()
 {
     QTest::addColumn<QString>("pin");
+    QTest::addColumn<int>("sbagliati");   // wrong PINs first, then the window closed and opened again
+    QTest::addColumn<int>("attesa");      // seconds on the clock before the last try
     QTest::addColumn<QString>("scritto");
-    QTest::addColumn<bool>("entra");
-    QTest::newRow("no PIN set: straight in") << "" << "" << true;
-    QTest::newRow("a wrong PIN is refused") << "4321" << "1234" << false;
-    QTest::newRow("the right PIN opens") << "4321" << "4321" << true;
+    QTest::addColumn<QString>("messaggio");   // empty: the register opens
+    const QString errato = QStringLiteral("PIN errato.");
+    const QString trenta = QStringLiteral("Troppi tentativi: riprova fra 30 secondi.");
+    QTest::newRow("no PIN set: straight in") << "" << 0 << 0 << "" << "";
+    QTest::newRow("a wrong PIN is refused") << "4321" << 0 << 0 << "1234" << errato;
+    QTest::newRow("the right PIN opens") << "4321" << 0 << 0 << "4321" << "";
+    QTest::newRow("the fifth wrong one makes it wait") << "4321" << 4 << 0 << "1234" << trenta;
+    QTest::newRow("ten seconds on, even the right one waits") << "4321" << 5 << 10 << "4321"
+                                                  << "Troppi tentativi: riprova fra 20 secondi.";
+    QTest::newRow("after the wait, the right one opens") << "4321" << 5 << 30 << "4321" << "";
+    QTest::newRow("one more wrong doubles the wait") << "4321" << 5 << 30 << "1234"
+                                                    << "Troppi tentativi: riprova fra 60 secondi.";
 }
 
 void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa()
 {
     QFETCH(QString, pin);
+    QFETCH(int, sbagliati);
+    QFETCH(int, attesa);
     QFETCH(QString, scritto);
-    QFETCH(bool, entra);
+    QFETCH(QString, messaggio);
     Banco b;
     b.registro().aggiungiClasse(QStringLiteral("2ª B"));
     QWidget* f = b.apri();
     auto* pagine = trova<QStackedWidget>(f, "stkRegistro");
     QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagRegistro"));
+    const auto prova = [&](const QString& testo) {
+        QTest::keyClicks(trova<QLineEdit>(f, "txtPin"), testo);
+        QTest::keyClick(trova<QLineEdit>(f, "txtPin"), Qt::Key_Return);
+    };
     if (!pin.isEmpty()) {
         // Set from inside the window, asked at the next opening.
         trova<QLineEdit>(f, "txtNuovoPin")->setText(pin);
         trova<QLineEdit>(f, "txtConfermaPin")->setText(pin);
         QTest::mouseClick(trova<QPushButton>(f, "cmdImpostaPin"), Qt::LeftButton);
-        b.chiudi();
-        f = b.apri();
-        pagine = trova<QStackedWidget>(f, "stkRegistro");
-        QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagPin"));
-        QVERIFY(!trova<QTabWidget>(f, "tabRegistro")->isVisible());
-        QTest::keyClicks(trova<QLineEdit>(f, "txtPin"), scritto);
-        QTest::keyClick(trova<QLineEdit>(f, "txtPin"), Qt::Key_Return);
+        for (int volta = 0; volta < 2; ++volta) {
+            b.chiudi();
+            f = b.apri();
+            pagine = trova<QStackedWidget>(f, "stkRegistro");
+            QCOMPARE(pagine->currentWidget()->objectName(), QStringLiteral("pagPin"));
+            QVERIFY(!trova<QTabWidget>(f, "tabRegistro")->isVisible());
+            for (; volta == 0 && sbagliati > 0; --sbagliati)
+                prova(QStringLiteral("0000"));
+        }
+        b.piattaforma.ora += attesa;
+        prova(scritto);
     }
-    QCOMPARE(pagine->currentWidget()->objectName(), entra ? QStringLiteral("pagRegistro") : QStringLiteral("pagPin"));
-    QCOMPARE(trova<QLabel>(f, "lblPinErrato")->text(), entra ? QString() : QStringLiteral("PIN errato."));
+    QCOMPARE(pagine->currentWidget()->objectName(),
+             messaggio.isEmpty() ? QStringLiteral("pagRegistro") : QStringLiteral("pagPin"));
+    QCOMPARE(trova<QLabel>(f, "lblPinErrato")->text(), messaggio);
     QVERIFY(trova<QLineEdit>(f, "txtPin")->text().isEmpty());
 }
 
@@ -195,6 +222,61 @@ void TestFrmRegistro::eliminareChiedePrimaPoiToglieTutto()
     }
     QCOMPARE(b.domande.size(), 2);
     QCOMPARE(trova<QTableWidget>(f, "grdClasse")->rowCount(), 0);
+}
+
+void TestFrmRegistro::chiPraticaSegueIlRegistro_data()
+{
+    QTest::addColumn<QString>("nome");   // Maria's new name; empty: she is deleted
+    QTest::newRow("renamed while she practises") << QStringLiteral("Maria Rosa");
+    QTest::newRow("deleted while she practises") << QString();
+}
+
+void TestFrmRegistro::chiPraticaSegueIlRegistro()
+{
+    QFETCH(QString, nome);
+    Banco b;
+    const IdClasse classe = b.registro().aggiungiClasse(QStringLiteral("2ª B")).value();
+    const IdAlunno maria = b.registro().aggiungiAlunno(classe, QStringLiteral("Maria")).value();
+    b.programma->avvia();
+    b.programma->scegliAlunno(maria, QStringLiteral("Maria"));
+    DatiScelte& sottrazioni = b.programma->sessione().scelte;
+    sottrazioni.tipoOperazione = 2;
+    scegliObiettivo(sottrazioni, 2);
+    scegliLivello(sottrazioni, 0);
+    auto serie = b.programma->nuovaSerie();
+    prova::esegui(*serie, b.piattaforma.ora, prova::passiCon(3, 3));
+    serie->presenta(Operazione::Sottrazione, 1, operandiDi(20, 9, 11));   // on screen while she is deleted
+
+    QWidget* f = b.apri();
+    trova<QListWidget>(f, "lstAlunni")->setCurrentRow(0);
+    b.risposte = {true};
+    trova<QLineEdit>(f, "txtNomeAlunno")->setText(nome);
+    QTest::mouseClick(trova<QPushButton>(f, nome.isEmpty() ? "cmdEliminaAlunno" : "cmdRinominaAlunno"),
+                      Qt::LeftButton);
+    const Sessione& s = b.programma->sessione();
+    QCOMPARE(s.chiPratica.id, nome.isEmpty() ? std::nullopt : std::optional<qint64>(maria));
+    QCOMPARE(s.chiPratica.nome, nome);
+    QCOMPARE(s.alunno.nomeAlunno, nome.left(15));
+    QCOMPARE(titoloEsercizio(s).endsWith(QStringLiteral(" - ") + nome), !nome.isEmpty());
+
+    // The rest of the run is kept, hers or an anonymous one, and nothing of hers is left behind when deleted.
+    prova::digita(*serie, QStringLiteral("11"));
+    serie->verifica();
+    prova::esegui(*serie, b.piattaforma.ora, prova::passiCon(16, 16));
+    b.registro().attendiScritture();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lettura"));
+        db.setDatabaseName(b.registro().percorso());
+        QVERIFY(db.open());
+        QSqlQuery conta(db);
+        QVERIFY(conta.exec(QStringLiteral("SELECT COUNT(*), COUNT(s.id), COUNT(s.alunno), MAX(s.finita)"
+                                          " FROM operazioni o LEFT JOIN serie s ON s.id = o.serie")));
+        QVERIFY(conta.next());
+        const QList<int> attese = nome.isEmpty() ? QList<int>{17, 17, 0, 1} : QList<int>{20, 20, 20, 1};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(conta.value(i).toInt(), attese[i]);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("lettura"));
 }
 
 void TestFrmRegistro::stampaEdEsportaQuelCheFece()

@@ -63,6 +63,7 @@ private slots:
         const IdAlunno alunno = *r.aggiungiAlunno(*r.aggiungiClasse(QStringLiteral("2ª B")), QStringLiteral("Lucia"));
         programma.sessione().chiPratica = {alunno, QStringLiteral("Lucia")};
         scegli(programma);
+        p.ora = 9 * 3600 + 15 * 60;
         auto serie = programma.nuovaSerie();
         prova::esegui(*serie, p.ora, unaSerie(operazioniPerSerie));
         QCOMPARE(serie->fase(), Fase::Finita);
@@ -70,6 +71,10 @@ private slots:
 
         const QList<SerieRegistrata> storia = r.storia(alunno);
         QCOMPARE(storia.size(), 1);
+        // The platform's clock, not the machine's: 9:15 on the day of the printout, with its zone.
+        QCOMPARE(storia[0].inizio, QDateTime(QDate(2026, 12, 8), QTime(9, 15), Qt::OffsetFromUTC, 3600));
+        QCOMPARE(storia[0].inizio.offsetFromUtc(), 3600);
+        QCOMPARE(storia[0].inizio.secsTo(storia[0].fine), qint64(p.ora) - 9 * 3600 - 15 * 60);
         QCOMPARE(r.righeSerie(storia[0].id), serie->righe());
         QCOMPARE(storia[0].esatte, serie->esatte());
         QCOMPARE(storia[0].errate, serie->errate());

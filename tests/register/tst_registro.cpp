@@ -166,6 +166,22 @@ private slots:
         QCOMPARE(r.righeSerie(finita), righe);
     }
 
+    void laPrimaSerieNonAttendeIlDisco()
+    {
+        // Another program holds the new file locked while the first run is recorded: only the
+        // writer's thread may wait for it, or the run's calls would find it busy and lose the run.
+        const QString percorso = cartella.filePath(QStringLiteral("nuovo.sqlite"));
+        Lettura altro(percorso);
+        altro.valore(QStringLiteral("BEGIN EXCLUSIVE"));
+        Registro r(percorso);
+        registraSerie(r, std::nullopt);
+        QThread::msleep(200);
+        altro.valore(QStringLiteral("COMMIT"));
+        r.attendiScritture();
+        QCOMPARE(r.stato(), QString());
+        QCOMPARE(altro.valore(QStringLiteral("SELECT COUNT(*) FROM operazioni")).toInt(), 20);
+    }
+
     void uccisoDopoLaSettimaRisposta()
     {
         const QString percorso = cartella.filePath(QStringLiteral("ucciso.sqlite"));
@@ -290,15 +306,40 @@ private slots:
         QCOMPARE(file.valore(QStringLiteral("SELECT SUM(risposta_numero) FROM tentativi")).toInt(), 15);
     }
 
+    void csvLettoDaPython_data()
+    {
+        // The class's and two pupils' names as typed, then as a spreadsheet must show them.
+        QTest::addColumn<QStringList>("nomi");
+        QTest::addColumn<QStringList>("mostrati");
+        const QStringList citati{QStringLiteral("2ª B, \"aula blu\""), QStringLiteral("Niccolò D'Amico"),
+                                 QStringLiteral("Zoë, \"la piccola\"")};
+        QTest::newRow("quotes, commas, accents") << citati << citati;
+        QTest::newRow("formulas stay text")
+            << QStringList{QStringLiteral("=HYPERLINK(\"http://x\",\"2ª B\")"), QStringLiteral("@SOMMA(A1)"),
+                           QStringLiteral("-2+3")}
+            << QStringList{QStringLiteral("'=HYPERLINK(\"http://x\",\"2ª B\")"), QStringLiteral("'@SOMMA(A1)"),
+                           QStringLiteral("'-2+3")};
+        QTest::newRow("a log line, a sign alone") << QStringList{QStringLiteral("+39 333"), QStringLiteral("- 9 = 7"),
+                                                                 QStringLiteral("-")}
+                                                  << QStringList{QStringLiteral("'+39 333"), QStringLiteral("'- 9 = 7"),
+                                                                 QStringLiteral("-")};
+        QTest::newRow("numbers stay numbers") << QStringList{QStringLiteral("-3"), QStringLiteral("-0.5"),
+                                                             QStringLiteral("+7")}
+                                              << QStringList{QStringLiteral("-3"), QStringLiteral("-0.5"),
+                                                             QStringLiteral("+7")};
+    }
+
     void csvLettoDaPython()
     {
+        QFETCH(QStringList, nomi);
+        QFETCH(QStringList, mostrati);
         const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
         if (python.isEmpty())
             QSKIP("python3 is missing");
-        Registro r(cartella.filePath(QStringLiteral("csv.sqlite")));
-        const IdClasse classe = *r.aggiungiClasse(QStringLiteral("2ª B, \"aula blu\""));
-        const IdAlunno niccolo = *r.aggiungiAlunno(classe, QStringLiteral("Niccolò D'Amico"));
-        const IdAlunno zoe = *r.aggiungiAlunno(classe, QStringLiteral("Zoë, \"la piccola\""));
+        Registro r(cartella.filePath(QStringLiteral("csv-%1.sqlite").arg(QTest::currentDataTag())));
+        const IdClasse classe = *r.aggiungiClasse(nomi[0]);
+        const IdAlunno niccolo = *r.aggiungiAlunno(classe, nomi[1]);
+        const IdAlunno zoe = *r.aggiungiAlunno(classe, nomi[2]);
         registraSerie(r, niccolo, 20, true, 3);
         registraSerie(r, zoe, 11, false, 4);
         registraSerie(r, std::nullopt);   // another class's run stays out
@@ -328,9 +369,8 @@ private slots:
         for (int i = 0; i < attese.size(); ++i) {
             const QJsonObject riga = righeSerie[i].toObject();
             QCOMPARE(riga[u"serie"].toString().toLongLong(), attese[i].id);
-            QCOMPARE(riga[u"classe"].toString(), QStringLiteral("2ª B, \"aula blu\""));
-            QCOMPARE(riga[u"alunno"].toString(), i == 0 ? QStringLiteral("Niccolò D'Amico")
-                                                         : QStringLiteral("Zoë, \"la piccola\""));
+            QCOMPARE(riga[u"classe"].toString(), mostrati[0]);
+            QCOMPARE(riga[u"alunno"].toString(), mostrati[1 + i]);
             QCOMPARE(QDateTime::fromString(riga[u"inizio"].toString(), Qt::ISODate), attese[i].inizio);
             QCOMPARE(riga[u"esatte"].toString().toInt(), attese[i].esatte);
             QCOMPARE(riga[u"errate"].toString().toInt(), attese[i].errate);
@@ -343,6 +383,8 @@ private slots:
                 QCOMPARE(op[u"serie"].toString().toLongLong(), attese[i].id);
                 QCOMPARE(op[u"posizione"].toString().toInt(), n + 1);
                 QCOMPARE(op[u"operando1"].toString().toInt(), atteso.operando1);
+                QCOMPARE(op[u"operatore"].toString(), atteso.operatore);
+                QCOMPARE(op[u"alunno"].toString(), mostrati[1 + i]);
                 QCOMPARE(op[u"risposte"].toString(), (n + 1) % 3 ? atteso.rispostaEsatta
                                                                  : atteso.tentativi[0].risposta + QLatin1Char(' ')
                                                                        + atteso.rispostaEsatta);

@@ -32,6 +32,9 @@ Ambiente Piattaforma::ambiente(const QString& nome)
         return risposta;
     };
     a.dataBreve = [this] { return data; };
+    a.adesso = [this] {   // the day of `data`, at `ora`, in Italy's winter time
+        return QDateTime(QDate(2026, 12, 8), QTime(0, 0), Qt::OffsetFromUTC, 3600).addMSecs(qint64(ora * 1000));
+    };
     a.suona = [this](Suono suono) { suoni.push_back(suono); };
     a.preparaSuoni = [] {};
     a.leggi = [this](const QString& frase, bool interrompi) { frasi.push_back({frase, interrompi}); };

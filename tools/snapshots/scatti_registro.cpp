@@ -6,6 +6,7 @@
 #include "register/registro.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -94,7 +95,14 @@ void scattiRegistro(Scatti& s)
         programma.registro()->impostaPin(QStringLiteral("2468"));
         f->close();
         programma.apriRegistro();
-        s.salva(programma.finestra(QStringLiteral("FrmRegistro")), QStringLiteral("registro-8-chiede-il-pin"));
+        QWidget* chiede = programma.finestra(QStringLiteral("FrmRegistro"));
+        s.salva(chiede, QStringLiteral("registro-8-chiede-il-pin"));
+        auto* pin = chiede->findChild<QLineEdit*>(QStringLiteral("txtPin"));
+        for (int volta = 0; volta < 5; ++volta) {
+            pin->setText(QStringLiteral("0000"));
+            emit pin->returnPressed();
+        }
+        s.salva(chiede, QStringLiteral("registro-8-troppi-tentativi"));
     }
     s.registro = QStringLiteral("/proc/nessuna-cartella/registro.sqlite");
     {
