@@ -13,6 +13,7 @@
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "reports/frmstampaschede.h"
+#include "reports/nome.h"
 #include "serie/serie.h"
 #include "start/frminizio.h"
 #include "start/frmtabelline.h"
@@ -196,7 +197,8 @@ void Programma::scegliAlunno(qint64 id, const QString& nome)
     if (auto* f = qobject_cast<FrmOperativo*>(operativo.data()))
         f->lascia();
     dati.chiPratica = {id, nome};
-    dati.alunno.nomeAlunno = nome.left(15);
+    // The printout's name follows the printout's rules, whatever the register holds.
+    dati.alunno.nomeAlunno = nomePulito(nome);
     if (chiSei)
         chiSei->close();
     mostraInizio();
@@ -215,8 +217,8 @@ void Programma::alunnoCambiato(qint64 id, const QString& nome)
 {
     if (dati.chiPratica.id != id)
         return;
-    if (dati.alunno.nomeAlunno == dati.chiPratica.nome.left(15))
-        dati.alunno.nomeAlunno = nome.left(15);
+    if (dati.alunno.nomeAlunno == nomePulito(dati.chiPratica.nome))
+        dati.alunno.nomeAlunno = nomePulito(nome);
     dati.chiPratica = nome.isEmpty() ? AlunnoScelto{} : AlunnoScelto{id, nome};
     if (nome.isEmpty())
         registrazione->alunnoEliminato(id);

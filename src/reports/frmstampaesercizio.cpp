@@ -109,7 +109,7 @@ void FrmStampaEsercizio::creaPannelloNome()
     txtNome->setFont(carattere(QStringLiteral("Arial"), 21.75, true));
     txtNome->setValidator(new ValidatoreNome(txtNome));
     txtNome->setAccessibleName(QStringLiteral("Nome"));
-    txtNome->setText(programma.sessione().chiPratica.nome);
+    txtNome->setText(nomePulito(programma.sessione().chiPratica.nome));
 
     auto* label4 = nuovaEtichetta(fraNome, QStringLiteral("Label4"),
                                   QStringLiteral("Il nome viene troncato automaticamente alla 15a lettera"),

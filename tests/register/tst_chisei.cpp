@@ -110,6 +110,10 @@ void TestChiSei::ilNomeSceltoArrivaOvunque_data()
     QTest::newRow("a name longer than the printout takes") << QStringList{QStringLiteral("3ª C:Massimiliano Bianchi")}
                                                            << "Massimiliano Bianchi" << false << "Massimiliano Bi"
                                                            << QStringList();
+    // Emoji and direction characters would be cut in half or turn the printed header round.
+    QTest::newRow("a name the printout could not print as it is")
+        << QStringList{QStringLiteral("3ª C:Anna \U0001F642 Maria Rossini\u202E")} << "Anna \U0001F642 Maria Rossini\u202E"
+        << false << "Anna Maria Ross" << QStringList();
 }
 
 void TestChiSei::ilNomeSceltoArrivaOvunque()
