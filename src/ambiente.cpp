@@ -48,13 +48,15 @@ Ambiente completaAmbiente(Ambiente a)
             box.setDefaultButton(QMessageBox::No);
             return box.exec() == QMessageBox::Yes;
         };
-    if (!a.suona || !a.preparaSuoni || !a.leggi) {
+    if (!a.suona || !a.preparaSuoni || !a.preparaVoce || !a.leggi) {
         // One output for both, started only by the first sound or sentence.
         auto uscita = std::make_shared<UscitaAudio>();
         if (!a.suona)
             a.suona = [uscita](Suono suono) { uscita->suona(suono); };
         if (!a.preparaSuoni)
             a.preparaSuoni = [uscita] { uscita->preparaSuoni(); };
+        if (!a.preparaVoce)
+            a.preparaVoce = [uscita] { uscita->preparaVoce(); };
         if (!a.leggi)
             a.leggi = [uscita](const QString& frase, bool interrompi) { uscita->leggi(frase, interrompi); };
     }

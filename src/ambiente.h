@@ -35,6 +35,9 @@ struct Ambiente {
     // no audio device or no speech service.
     std::function<void(Suono)> suona;
     std::function<void()> preparaSuoni;   // so that the first sound is on time
+    // Reaches the speech service now, so that starting it (which may cost the
+    // program some work for a while after) happens before the pupil's keys.
+    std::function<void()> preparaVoce;
     // Says a sentence in Italian after those already queued; `interrompi`
     // first drops what is being said and queued (an empty sentence only silences).
     std::function<void(const QString& frase, bool interrompi)> leggi;

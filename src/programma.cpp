@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
 
+#include "exercise/audioesercizio.h"
 #include "exercise/frmoperativo.h"
 #include "info/frmautore.h"
 #include "info/frmesempi.h"
@@ -134,6 +135,8 @@ void Programma::mostraModale(QWidget* w)
 void Programma::avvia()
 {
     mostraInizio();
+    if (piattaforma.preferenza(chiaveLettura).toBool())
+        piattaforma.preparaVoce();
     // With no class in the register the program starts as it always did; with
     // no file yet, without even loading the register.
     if (!QFileInfo::exists(piattaforma.percorsoRegistro()))

@@ -6,12 +6,6 @@
 
 namespace ope {
 
-namespace {
-
-const QString chiaveLettura = QStringLiteral("leggiAdAltaVoce");
-
-} // namespace
-
 AudioEsercizio::AudioEsercizio(const Ambiente& a)
     : ambiente(a), leggere(a.preferenza(chiaveLettura).toBool())
 {

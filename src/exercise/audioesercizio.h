@@ -9,6 +9,9 @@ namespace ope {
 
 struct Ambiente;
 
+// The preference that keeps "Leggi ad alta voce" on from one start to the next.
+inline const QString chiaveLettura = QStringLiteral("leggiAdAltaVoce");
+
 // What the exercise window plays and reads aloud: its sounds while the switch
 // reads "si audio", and while "Leggi ad alta voce" is on the operation when
 // it is presented, the verdict, and the right answer when help shows it.

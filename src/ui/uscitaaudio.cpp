@@ -84,6 +84,11 @@ void UscitaAudio::preparaSuoni()
         affida([](ModuloAudio& m) { m.preparaSuoni(); });
 }
 
+void UscitaAudio::preparaVoce()
+{
+    affida([](ModuloAudio& m) { m.leggi(QString(), true); });
+}
+
 void UscitaAudio::leggi(const QString& frase, bool interrompi)
 {
     // Nothing to silence before anything was said.

@@ -34,6 +34,11 @@ public:
 
     void suona(Suono suono);
     void preparaSuoni();
+    // The speech library starts a speech service that is not running by
+    // forking this process; every page the program then writes is copied
+    // once, a fault each, for the next few milliseconds of its work. Reached
+    // at start, the copying falls on the opening curtains, not on the pupil's keys.
+    void preparaVoce();
     void leggi(const QString& frase, bool interrompi);
 
 private:

@@ -92,10 +92,12 @@ void TestAudioEsercizio::letturaSpentaAllInizioERicordata()
     QVERIFY(!leggi->isChecked());
     rispondi(f, b.serie(), true);
     QVERIFY(b.piattaforma.frasi.empty());
+    QCOMPARE(b.piattaforma.vociPreparate, 0);
 
     leggi->trigger();
     QCOMPARE(b.piattaforma.preferenze.value(QStringLiteral("leggiAdAltaVoce")), QVariant(true));
     QVERIFY(controllo<QAction>(b.apri(), QStringLiteral("mnuLeggi"))->isChecked());   // the next start
+    QCOMPARE(b.piattaforma.vociPreparate, 1);   // reached at start, before any key
 
     b.piattaforma.frasi.clear();
     controllo<QAction>(b.programma->finestra(QStringLiteral("FrmOperativo")), QStringLiteral("mnuLeggi"))->trigger();

@@ -37,6 +37,7 @@ Ambiente Piattaforma::ambiente(const QString& nome)
     };
     a.suona = [this](Suono suono) { suoni.push_back(suono); };
     a.preparaSuoni = [] {};
+    a.preparaVoce = [this] { ++vociPreparate; };
     a.leggi = [this](const QString& frase, bool interrompi) { frasi.push_back({frase, interrompi}); };
     a.preferenza = [this](const QString& chiave) { return preferenze.value(chiave); };
     a.ricordaPreferenza = [this](const QString& chiave, const QVariant& valore) { preferenze[chiave] = valore; };

@@ -37,6 +37,7 @@ struct Piattaforma {
         bool interrompe;
     };
     std::vector<Frase> frasi;
+    int vociPreparate = 0;
     QVariantMap preferenze;
     // The class register's file; empty, a fresh one in a temporary folder,
     // so that no test ever reads or writes the user's own.

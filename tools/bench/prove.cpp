@@ -46,6 +46,7 @@ Ambiente ambienteDiProva(bool audio = false)
     if (!audio) {
         a.suona = [](Suono) {};
         a.preparaSuoni = [] {};
+        a.preparaVoce = [] {};
         a.leggi = [](const QString&, bool) {};
     }
     a.preferenza = [audio](const QString& chiave) {

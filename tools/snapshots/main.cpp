@@ -32,6 +32,7 @@ Ambiente Scatti::ambiente()
     a.dataBreve = [] { return QStringLiteral("08/12/26"); };
     a.suona = [](Suono) {};
     a.preparaSuoni = [] {};
+    a.preparaVoce = [] {};
     a.leggi = [](const QString&, bool) {};
     a.preferenza = [](const QString&) { return QVariant(); };
     a.ricordaPreferenza = [](const QString&, const QVariant&) {};
