@@ -8,6 +8,7 @@
 #include "register/pin.h"
 #include "register/stamparegistro.h"
 #include "register/testiregistro.h"
+#include "ui/annuncio.h"
 #include "ui/messaggi.h"
 
 #include <QCheckBox>
@@ -117,6 +118,8 @@ void FrmRegistro::creaPaginaPin()
     auto* cmdEntra = pulsante(pagina, QStringLiteral("cmdEntra"), QStringLiteral("&Entra"));
     lblPinErrato = new QLabel(pagina);
     lblPinErrato->setObjectName(QStringLiteral("lblPinErrato"));
+    // The message comes under the PIN box, where the focus stays: a screen reader is told.
+    auto* annuncio = new Annuncio(pagina);
     auto* riga = new QHBoxLayout;
     riga->addStretch(1);
     riga->addWidget(etichetta);
@@ -128,7 +131,7 @@ void FrmRegistro::creaPaginaPin()
     colonna->addStretch(1);
     pagine->addWidget(pagina);
 
-    const auto prova = [this] {
+    const auto prova = [this, annuncio] {
         // The wait is the program's, not the window's: closing the window does not end it.
         registro::TentativiPin& tentativi = registro->tentativiPin();
         const QDateTime ora = programma.ambiente().adesso();
@@ -147,6 +150,7 @@ void FrmRegistro::creaPaginaPin()
         lblPinErrato->setText(attesa == 0 ? QStringLiteral("PIN errato.")
                               : attesa == 1 ? QStringLiteral("Troppi tentativi: riprova fra 1 secondo.")
                                             : QStringLiteral("Troppi tentativi: riprova fra %1 secondi.").arg(attesa));
+        annuncio->annuncia(lblPinErrato->text());
         txtPin->setFocus();
     };
     connect(cmdEntra, &QPushButton::clicked, this, prova);

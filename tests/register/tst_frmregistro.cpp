@@ -3,6 +3,7 @@
 #include "register/registro.h"
 #include "session/estrazione.h"
 #include "start/tabelle.h"
+#include "ui/annuncio.h"
 
 #include "prova.h"
 #include "serieprova.h"
@@ -163,6 +164,12 @@ void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa()
              messaggio.isEmpty() ? QStringLiteral("pagRegistro") : QStringLiteral("pagPin"));
     QCOMPARE(trova<QLabel>(f, "lblPinErrato")->text(), messaggio);
     QVERIFY(trova<QLineEdit>(f, "txtPin")->text().isEmpty());
+    // Said where the focus stays, for a teacher who cannot see the label.
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QCoreApplication::processEvents();
+    if (!messaggio.isEmpty())
+        QCOMPARE(trova<Annuncio>(f, "Annuncio")->ultimo(), messaggio);
 }
 
 void TestFrmRegistro::laGrigliaMostraIlRegistro()
