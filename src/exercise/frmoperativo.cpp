@@ -69,9 +69,8 @@ FrmOperativo::FrmOperativo(Programma& p) : Finestra(QStringLiteral("FrmOperativo
 FrmOperativo::~FrmOperativo()
 {
     // The printout may keep the run longer than this window lives.
-    corrente->nonOsservare(this);
-    corrente->nonOsservare(&audio);
-    corrente->nonOsservare(&annunci);
+    for (OsservatoreSerie* o : osservatori())
+        corrente->nonOsservare(o);
 }
 
 void FrmOperativo::ricomincia()
@@ -99,16 +98,14 @@ void FrmOperativo::lascia()
 
 void FrmOperativo::iniziaSerie(const DatiScelte& scelte)
 {
-    if (corrente) {
-        corrente->nonOsservare(this);
-        corrente->nonOsservare(&audio);
-        corrente->nonOsservare(&annunci);
+    for (OsservatoreSerie* o : osservatori()) {
+        if (corrente)
+            corrente->nonOsservare(o);
     }
     corrente = programma.nuovaSerie(scelte);
     vista = false;
-    corrente->osserva(this);
-    corrente->osserva(&audio);
-    corrente->osserva(&annunci);
+    for (OsservatoreSerie* o : osservatori())
+        corrente->osserva(o);
     const DatiScelte& s = corrente->scelte();
     const QString tre = QStringLiteral("   ");
     label1[0]->setText(tre + s.intestazioneObiettivo);

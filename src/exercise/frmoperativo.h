@@ -124,6 +124,8 @@ private:
     void verificata(const Serie& s, bool esatta) override;
 
     const Riga& riga() const { return righe[corrente->rigaSegni() ? 1 : 0]; }
+    // Who in this window follows the run on screen.
+    std::array<OsservatoreSerie*, 3> osservatori() { return {this, &audio, &annunci}; }
 
     // lblLinee stands this far right of the unknown number (twips).
     static constexpr double spostamentoLinee = 700;
