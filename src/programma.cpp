@@ -134,14 +134,15 @@ void Programma::mostraModale(QWidget* w)
 
 void Programma::avvia()
 {
+    // With no file yet the program starts as it always did, without even
+    // loading the register. With one, the register's writer opens it on its
+    // own thread while the start window is built; "Chi sei?" follows where
+    // there is a class.
+    Registro* r = QFileInfo::exists(piattaforma.percorsoRegistro()) ? registro() : nullptr;
     mostraInizio();
     if (piattaforma.preferenza(chiaveLettura).toBool())
         piattaforma.preparaVoce();
-    // With no class in the register the program starts as it always did; with
-    // no file yet, without even loading the register.
-    if (!QFileInfo::exists(piattaforma.percorsoRegistro()))
-        return;
-    if (Registro* r = registro(); r && !r->classi().isEmpty())
+    if (r && !r->classi().isEmpty())
         apriChiSei();
 }
 

@@ -47,6 +47,9 @@ void FrmChiSei::creaControlli()
     scorre->setWidgetResizable(true);
     scorre->setFrameShape(QFrame::NoFrame);
     scorre->setFocusPolicy(Qt::NoFocus);
+    // Its size hint measures its own font: the names' face spares loading the default one.
+    const QFont fontNomi = carattere(QStringLiteral("Arial"), 16, true);
+    scorre->setFont(fontNomi);
     auto* foglio = new QWidget;
     foglio->setObjectName(QStringLiteral("fraNomi"));
     impostaSfondo(foglio, colori::gialloPallido);
@@ -56,7 +59,6 @@ void FrmChiSei::creaControlli()
 
     Registro* registro = programma.registro();
     const QList<ClasseRegistro> classi = registro ? registro->classi() : QList<ClasseRegistro>();
-    const QFont fontNomi = carattere(QStringLiteral("Arial"), 16, true);
     for (const ClasseRegistro& classe : classi) {
         const QList<AlunnoRegistro> alunni = registro->alunni(classe.id);
         if (alunni.isEmpty())

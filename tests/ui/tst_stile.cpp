@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programma.h"
+#include "register/registro.h"
 #include "ui/stile.h"
 
 #include "prova.h"
@@ -53,6 +54,7 @@ class TestStile : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void unaCorsaNonLeggeImmaginiEUsaUnSoloCarattere_data();
     void unaCorsaNonLeggeImmaginiEUsaUnSoloCarattere();
     void laCorniceHaIlBordoSottoIlTitolo();
     void ilMenuHaLaSuaFreccia();
@@ -71,12 +73,33 @@ void TestStile::initTestCase()
     QVERIFY(fileMappati(QStringLiteral("/imageformats/")).isEmpty());
 }
 
+void TestStile::unaCorsaNonLeggeImmaginiEUsaUnSoloCarattere_data()
+{
+    QTest::addColumn<bool>("conClasse");
+    // In this order: a font file once mapped stays mapped.
+    QTest::newRow("no class: the start window first") << false;
+    QTest::newRow("a class: \"Chi sei?\" before the run") << true;
+}
+
 // Painted on screen as a pupil sees them (a grab would also lay out the
 // hidden menus, which a run never does).
 void TestStile::unaCorsaNonLeggeImmaginiEUsaUnSoloCarattere()
 {
+    QFETCH(bool, conClasse);
+    piattaforma.registro = cartella.percorso() + QStringLiteral("/registro.sqlite");
     Programma programma(piattaforma.ambiente());
-    programma.avvia();
+    if (conClasse) {
+        Registro* registro = programma.registro();
+        const IdAlunno maria = registro->aggiungiAlunno(registro->aggiungiClasse(QStringLiteral("2ª B")).value(),
+                                                        QStringLiteral("Maria")).value();
+        programma.avvia();
+        QWidget* chiSei = programma.finestra(QStringLiteral("FrmChiSei"));
+        QVERIFY(chiSei);
+        QVERIFY(QTest::qWaitForWindowExposed(chiSei));
+        prova::premi(chiSei, QStringLiteral("cmdAlunno(%1)").arg(maria));
+    } else {
+        programma.avvia();
+    }
     QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
     QVERIFY(inizio);
     QVERIFY(QTest::qWaitForWindowExposed(inizio));
@@ -91,7 +114,7 @@ void TestStile::unaCorsaNonLeggeImmaginiEUsaUnSoloCarattere()
     QCoreApplication::processEvents();
 
     QCOMPARE(fileMappati(QStringLiteral("/imageformats/")), QSet<QString>());
-    // Both windows write in bold Arial only: one face, whatever the machine maps it to.
+    // Every window writes in bold Arial only: one face, whatever the machine maps it to.
     QCOMPARE(fileDiCaratteri().size(), 1);
 }
 

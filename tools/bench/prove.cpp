@@ -398,6 +398,9 @@ int eseguiFiglio(int argc, char* argv[], const QString& modo)
         Programma programma(ambienteDiProva());
         programma.avvia();
         attendiEsposta(programma.finestra(QStringLiteral("frmInizio")));
+        // With a class in the register the start is over when "Chi sei?" is on screen.
+        if (QWidget* chiSei = programma.finestra(QStringLiteral("FrmChiSei")))
+            attendiEsposta(chiSei);
         QCoreApplication::processEvents();
     } else if (modo.startsWith(QLatin1String("memoria-corsa"))) {
         preparaApplicazione(app);
