@@ -125,7 +125,10 @@ void Anteprima::stampaOSalva()
 {
     if (soloPdf()) {
         const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString file = destinazioni.chiediFile(this, QDir(cartella).filePath(QStringLiteral("stampa.pdf")));
+        // The job's name says what the page is, so it names the file too.
+        QString nome = pagina.titolo.isEmpty() ? QStringLiteral("stampa") : pagina.titolo;
+        nome.replace(QLatin1Char('/'), QLatin1Char('-'));
+        const QString file = destinazioni.chiediFile(this, QDir(cartella).filePath(nome + QStringLiteral(".pdf")));
         if (file.isEmpty())
             return;
         stampante.setOutputFormat(QPrinter::PdfFormat);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/frmregistro.h"
 
+#include "print/invio.h"
 #include "print/stampante.h"
 #include "programma.h"
 #include "register/paginaalunno.h"
@@ -8,6 +9,7 @@
 #include "register/pin.h"
 #include "register/stamparegistro.h"
 #include "register/testiregistro.h"
+#include "reports/nome.h"
 #include "ui/annuncio.h"
 #include "ui/messaggi.h"
 
@@ -403,11 +405,14 @@ QString FrmRegistro::font() const
     return f;
 }
 
-void FrmRegistro::stampa(const std::vector<Pagina>& fogli)
+void FrmRegistro::stampa(std::vector<Pagina> fogli, const QString& diChi)
 {
-    for (const Pagina& p : fogli) {
-        if (!programma.ambiente().stampa(p)) {
-            programma.ambiente().avviso(messaggi::stampaNonRiuscita);
+    const Ambiente& amb = programma.ambiente();
+    for (Pagina& p : fogli) {
+        // Named like every printout: a shared queue shows it, a PDF takes it as its file name.
+        p.titolo = nomeLavoro(amb.nomeEseguibile, QStringLiteral("Registro"), diChi);
+        if (const Invio invio = amb.stampa(p); !invio) {
+            amb.avviso(messaggioInvio(invio));
             return;
         }
     }
@@ -422,7 +427,7 @@ void FrmRegistro::stampaClasse()
     QList<RiepilogoAlunno> alunni;
     for (const AlunnoRegistro& a : registro->alunni(*classe))
         alunni << riepiloga(a.nome, registro->storia(a.id));
-    stampa(pagineClasse(nomeClasse(*classe), alunni, f, programma.ambiente().dataBreve()));
+    stampa(pagineClasse(nomeClasse(*classe), alunni, f, programma.ambiente().dataBreve()), nomeClasse(*classe));
 }
 
 void FrmRegistro::stampaAlunno(const QString& nome, const QList<SerieRegistrata>& storia)
@@ -431,7 +436,8 @@ void FrmRegistro::stampaAlunno(const QString& nome, const QList<SerieRegistrata>
     if (f.isEmpty())
         return;
     const std::optional<IdClasse> classe = classeScelta();
-    stampa(pagineAlunno(nome, classe ? nomeClasse(*classe) : QString(), storia, f, programma.ambiente().dataBreve()));
+    stampa(pagineAlunno(nome, classe ? nomeClasse(*classe) : QString(), storia, f, programma.ambiente().dataBreve()),
+           nome);
 }
 
 void FrmRegistro::esporta(AmbitoEsportazione ambito, qint64 id, const QString& proposto)

@@ -52,7 +52,7 @@ private:
     void riempiGriglia();
     void stampaClasse();
     QString font() const;   // the printer's fixed-width face; empty, and said, where it has none
-    void stampa(const std::vector<Pagina>& pagine);
+    void stampa(std::vector<Pagina> pagine, const QString& diChi);   // diChi: the class or the pupil
 
     Programma& programma;
     Registro* registro;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/invio.h"
 #include "programma.h"
 #include "register/registro.h"
 #include "session/estrazione.h"
@@ -310,6 +311,15 @@ void TestFrmRegistro::stampaEdEsportaQuelCheFece()
     // Maria's line in both: her totals in the class, her run in her own.
     QCOMPARE(testi.filter(QRegularExpression(QStringLiteral("^Maria +1 +15 +5 +75% "))).size(), 1);
     QCOMPARE(testi.filter(QRegularExpression(QStringLiteral("Sottrazioni +1 +1-30 +15 +5 +5:00"))).size(), 1);
+    // Each job named, for a shared queue and the PDF's file name.
+    QCOMPARE(b.piattaforma.pagine[0].titolo, QStringLiteral("Sottrazioni - Registro - 2ª B"));
+    QCOMPARE(b.piattaforma.pagine[1].titolo, QStringLiteral("Sottrazioni - Registro - Maria"));
+    // A printer that stops the page says why, as every printout does.
+    b.piattaforma.stampaRiesce = false;
+    b.piattaforma.comeFallisce = Invio::Esito::inPausa;
+    QTest::mouseClick(trova<QPushButton>(f, "cmdStampaAlunno"), Qt::LeftButton);
+    QCOMPARE(b.piattaforma.avvisi.last(), messaggioInvio(Invio(Invio::Esito::inPausa, QStringLiteral("Aula 2"))));
+    b.piattaforma.stampaRiesce = true;
 
     // The file chosen holds the runs; the operations go beside it.
     b.fileScelto = b.dati.filePath(QStringLiteral("maria.csv"));

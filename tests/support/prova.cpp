@@ -24,7 +24,7 @@ Ambiente Piattaforma::ambiente(const QString& nome)
     a.fontStampante = [this] { return font; };
     a.stampa = [this](const Pagina& p) {
         pagine.push_back(p);
-        return stampaRiesce;
+        return stampaRiesce ? Invio() : Invio(comeFallisce, QStringLiteral("Aula 2"));
     };
     a.avviso = [this](const QString& testo) { avvisi << testo; };
     a.conferma = [this](const QString& domanda) {

@@ -26,6 +26,7 @@ struct Piattaforma {
     double ora = 36000.0;          // 10:00:00
     QStringList font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
     bool stampaRiesce = true;
+    Invio::Esito comeFallisce = Invio::Esito::guasto;   // how a page fails where it does not print
     std::vector<Pagina> pagine;
     QStringList avvisi;
     QStringList domande;           // every question put, answered with `risposta`
