@@ -7,11 +7,13 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTime>
 
 namespace ope {
@@ -39,7 +41,10 @@ Ambiente completaAmbiente(Ambiente a)
         a.adesso = [] { return QDateTime::currentDateTime(); };
     if (!a.fileDaScrivere)
         a.fileDaScrivere = [](const QString& titolo, const QString& proposto) {
-            return QFileDialog::getSaveFileName(QApplication::activeWindow(), titolo, proposto);
+            // Among the user's documents, where the PDFs go too, not wherever the program was started.
+            const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            return QFileDialog::getSaveFileName(QApplication::activeWindow(), titolo, QDir(cartella).filePath(proposto),
+                                                QStringLiteral("CSV (*.csv);;Tutti i file (*)"));
         };
     if (!a.conferma)
         a.conferma = [](const QString& domanda) {

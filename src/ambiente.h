@@ -27,7 +27,7 @@ struct Ambiente {
     std::function<QDateTime()> adesso;               // the date and time, with the time zone
     // A question answered Sì or No; true for Sì.
     std::function<bool(const QString& domanda)> conferma;
-    // The name of a file to write, asked through a dialog that proposes one;
+    // The name of a CSV file to write, asked through a dialog that proposes one
     // empty when the user gave up.
     std::function<QString(const QString& titolo, const QString& proposto)> fileDaScrivere;
 
