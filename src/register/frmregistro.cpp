@@ -405,6 +405,11 @@ QString FrmRegistro::font() const
     return f;
 }
 
+QDate FrmRegistro::oggi() const
+{
+    return programma.ambiente().adesso().date();
+}
+
 void FrmRegistro::stampa(std::vector<Pagina> fogli, const QString& diChi)
 {
     const Ambiente& amb = programma.ambiente();

@@ -36,6 +36,7 @@ public:
     void stampaAlunno(const QString& nome, const QList<SerieRegistrata>& storia);
 
     std::optional<IdClasse> classeScelta() const;
+    QDate oggi() const;
     QString nomeClasse(IdClasse classe) const;
     void apriAlunno(IdAlunno alunno);
 

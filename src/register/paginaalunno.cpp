@@ -137,7 +137,7 @@ void PaginaAlunno::riempiStoria()
         const QString celle[] = {testoData(s.inizio), nomeOperazione(s.tipoOperazione), QString::number(s.obiettivo),
                                  nomeLivello(s.livello), QString::number(s.esatte), QString::number(s.errate),
                                  testoTempo(s.secondiTotali), testoVoto(s),
-                                 s.finita ? QStringLiteral("sì") : QStringLiteral("interrotta")};
+                                 testoFinita(s, finestra.oggi())};
         for (int c = 0; c < 9; ++c)
             tabSerie->setItem(r, c, new QTableWidgetItem(celle[c]));
         // The objective's number as the start window shows it, its name on demand.

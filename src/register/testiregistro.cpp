@@ -34,6 +34,17 @@ QString testoVoto(const SerieRegistrata& serie)
     return serie.voto ? QStringLiteral("%1 %2").arg(*serie.voto).arg(serie.giudizio) : QStringLiteral("-");
 }
 
+QString testoFinita(const SerieRegistrata& serie, const QDate& oggi)
+{
+    if (serie.finita)
+        return QStringLiteral("sì");
+    // A run left with "Esco" has its end; one without is still at the keys,
+    // unless it began on an earlier day and its program went down midway.
+    if (!serie.fine.isValid() && serie.inizio.toLocalTime().date() == oggi)
+        return QStringLiteral("in corso");
+    return QStringLiteral("interrotta");
+}
+
 std::optional<int> quotaEsatte(int esatte, int risposte)
 {
     if (risposte <= 0)

@@ -16,6 +16,8 @@ QString nomeLivello(int livello);             // "30-60"
 QString testoTempo(int secondi);              // "2:05"
 QString testoData(const QDateTime& quando);   // "08/12/2026 10:05"
 QString testoVoto(const SerieRegistrata& serie);   // "8 DISTINTO", or "-" under 10 operations
+// "sì", "interrotta", or "in corso" for a run of today not closed yet.
+QString testoFinita(const SerieRegistrata& serie, const QDate& oggi);
 
 // The share of right answers as a whole percentage; none without answers.
 std::optional<int> quotaEsatte(int esatte, int risposte);

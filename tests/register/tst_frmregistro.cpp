@@ -2,6 +2,7 @@
 #include "print/invio.h"
 #include "programma.h"
 #include "register/registro.h"
+#include "register/testiregistro.h"
 #include "session/estrazione.h"
 #include "start/tabelle.h"
 #include "ui/annuncio.h"
@@ -106,6 +107,8 @@ private slots:
     void chiPraticaSegueIlRegistro();
     void stampaEdEsportaQuelCheFece();
     void unRegistroInservibileDiceDoveSta();
+    void seLaSerieEChiusa_data();
+    void seLaSerieEChiusa();
 };
 
 void TestFrmRegistro::ilPinFaEntrareSoloChiLoSa_data()
@@ -344,6 +347,30 @@ void TestFrmRegistro::unRegistroInservibileDiceDoveSta()
     QCOMPARE(trova<QStackedWidget>(f, "stkRegistro")->currentWidget(), stato);
     QVERIFY2(stato->text().contains(percorso), qPrintable(stato->text()));
     QVERIFY(stato->text().contains(b.registro().stato()));
+}
+
+void TestFrmRegistro::seLaSerieEChiusa_data()
+{
+    QTest::addColumn<bool>("finita");
+    QTest::addColumn<QString>("fine");     // empty: the run has no end yet
+    QTest::addColumn<int>("giorniDopo");   // the teacher looks that many days after its start
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("finished") << true << QStringLiteral("2026-12-08T09:05:00+01:00") << 0 << "sì";
+    QTest::newRow("left with Esco") << false << QStringLiteral("2026-12-08T09:03:00+01:00") << 0 << "interrotta";
+    QTest::newRow("no end yet, the pupil still at the keys") << false << QString() << 0 << "in corso";
+    QTest::newRow("no end, a day later: its program went down") << false << QString() << 1 << "interrotta";
+}
+
+void TestFrmRegistro::seLaSerieEChiusa()
+{
+    QFETCH(bool, finita);
+    QFETCH(QString, fine);
+    QFETCH(int, giorniDopo);
+    SerieRegistrata serie;
+    serie.finita = finita;
+    serie.inizio = QDateTime::fromString(QStringLiteral("2026-12-08T09:00:00+01:00"), Qt::ISODate);
+    serie.fine = QDateTime::fromString(fine, Qt::ISODate);
+    QTEST(testoFinita(serie, serie.inizio.toLocalTime().date().addDays(giorniDopo)), "testo");
 }
 
 QTEST_MAIN(TestFrmRegistro)
