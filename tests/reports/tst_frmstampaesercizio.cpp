@@ -244,40 +244,46 @@ QWidget* eserciziDallInizio(Programma& programma)
     return programma.finestra(QStringLiteral("FrmOperativo"));
 }
 
-QStringList testiAttestato(Programma& programma)
-{
-    auto* attestato = static_cast<FrmAttestato*>(programma.finestra(QStringLiteral("FrmAttestato")));
-    QStringList testi;
-    for (const RigaAttestato& r : righeAttestato(*attestato->serie(), QString(), QString()))
-        testi << r.testo;
-    return testi;
-}
+// A run begun from the start window and answered right to its end, its window still open.
+struct SerieFinita {
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma{piattaforma.ambiente()};
+    QWidget* esercizio = eserciziDallInizio(programma);
+    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+
+    SerieFinita() { prova::finisciSerie(programma); }
+
+    QStringList testiAttestato()
+    {
+        auto* attestato = static_cast<FrmAttestato*>(programma.finestra(QStringLiteral("FrmAttestato")));
+        QStringList testi;
+        for (const RigaAttestato& r : righeAttestato(*attestato->serie(), QString(), QString()))
+            testi << r.testo;
+        return testi;
+    }
+};
 
 void TestFrmStampaEsercizio::ricominciaTieneLeSceltePartenza()
 {
     // Other choices in the start window, not confirmed with "Avanti": the
     // next run and its certificate keep the run's own.
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* esercizio = eserciziDallInizio(programma);
-    prova::finisciSerie(programma);
-    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
-    prova::premi(inizio, QStringLiteral("Option1(4)"));
-    prova::premi(inizio, QStringLiteral("Option2(2)"));
-    prova::premi(esercizio, tasti::ricomincia);
+    SerieFinita b;
+    prova::premi(b.inizio, QStringLiteral("Option1(4)"));
+    prova::premi(b.inizio, QStringLiteral("Option2(2)"));
+    prova::premi(b.esercizio, tasti::ricomincia);
     for (int n = 1; n <= 20; ++n) {
-        const Serie& s = prova::serieInCorso(programma);
+        const Serie& s = prova::serieInCorso(b.programma);
         QCOMPARE(s.operazione().tipoEsercizio, 1);
         QVERIFY(s.operazione().numero1 <= 30);
-        prova::premi(esercizio, tasti::cifra(0));
-        prova::premi(esercizio, tasti::verificaCifre);
-        prova::premi(esercizio, tasti::si);
-        prova::premi(esercizio, tasti::avantiCifre);
+        prova::premi(b.esercizio, tasti::cifra(0));
+        prova::premi(b.esercizio, tasti::verificaCifre);
+        prova::premi(b.esercizio, tasti::si);
+        prova::premi(b.esercizio, tasti::avantiCifre);
     }
-    prova::premi(esercizio, tasti::visualizza);
-    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), QStringLiteral("Option1(3)"));
-    const QStringList testi = testiAttestato(programma);
+    prova::premi(b.esercizio, tasti::visualizza);
+    prova::premi(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")), QStringLiteral("Option1(3)"));
+    const QStringList testi = b.testiAttestato();
     QVERIFY2(testi.contains(QStringLiteral("CALCOLO DEL RISULTATO")), qPrintable(testi.join(u'|')));
     QVERIFY(!testi.contains(QStringLiteral("CALCOLO DEL SEGNO")));
     QVERIFY(testi.filter(QStringLiteral("da  1 a 30")).size() == 1);
@@ -287,27 +293,23 @@ void TestFrmStampaEsercizio::stampaEAttestatoDellaSerieAperta()
 {
     // A new run started from the start window leaves the open printout, its
     // print and its certificate with the run it was opened for.
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* esercizio = eserciziDallInizio(programma);
-    prova::finisciSerie(programma);
-    const QStringList righe = prova::serieInCorso(programma).righe();
-    prova::premi(esercizio, tasti::visualizza);
-    QWidget* stampa = programma.finestra(QStringLiteral("FrmStampaEsercizio"));
-    prova::premi(programma.finestra(QStringLiteral("frmInizio")), QStringLiteral("Option3(0)"));
-    QCOMPARE(prova::serieInCorso(programma).numeroOperazione(), 1);
+    SerieFinita b;
+    const QStringList righe = prova::serieInCorso(b.programma).righe();
+    prova::premi(b.esercizio, tasti::visualizza);
+    QWidget* stampa = b.programma.finestra(QStringLiteral("FrmStampaEsercizio"));
+    prova::premi(b.inizio, QStringLiteral("Option3(0)"));
+    QCOMPARE(prova::serieInCorso(b.programma).numeroOperazione(), 1);
 
     QCOMPARE(prova::controllo<QLabel>(stampa, "LblOp(20)")->text(), righe.at(19));
     prova::premi(stampa, QStringLiteral("Option1(2)"));
-    QVERIFY(piattaforma.avvisi.isEmpty());
-    QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
+    QVERIFY(b.piattaforma.avvisi.isEmpty());
+    QCOMPARE(b.piattaforma.pagine.size(), std::size_t(1));
     QStringList stampate;
-    for (const Pagina::Testo& t : piattaforma.pagine.front().testi)
+    for (const Pagina::Testo& t : b.piattaforma.pagine.front().testi)
         stampate << t.testo;
     QVERIFY(stampate.contains(righe.at(19)));
     prova::premi(stampa, QStringLiteral("Option1(3)"));
-    QVERIFY(testiAttestato(programma).contains(QStringLiteral("con 20 risposte esatte su 20 richieste")));
+    QVERIFY(b.testiAttestato().contains(QStringLiteral("con 20 risposte esatte su 20 richieste")));
 }
 
 void TestFrmStampaEsercizio::chiusaTornaAllEsercizioSeAperto()
@@ -315,11 +317,8 @@ void TestFrmStampaEsercizio::chiusaTornaAllEsercizioSeAperto()
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
     Programma programma(piattaforma.ambiente());
-    programma.avvia();
+    QPointer<QWidget> esercizio = eserciziDallInizio(programma);
     QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
-    for (const char* nome : {"Option1(0)", "Option2(0)", "Option3(0)"})
-        prova::premi(inizio, QString::fromLatin1(nome));
-    QPointer<QWidget> esercizio = programma.finestra(QStringLiteral("FrmOperativo"));
     QVERIFY(esercizio);
     const QStringList registro = prova::serieInCorso(programma).righe();
     auto primaRiga = [&] {
