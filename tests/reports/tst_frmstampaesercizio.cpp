@@ -44,7 +44,6 @@ private slots:
     void coloreDelPulsanteColFuoco();
     void stampaConSoglia_data();
     void stampaConSoglia();
-    void fontSoloInMinuscolo();
     void stampaNonRiuscitaLasciaLaFinestraUsabile();
     void nomeNelPannello();
     void pannelloDentroLaFinestra();
@@ -103,42 +102,39 @@ void TestFrmStampaEsercizio::coloreDelPulsanteColFuoco()
 void TestFrmStampaEsercizio::stampaConSoglia_data()
 {
     QTest::addColumn<int>("operazioni");
-    QTest::addColumn<int>("pagine");
-    QTest::newRow("nove") << 9 << 0;
-    QTest::newRow("dieci") << 10 << 1;
-    QTest::newRow("venti") << 20 << 1;
+    QTest::addColumn<QStringList>("font");   // the printer's fonts; none: the platform's own
+    QTest::addColumn<QString>("avviso");     // said instead of printing; none: printed
+    const QString poche = QStringLiteral("Esegui almeno 10 operazioni. ");
+    QTest::newRow("nove") << 9 << QStringList() << poche;
+    QTest::newRow("dieci") << 10 << QStringList() << QString();
+    QTest::newRow("venti") << 20 << QStringList() << QString();
+    QTest::newRow("courier solo in minuscolo")
+        << 20 << QStringList{QStringLiteral("Arial"), QStringLiteral("courier new")}
+        << QStringLiteral("Devi installare il font Courier o il font Courier New");
 }
 
 void TestFrmStampaEsercizio::stampaConSoglia()
 {
     QFETCH(int, operazioni);
-    QFETCH(int, pagine);
+    QFETCH(QStringList, font);
+    QFETCH(QString, avviso);
     prova::CartellaDiLavoro cartella;
     prova::Piattaforma piattaforma;
+    if (!font.isEmpty())
+        piattaforma.font = font;
     Programma programma(piattaforma.ambiente());
     QWidget* f = apri(programma, piattaforma, operazioni);
     prova::premi(f, "Option1(2)");
-    QCOMPARE(int(piattaforma.pagine.size()), pagine);
-    if (pagine == 0) {
-        QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Esegui almeno 10 operazioni. ")});
+    if (!avviso.isEmpty()) {
+        QVERIFY(piattaforma.pagine.empty());
+        QCOMPARE(piattaforma.avvisi, QStringList{avviso});
     } else {
         QVERIFY(piattaforma.avvisi.isEmpty());
+        QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
         const Pagina& p = piattaforma.pagine.front();
         QCOMPARE(p.testi.at(1).testo, QStringLiteral("    Data di stampa 08/12/26"));
         QCOMPARE(p.testi.back().testo, QStringLiteral("Eser. n.3: Tempo tot.  secondi"));
     }
-}
-
-void TestFrmStampaEsercizio::fontSoloInMinuscolo()
-{
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    piattaforma.font = QStringList{QStringLiteral("Arial"), QStringLiteral("courier new")};
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 20);
-    prova::premi(f, "Option1(2)");
-    QVERIFY(piattaforma.pagine.empty());
-    QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Devi installare il font Courier o il font Courier New")});
 }
 
 void TestFrmStampaEsercizio::stampaNonRiuscitaLasciaLaFinestraUsabile()
