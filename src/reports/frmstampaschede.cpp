@@ -36,19 +36,6 @@ constexpr double altezzaRiga = 225;
 const Scelte::Posti postiObiettivi{150, 4980, 540, 5190, 180, {300, 900, 1500}};
 const Scelte::Posti postiLivelli{150, 1860, 420, 2070, 180, {300, 780, 1260, 1740}};
 
-QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString& testo,
-                          double left, double top, double width, double height)
-{
-    auto* c = new QPushButton(testo, genitore);
-    c->setObjectName(nome);
-    c->setGeometry(rettangolo(left, top, width, height));
-    c->setAutoDefault(false);
-    c->setFont(carattere(QStringLiteral("Arial"), 9, true));
-    impostaSfondo(c, colori::pesca);
-    impostaTesto(c, colori::bluNotte);
-    return c;
-}
-
 } // namespace
 
 FrmStampaSchede::FrmStampaSchede(Programma& p)
@@ -128,16 +115,16 @@ void FrmStampaSchede::creaControlli()
     frame2->setEnabled(false);
 
     cmdSchedaAlunni = nuovoComando(frame3, QStringLiteral("CmdSchedaAlunni"),
-                                   QStringLiteral("VISUALIZZA SCHEDA ALUNNI"), 120, 270, 3360, 330);
+                                   QStringLiteral("VISUALIZZA SCHEDA ALUNNI"), 9, 120, 270, 3360, 330);
     cmdStampaAlunni = nuovoComando(frame3, QStringLiteral("CmdStampaAlunni"),
-                                   QStringLiteral("STAMPA SCHEDA "), 120, 660, 3360, 330);
+                                   QStringLiteral("STAMPA SCHEDA "), 9, 120, 660, 3360, 330);
     cmdSchedaDocenti = nuovoComando(frame4, QStringLiteral("CmdSchedaDocenti"),
-                                    QStringLiteral("VISUALIZZA SCHEDA DOCENTI"), 120, 270, 3360, 330);
+                                    QStringLiteral("VISUALIZZA SCHEDA DOCENTI"), 9, 120, 270, 3360, 330);
     cmdStampaDocenti = nuovoComando(frame4, QStringLiteral("CmdStampaDocenti"),
-                                    QStringLiteral("STAMPA SCHEDA"), 120, 660, 3360, 330);
-    cmdRicomincia = nuovoComando(a, QStringLiteral("CmdRicomincia"), QStringLiteral("CANCELLA SCHEDA"),
+                                    QStringLiteral("STAMPA SCHEDA"), 9, 120, 660, 3360, 330);
+    cmdRicomincia = nuovoComando(a, QStringLiteral("CmdRicomincia"), QStringLiteral("CANCELLA SCHEDA"), 9,
                                  8280, 7950, 2220, 360);
-    command1 = nuovoComando(a, QStringLiteral("Command1"), QStringLiteral("ESCI"), 10620, 7950, 1260, 360);
+    command1 = nuovoComando(a, QStringLiteral("Command1"), QStringLiteral("ESCI"), 9, 10620, 7950, 1260, 360);
     cmdStampaAlunni->setVisible(false);
     cmdStampaDocenti->setVisible(false);
 

@@ -23,18 +23,6 @@ QString didascaliaTabellina(int t)
     return (elisa ? QStringLiteral("Tabellina dell'%1") : QStringLiteral("Tabellina del %1")).arg(t);
 }
 
-QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString& testo, double left)
-{
-    auto* c = new QPushButton(testo, genitore);
-    c->setObjectName(nome);
-    c->setGeometry(rettangolo(left, 4560, 1800, 480));
-    c->setFont(carattere(QStringLiteral("Arial"), 11, true));
-    c->setAutoDefault(false);
-    impostaSfondo(c, colori::pesca);
-    impostaTesto(c, colori::bluNotte);
-    return c;
-}
-
 } // namespace
 
 FrmTabelline::FrmTabelline(Programma& p)
@@ -71,8 +59,8 @@ FrmTabelline::FrmTabelline(Programma& p)
     label2->setFont(carattere(QStringLiteral("Arial"), 10));
     impostaTesto(label2, colori::rossoScuro);
 
-    cmdOK = nuovoComando(a, QStringLiteral("cmdOK"), QStringLiteral("OK"), 1200);
-    cmdAnnulla = nuovoComando(a, QStringLiteral("cmdAnnulla"), QStringLiteral("Annulla"), 3480);
+    cmdOK = nuovoComando(a, QStringLiteral("cmdOK"), QStringLiteral("OK"), 11, 1200, 4560, 1800, 480);
+    cmdAnnulla = nuovoComando(a, QStringLiteral("cmdAnnulla"), QStringLiteral("Annulla"), 11, 3480, 4560, 1800, 480);
     connect(cmdOK, &QPushButton::clicked, this, [this] { conferma(); });
     connect(cmdAnnulla, &QPushButton::clicked, this, [this] { close(); });
     fuocoIniziale(chkTabellina[1]);

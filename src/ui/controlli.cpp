@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controlli.h"
 
+#include "ui/colori.h"
 #include "ui/pulsanteopzione.h"
 #include "ui/twips.h"
 
@@ -8,6 +9,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace ope {
 
@@ -60,6 +62,19 @@ PulsanteOpzione* nuovoPulsante(QWidget* genitore, const QString& nome, const QSt
     auto* p = new PulsanteOpzione(nome, testo, genitore);
     p->setGeometry(rettangolo(left, top, width, height));
     return p;
+}
+
+QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString& testo, double punti,
+                          double left, double top, double width, double height)
+{
+    auto* c = new QPushButton(testo, genitore);
+    c->setObjectName(nome);
+    c->setGeometry(rettangolo(left, top, width, height));
+    c->setAutoDefault(false);
+    c->setFont(carattere(QStringLiteral("Arial"), punti, true));
+    impostaSfondo(c, colori::pesca);
+    impostaTesto(c, colori::bluNotte);
+    return c;
 }
 
 namespace {

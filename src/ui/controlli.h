@@ -8,6 +8,7 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace ope {
@@ -25,6 +26,9 @@ QGroupBox* nuovaCornice(QWidget* genitore, const QString& nome, const QString& t
 QFrame* nuovoRiquadro(QWidget* genitore, const QString& nome, double left, double top, double width, double height);
 PulsanteOpzione* nuovoPulsante(QWidget* genitore, const QString& nome, const QString& testo,
                                double left, double top, double width, double height);
+// A command button with a peach face and dark blue bold Arial of `punti` points.
+QPushButton* nuovoComando(QWidget* genitore, const QString& nome, const QString& testo, double punti,
+                          double left, double top, double width, double height);
 
 // Colours of a control, in the roles its kind draws with (button face for
 // buttons, window colours for labels and frames).

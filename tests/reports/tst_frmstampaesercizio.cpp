@@ -23,17 +23,51 @@ using namespace ope;
 
 namespace {
 
-// A run of n subtractions 2 - 1, 3 - 1, ..., each answered right in 5 seconds.
-QWidget* apri(Programma& programma, prova::Piattaforma& piattaforma, int n)
+// The program on a test platform, in a working folder of its own.
+struct Banco {
+    prova::CartellaDiLavoro cartella;
+    prova::Piattaforma piattaforma;
+    Programma programma{piattaforma.ambiente()};
+
+    // A run of n subtractions 2 - 1, 3 - 1, ..., each answered right in 5 seconds, and its printout.
+    QWidget* apri(int n)
+    {
+        programma.sessione().scelte.maxCifre = 2;
+        std::vector<prova::Passo> passi;
+        for (int i = 1; i <= n; ++i)
+            passi.push_back({i + 1, 1, 1, {}, false, 5});
+        prova::esegui(*programma.nuovaSerie(), piattaforma.ora, passi);
+        programma.apriStampaEsercizio();
+        return programma.finestra(QStringLiteral("FrmStampaEsercizio"));
+    }
+};
+
+// Objective 1, level 1 in the start window, then "Avanti": a run on screen.
+QWidget* eserciziDallInizio(Programma& programma)
 {
-    programma.sessione().scelte.maxCifre = 2;
-    std::vector<prova::Passo> passi;
-    for (int i = 1; i <= n; ++i)
-        passi.push_back({i + 1, 1, 1, {}, false, 5});
-    prova::esegui(*programma.nuovaSerie(), piattaforma.ora, passi);
-    programma.apriStampaEsercizio();
-    return programma.finestra(QStringLiteral("FrmStampaEsercizio"));
+    programma.avvia();
+    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+    for (const char* nome : {"Option1(0)", "Option2(0)", "Option3(0)"})
+        prova::premi(inizio, QString::fromLatin1(nome));
+    return programma.finestra(QStringLiteral("FrmOperativo"));
 }
+
+// A run begun from the start window and answered right to its end, its window still open.
+struct SerieFinita : Banco {
+    QWidget* esercizio = eserciziDallInizio(programma);
+    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
+
+    SerieFinita() { prova::finisciSerie(programma); }
+
+    QStringList testiAttestato()
+    {
+        auto* attestato = static_cast<FrmAttestato*>(programma.finestra(QStringLiteral("FrmAttestato")));
+        QStringList testi;
+        for (const RigaAttestato& r : righeAttestato(*attestato->serie(), QString(), QString()))
+            testi << r.testo;
+        return testi;
+    }
+};
 
 } // namespace
 
@@ -44,7 +78,6 @@ private slots:
     void coloreDelPulsanteColFuoco();
     void stampaConSoglia_data();
     void stampaConSoglia();
-    void fontSoloInMinuscolo();
     void stampaNonRiuscitaLasciaLaFinestraUsabile();
     void nomeNelPannello();
     void pannelloDentroLaFinestra();
@@ -59,10 +92,8 @@ private slots:
 
 void TestFrmStampaEsercizio::grigliaDalRegistro()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 12);
+    Banco b;
+    QWidget* f = b.apri(12);
     QVERIFY(f);
     QCOMPARE(f->windowTitle(), QStringLiteral("STAMPA DEGLI ESERCIZI ESEGUITI"));
     QVERIFY(prova::controllo<QLabel>(f, "LblOp(1)")->text().startsWith(QStringLiteral(" 2 -  1 = . ")));
@@ -83,10 +114,8 @@ void TestFrmStampaEsercizio::grigliaDalRegistro()
 
 void TestFrmStampaEsercizio::coloreDelPulsanteColFuoco()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 20);
+    Banco b;
+    QWidget* f = b.apri(20);
     QVERIFY(QTest::qWaitForWindowActive(f));
     const QColor acceso(255, 192, 128);
     const QColor spento(255, 224, 192);
@@ -103,69 +132,60 @@ void TestFrmStampaEsercizio::coloreDelPulsanteColFuoco()
 void TestFrmStampaEsercizio::stampaConSoglia_data()
 {
     QTest::addColumn<int>("operazioni");
-    QTest::addColumn<int>("pagine");
-    QTest::newRow("nove") << 9 << 0;
-    QTest::newRow("dieci") << 10 << 1;
-    QTest::newRow("venti") << 20 << 1;
+    QTest::addColumn<QStringList>("font");   // the printer's fonts; none: the platform's own
+    QTest::addColumn<QString>("avviso");     // said instead of printing; none: printed
+    const QString poche = QStringLiteral("Esegui almeno 10 operazioni. ");
+    QTest::newRow("nove") << 9 << QStringList() << poche;
+    QTest::newRow("dieci") << 10 << QStringList() << QString();
+    QTest::newRow("venti") << 20 << QStringList() << QString();
+    QTest::newRow("courier solo in minuscolo")
+        << 20 << QStringList{QStringLiteral("Arial"), QStringLiteral("courier new")}
+        << QStringLiteral("Devi installare il font Courier o il font Courier New");
 }
 
 void TestFrmStampaEsercizio::stampaConSoglia()
 {
     QFETCH(int, operazioni);
-    QFETCH(int, pagine);
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, operazioni);
+    QFETCH(QStringList, font);
+    QFETCH(QString, avviso);
+    Banco b;
+    if (!font.isEmpty())
+        b.piattaforma.font = font;
+    QWidget* f = b.apri(operazioni);
     prova::premi(f, "Option1(2)");
-    QCOMPARE(int(piattaforma.pagine.size()), pagine);
-    if (pagine == 0) {
-        QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Esegui almeno 10 operazioni. ")});
+    if (!avviso.isEmpty()) {
+        QVERIFY(b.piattaforma.pagine.empty());
+        QCOMPARE(b.piattaforma.avvisi, QStringList{avviso});
     } else {
-        QVERIFY(piattaforma.avvisi.isEmpty());
-        const Pagina& p = piattaforma.pagine.front();
+        QVERIFY(b.piattaforma.avvisi.isEmpty());
+        QCOMPARE(b.piattaforma.pagine.size(), std::size_t(1));
+        const Pagina& p = b.piattaforma.pagine.front();
         QCOMPARE(p.testi.at(1).testo, QStringLiteral("    Data di stampa 08/12/26"));
         QCOMPARE(p.testi.back().testo, QStringLiteral("Eser. n.3: Tempo tot.  secondi"));
     }
 }
 
-void TestFrmStampaEsercizio::fontSoloInMinuscolo()
-{
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    piattaforma.font = QStringList{QStringLiteral("Arial"), QStringLiteral("courier new")};
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 20);
-    prova::premi(f, "Option1(2)");
-    QVERIFY(piattaforma.pagine.empty());
-    QCOMPARE(piattaforma.avvisi, QStringList{QStringLiteral("Devi installare il font Courier o il font Courier New")});
-}
-
 void TestFrmStampaEsercizio::stampaNonRiuscitaLasciaLaFinestraUsabile()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    piattaforma.stampaRiesce = false;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 20);
+    Banco b;
+    b.piattaforma.stampaRiesce = false;
+    QWidget* f = b.apri(20);
     prova::premi(f, "Option1(2)");
-    QCOMPARE(piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
-    QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
+    QCOMPARE(b.piattaforma.avvisi, QStringList{messaggi::stampaNonRiuscita});
+    QVERIFY(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")));
     for (int i = 0; i < 4; ++i)
         QVERIFY(prova::controllo(f, QStringLiteral("Option1(%1)").arg(i))->isEnabled());
     // Once the printer is back, the same button prints.
-    piattaforma.stampaRiesce = true;
+    b.piattaforma.stampaRiesce = true;
     prova::premi(f, "Option1(2)");
-    QCOMPARE(piattaforma.pagine.size(), std::size_t(2));
-    QCOMPARE(piattaforma.avvisi.size(), 1);
+    QCOMPARE(b.piattaforma.pagine.size(), std::size_t(2));
+    QCOMPARE(b.piattaforma.avvisi.size(), 1);
 }
 
 void TestFrmStampaEsercizio::nomeNelPannello()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 10);
+    Banco b;
+    QWidget* f = b.apri(10);
     prova::premi(f, "Option1(1)");
     QVERIFY(prova::controllo(f, "fraNome")->isVisible());
     auto* txtNome = prova::controllo<QLineEdit>(f, "txtNome");
@@ -173,7 +193,7 @@ void TestFrmStampaEsercizio::nomeNelPannello()
     QCOMPARE(txtNome->text(), QStringLiteral("Massimiliano Ro"));
     prova::clicca(f, "cmdAvanti");
     QVERIFY(!prova::controllo(f, "fraNome")->isVisible());
-    QCOMPARE(programma.sessione().alunno.nomeAlunno, QStringLiteral("Massimiliano Ro"));
+    QCOMPARE(b.programma.sessione().alunno.nomeAlunno, QStringLiteral("Massimiliano Ro"));
 
     // Opened again, the panel keeps what was typed.
     prova::premi(f, "Option1(1)");
@@ -181,16 +201,14 @@ void TestFrmStampaEsercizio::nomeNelPannello()
     prova::clicca(f, "cmdAvanti");
 
     prova::premi(f, "Option1(2)");
-    QCOMPARE(piattaforma.pagine.at(0).testi.at(0).testo,
+    QCOMPARE(b.piattaforma.pagine.at(0).testi.at(0).testo,
              QStringLiteral("Nome Massimiliano Ro    Data di stampa 08/12/26"));
 }
 
 void TestFrmStampaEsercizio::pannelloDentroLaFinestra()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 10);
+    Banco b;
+    QWidget* f = b.apri(10);
     // A window smaller than the screen: centring on the screen would put the
     // panel outside it, or over the buttons that follow the name.
     for (const QSize dimensione : {f->size(), QSize(300, 200), QSize(3000, 2000)}) {
@@ -210,74 +228,46 @@ void TestFrmStampaEsercizio::pannelloDentroLaFinestra()
 
 void TestFrmStampaEsercizio::attestatoAncheSottoSoglia()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 9);
+    Banco b;
+    QWidget* f = b.apri(9);
     prova::premi(f, "Option1(3)");
-    QVERIFY(programma.finestra(QStringLiteral("FrmAttestato")));
-    QVERIFY(programma.finestra(QStringLiteral("FrmStampaEsercizio"))->isVisible());
+    QVERIFY(b.programma.finestra(QStringLiteral("FrmAttestato")));
+    QVERIFY(b.programma.finestra(QStringLiteral("FrmStampaEsercizio"))->isVisible());
 }
 
 void TestFrmStampaEsercizio::esciLasciaLaSerie()
 {
     // Closing the printout changes nothing in the run: reopened, it prints the same times.
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* f = apri(programma, piattaforma, 20);
+    Banco b;
+    QWidget* f = b.apri(20);
     prova::premi(f, "Option1(0)");
-    QTRY_VERIFY(!programma.finestra(QStringLiteral("FrmStampaEsercizio")));
-    programma.apriStampaEsercizio();
-    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(2)");
-    const auto& testi = piattaforma.pagine.at(0).testi;
+    QTRY_VERIFY(!b.programma.finestra(QStringLiteral("FrmStampaEsercizio")));
+    b.programma.apriStampaEsercizio();
+    prova::premi(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(2)");
+    const auto& testi = b.piattaforma.pagine.at(0).testi;
     QCOMPARE(testi.at(testi.size() - 3).testo, QStringLiteral("Eser. n.1: Tempo tot.  100 secondi"));
-}
-
-// Objective 1, level 1 in the start window, then "Avanti": a run on screen.
-QWidget* eserciziDallInizio(Programma& programma)
-{
-    programma.avvia();
-    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
-    for (const char* nome : {"Option1(0)", "Option2(0)", "Option3(0)"})
-        prova::premi(inizio, QString::fromLatin1(nome));
-    return programma.finestra(QStringLiteral("FrmOperativo"));
-}
-
-QStringList testiAttestato(Programma& programma)
-{
-    auto* attestato = static_cast<FrmAttestato*>(programma.finestra(QStringLiteral("FrmAttestato")));
-    QStringList testi;
-    for (const RigaAttestato& r : righeAttestato(*attestato->serie(), QString(), QString()))
-        testi << r.testo;
-    return testi;
 }
 
 void TestFrmStampaEsercizio::ricominciaTieneLeSceltePartenza()
 {
     // Other choices in the start window, not confirmed with "Avanti": the
     // next run and its certificate keep the run's own.
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* esercizio = eserciziDallInizio(programma);
-    prova::finisciSerie(programma);
-    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
-    prova::premi(inizio, QStringLiteral("Option1(4)"));
-    prova::premi(inizio, QStringLiteral("Option2(2)"));
-    prova::premi(esercizio, tasti::ricomincia);
+    SerieFinita b;
+    prova::premi(b.inizio, QStringLiteral("Option1(4)"));
+    prova::premi(b.inizio, QStringLiteral("Option2(2)"));
+    prova::premi(b.esercizio, tasti::ricomincia);
     for (int n = 1; n <= 20; ++n) {
-        const Serie& s = prova::serieInCorso(programma);
+        const Serie& s = prova::serieInCorso(b.programma);
         QCOMPARE(s.operazione().tipoEsercizio, 1);
         QVERIFY(s.operazione().numero1 <= 30);
-        prova::premi(esercizio, tasti::cifra(0));
-        prova::premi(esercizio, tasti::verificaCifre);
-        prova::premi(esercizio, tasti::si);
-        prova::premi(esercizio, tasti::avantiCifre);
+        prova::premi(b.esercizio, tasti::cifra(0));
+        prova::premi(b.esercizio, tasti::verificaCifre);
+        prova::premi(b.esercizio, tasti::si);
+        prova::premi(b.esercizio, tasti::avantiCifre);
     }
-    prova::premi(esercizio, tasti::visualizza);
-    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), QStringLiteral("Option1(3)"));
-    const QStringList testi = testiAttestato(programma);
+    prova::premi(b.esercizio, tasti::visualizza);
+    prova::premi(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")), QStringLiteral("Option1(3)"));
+    const QStringList testi = b.testiAttestato();
     QVERIFY2(testi.contains(QStringLiteral("CALCOLO DEL RISULTATO")), qPrintable(testi.join(u'|')));
     QVERIFY(!testi.contains(QStringLiteral("CALCOLO DEL SEGNO")));
     QVERIFY(testi.filter(QStringLiteral("da  1 a 30")).size() == 1);
@@ -287,70 +277,59 @@ void TestFrmStampaEsercizio::stampaEAttestatoDellaSerieAperta()
 {
     // A new run started from the start window leaves the open printout, its
     // print and its certificate with the run it was opened for.
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    QWidget* esercizio = eserciziDallInizio(programma);
-    prova::finisciSerie(programma);
-    const QStringList righe = prova::serieInCorso(programma).righe();
-    prova::premi(esercizio, tasti::visualizza);
-    QWidget* stampa = programma.finestra(QStringLiteral("FrmStampaEsercizio"));
-    prova::premi(programma.finestra(QStringLiteral("frmInizio")), QStringLiteral("Option3(0)"));
-    QCOMPARE(prova::serieInCorso(programma).numeroOperazione(), 1);
+    SerieFinita b;
+    const QStringList righe = prova::serieInCorso(b.programma).righe();
+    prova::premi(b.esercizio, tasti::visualizza);
+    QWidget* stampa = b.programma.finestra(QStringLiteral("FrmStampaEsercizio"));
+    prova::premi(b.inizio, QStringLiteral("Option3(0)"));
+    QCOMPARE(prova::serieInCorso(b.programma).numeroOperazione(), 1);
 
     QCOMPARE(prova::controllo<QLabel>(stampa, "LblOp(20)")->text(), righe.at(19));
     prova::premi(stampa, QStringLiteral("Option1(2)"));
-    QVERIFY(piattaforma.avvisi.isEmpty());
-    QCOMPARE(piattaforma.pagine.size(), std::size_t(1));
+    QVERIFY(b.piattaforma.avvisi.isEmpty());
+    QCOMPARE(b.piattaforma.pagine.size(), std::size_t(1));
     QStringList stampate;
-    for (const Pagina::Testo& t : piattaforma.pagine.front().testi)
+    for (const Pagina::Testo& t : b.piattaforma.pagine.front().testi)
         stampate << t.testo;
     QVERIFY(stampate.contains(righe.at(19)));
     prova::premi(stampa, QStringLiteral("Option1(3)"));
-    QVERIFY(testiAttestato(programma).contains(QStringLiteral("con 20 risposte esatte su 20 richieste")));
+    QVERIFY(b.testiAttestato().contains(QStringLiteral("con 20 risposte esatte su 20 richieste")));
 }
 
 void TestFrmStampaEsercizio::chiusaTornaAllEsercizioSeAperto()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    programma.avvia();
-    QWidget* inizio = programma.finestra(QStringLiteral("frmInizio"));
-    for (const char* nome : {"Option1(0)", "Option2(0)", "Option3(0)"})
-        prova::premi(inizio, QString::fromLatin1(nome));
-    QPointer<QWidget> esercizio = programma.finestra(QStringLiteral("FrmOperativo"));
+    Banco b;
+    QPointer<QWidget> esercizio = eserciziDallInizio(b.programma);
+    QWidget* inizio = b.programma.finestra(QStringLiteral("frmInizio"));
     QVERIFY(esercizio);
-    const QStringList registro = prova::serieInCorso(programma).righe();
+    const QStringList registro = prova::serieInCorso(b.programma).righe();
     auto primaRiga = [&] {
-        return prova::controllo<QLabel>(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "LblOp(1)")->text();
+        return prova::controllo<QLabel>(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")), "LblOp(1)")->text();
     };
 
     // Still open beneath: closing the printout brings back the same run.
-    programma.apriStampaEsercizio();
+    b.programma.apriStampaEsercizio();
     QCOMPARE(primaRiga(), registro.at(0));
-    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
-    QCOMPARE(programma.finestra(QStringLiteral("FrmOperativo")), esercizio.data());
+    prova::premi(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
+    QCOMPARE(b.programma.finestra(QStringLiteral("FrmOperativo")), esercizio.data());
     QVERIFY(esercizio->isVisible());
-    QCOMPARE(prova::serieInCorso(programma).righe(), registro);
+    QCOMPARE(prova::serieInCorso(b.programma).righe(), registro);
 
     // Left with "Esco": no fresh exercise window, and its run's log stays.
-    programma.apriStampaEsercizio();
+    b.programma.apriStampaEsercizio();
     esercizio->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    prova::premi(programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
-    QVERIFY(!programma.finestra(QStringLiteral("FrmOperativo")));
+    prova::premi(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")), "Option1(0)");
+    QVERIFY(!b.programma.finestra(QStringLiteral("FrmOperativo")));
     QVERIFY(inizio->isVisible());
-    programma.apriStampaEsercizio();
+    b.programma.apriStampaEsercizio();
     QCOMPARE(primaRiga(), registro.at(0));
 }
 
 void TestFrmStampaEsercizio::proporzioniAlRidimensionamento()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
-    auto* f = static_cast<Finestra*>(apri(programma, piattaforma, 10));
+    Banco b;
+    auto* f = static_cast<Finestra*>(b.apri(10));
     QWidget* stampa = prova::controllo(f, "Option1(2)");
     QWidget* riga = prova::controllo(f, "LblOp(11)");
     const QRect primaStampa = stampa->geometry();
@@ -366,15 +345,13 @@ void TestFrmStampaEsercizio::proporzioniAlRidimensionamento()
 
 void TestFrmStampaEsercizio::righeDelRegistroSuUnaRiga()
 {
-    prova::CartellaDiLavoro cartella;
-    prova::Piattaforma piattaforma;
-    Programma programma(piattaforma.ambiente());
+    Banco b;
     // The widest lines a run writes: a wrong attempt, then the answer, its mark and the seconds.
-    programma.sessione().scelte.maxCifre = 2;
-    prova::esegui(*programma.nuovaSerie(), piattaforma.ora,
+    b.programma.sessione().scelte.maxCifre = 2;
+    prova::esegui(*b.programma.nuovaSerie(), b.piattaforma.ora,
                   std::vector<prova::Passo>(20, prova::Passo{28, 19, 3, {QStringLiteral("9")}, true, 12}));
-    programma.apriStampaEsercizio();
-    auto* f = static_cast<Finestra*>(programma.finestra(QStringLiteral("FrmStampaEsercizio")));
+    b.programma.apriStampaEsercizio();
+    auto* f = static_cast<Finestra*>(b.programma.finestra(QStringLiteral("FrmStampaEsercizio")));
     QVERIFY(QTest::qWaitForWindowExposed(f));
     auto* riga = prova::controllo<QLabel>(f, "LblOp(11)");
     const int menu = f->height() - f->area()->height();
