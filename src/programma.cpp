@@ -135,15 +135,14 @@ void Programma::mostraModale(QWidget* w)
 void Programma::avvia()
 {
     // With no file yet the program starts as it always did, without even
-    // loading the register. With one, the register's writer opens it on its
-    // own thread while the start window is built; "Chi sei?" follows where
-    // there is a class.
+    // loading the register.
     Registro* r = QFileInfo::exists(piattaforma.percorsoRegistro()) ? registro() : nullptr;
-    mostraInizio();
     if (piattaforma.preferenza(chiaveLettura).toBool())
         piattaforma.preparaVoce();
     if (r && !r->classi().isEmpty())
         apriChiSei();
+    else
+        mostraInizio();
 }
 
 void Programma::mostraInizio()
@@ -188,7 +187,22 @@ void Programma::apriOperazioni() { mostraModale(carica<FrmOperazioni>(operazioni
 void Programma::apriEsempi() { mostraModale(carica<FrmEsempi>(esempi, inizio)); }
 void Programma::apriAutore() { mostraModale(carica<FrmAutore>(autore, inizio)); }
 void Programma::apriTabelline() { mostraModale(carica<FrmTabelline>(tabelline, inizio)); }
-void Programma::apriChiSei() { mostraModale(carica<FrmChiSei>(chiSei, inizio)); }
+void Programma::apriChiSei()
+{
+    auto* f = carica<FrmChiSei>(chiSei, inizio);
+    // Asked first at start: the start window follows, for whoever is chosen,
+    // or for no one where "Chi sei?" is closed without a choice. It is shown
+    // once this one is off the screen, so a window manager places it on a
+    // free screen, and before this one has closed, so the program never
+    // finds itself without a window.
+    if (f && !inizio) {
+        QObject::connect(f, &Finestra::scaricata, f, [this, f] {
+            f->hide();
+            mostraInizio();
+        });
+    }
+    mostraModale(f);
+}
 void Programma::apriRegistro() { mostra(carica<FrmRegistro>(finestraRegistro, inizio)); }
 
 void Programma::scegliAlunno(qint64 id, const QString& nome)

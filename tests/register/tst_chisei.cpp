@@ -76,6 +76,7 @@ private slots:
     void ilNomeSceltoArrivaOvunque_data();
     void ilNomeSceltoArrivaOvunque();
     void cambiaAlunnoPassaAlProssimo();
+    void chiusoSenzaScegliereSiPartecomeSempre();
 };
 
 void TestChiSei::senzaClassiSiPartecomeSempre()
@@ -128,6 +129,8 @@ void TestChiSei::ilNomeSceltoArrivaOvunque()
     QWidget* chiSei = b.finestra("FrmChiSei");
     QVERIFY(chiSei && chiSei->isVisible());
     QCOMPARE(chiSei->windowTitle(), QStringLiteral("Chi sei?"));
+    // Asked first: the start window opens for whoever is chosen.
+    QVERIFY(!b.finestra("frmInizio"));
     QFETCH(QStringList, nonMostrati);
     for (const QString& nome : nonMostrati)
         QVERIFY2(!prova::controllo(chiSei, nomeAlunno(id[nome])), qPrintable(nome));
@@ -147,6 +150,7 @@ void TestChiSei::ilNomeSceltoArrivaOvunque()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!b.finestra("FrmChiSei"));
     QCOMPARE(b.programma->sessione().chiPratica.id, std::optional<qint64>(id[chi]));
+    QVERIFY(b.finestra("frmInizio") && b.finestra("frmInizio")->isVisible());
 
     QWidget* esercizio = b.avviaUnaSerie();
     QVERIFY(esercizio);
@@ -176,6 +180,19 @@ void TestChiSei::cambiaAlunnoPassaAlProssimo()
     QCOMPARE(b.avviaUnaSerie()->windowTitle(), QStringLiteral("Sottrazioni - Luca"));
     QCOMPARE(b.nomeNellaStampa(), QStringLiteral("Luca"));
     QVERIFY(!b.programma->terminato());
+}
+
+void TestChiSei::chiusoSenzaScegliereSiPartecomeSempre()
+{
+    Banco b;
+    b.classi({QStringLiteral("2ª B:Maria,Luca")});
+    b.programma->avvia();
+    // The teacher, before any pupil, goes to the start window's menus.
+    QVERIFY(b.finestra("FrmChiSei")->close());
+    QVERIFY(b.finestra("frmInizio") && b.finestra("frmInizio")->isVisible());
+    QVERIFY(!b.programma->terminato());
+    QVERIFY(!b.programma->sessione().chiPratica.id);
+    QCOMPARE(b.avviaUnaSerie()->windowTitle(), QStringLiteral("Sottrazioni"));
 }
 
 QTEST_MAIN(TestChiSei)

@@ -397,10 +397,9 @@ int eseguiFiglio(int argc, char* argv[], const QString& modo)
         preparaApplicazione(app);
         Programma programma(ambienteDiProva());
         programma.avvia();
-        attendiEsposta(programma.finestra(QStringLiteral("frmInizio")));
-        // With a class in the register the start is over when "Chi sei?" is on screen.
-        if (QWidget* chiSei = programma.finestra(QStringLiteral("FrmChiSei")))
-            attendiEsposta(chiSei);
+        // With a class in the register the start is over when "Chi sei?", the first window, is on screen.
+        QWidget* chiSei = programma.finestra(QStringLiteral("FrmChiSei"));
+        attendiEsposta(chiSei ? chiSei : programma.finestra(QStringLiteral("frmInizio")));
         QCoreApplication::processEvents();
     } else if (modo.startsWith(QLatin1String("memoria-corsa"))) {
         preparaApplicazione(app);
