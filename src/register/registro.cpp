@@ -50,6 +50,8 @@ QVariant facoltativo(const std::optional<qint64>& v)
 void ordinaPerNome(QList<AlunnoRegistro>& alunni)
 {
     QCollator italiano{QLocale(QLocale::Italian)};
+    // A class listed as "Alunno 1" to "Alunno 25", to keep names off the machine, reads in order.
+    italiano.setNumericMode(true);
     std::stable_sort(alunni.begin(), alunni.end(),
                      [&](const AlunnoRegistro& a, const AlunnoRegistro& b) { return italiano(a.nome, b.nome); });
 }

@@ -138,6 +138,28 @@ class TestRegistro : public QObject {
 private slots:
     void init() { QVERIFY(cartella.isValid()); }
 
+    void alunniInOrdine_data()
+    {
+        QTest::addColumn<QString>("incollati");
+        QTest::addColumn<QStringList>("inOrdine");
+        QTest::newRow("accents and capitals as Italian reads them")
+            << QStringLiteral("Zeno\nÈlia\nettore\nAnna") << QStringList{"Anna", "Èlia", "ettore", "Zeno"};
+        QTest::newRow("numbered pupils by their number")
+            << QStringLiteral("Alunno 10\nAlunno 2\nAlunno 1") << QStringList{"Alunno 1", "Alunno 2", "Alunno 10"};
+    }
+
+    void alunniInOrdine()
+    {
+        QFETCH(QString, incollati);
+        Registro r(cartella.filePath(QStringLiteral("ordine.sqlite")));
+        const IdClasse classe = *r.aggiungiClasse(QStringLiteral("2ª B"));
+        r.incollaAlunni(classe, incollati);
+        QStringList nomi;
+        for (const AlunnoRegistro& a : r.alunni(classe))
+            nomi << a.nome;
+        QTEST(nomi, "inOrdine");
+    }
+
     void serieRiletta()
     {
         const QString percorso = cartella.filePath(QStringLiteral("serie.sqlite"));
