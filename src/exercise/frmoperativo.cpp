@@ -98,8 +98,8 @@ void FrmOperativo::lascia()
 
 void FrmOperativo::iniziaSerie(const DatiScelte& scelte)
 {
-    for (OsservatoreSerie* o : osservatori()) {
-        if (corrente)
+    if (corrente) {
+        for (OsservatoreSerie* o : osservatori())
             corrente->nonOsservare(o);
     }
     corrente = programma.nuovaSerie(scelte);

@@ -130,10 +130,14 @@ QString campoCsv(const QString& valore)
 bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, const QString& fileSerie,
                 const QString& fileOperazioni, QString* errore)
 {
-    const auto interroga = [&](const QString& sql) {
+    const auto prepara = [&](const QString& sql) {
         QSqlQuery q(db);
         q.setForwardOnly(true);
         q.prepare(sql);
+        return q;
+    };
+    const auto interroga = [&](const QString& sql) {
+        QSqlQuery q = prepara(sql);
         if (ambito != AmbitoEsportazione::Tutto)
             q.addBindValue(id);
         q.exec();
@@ -180,16 +184,10 @@ bool esportaCsv(const QSqlDatabase& db, AmbitoEsportazione ambito, qint64 id, co
                      QStringLiteral("aiuto"), QStringLiteral("secondi"), QStringLiteral("riga")});
     // Run by run, each read along its own key: sorting a year's operations
     // and attempts in one query took most of an export's time.
-    const auto perSerie = [&](const QString& sql) {
-        QSqlQuery righe(db);
-        righe.setForwardOnly(true);
-        righe.prepare(sql);
-        return righe;
-    };
-    q = perSerie(QStringLiteral("SELECT posizione, forma, testo, operando1, operatore, operando2, risultato,"
+    q = prepara(QStringLiteral("SELECT posizione, forma, testo, operando1, operatore, operando2, risultato,"
                                 " risposta_esatta, rifiuti, aiuto, secondi, riga_log FROM operazioni"
                                 " WHERE serie = ? ORDER BY posizione"));
-    QSqlQuery t = perSerie(
+    QSqlQuery t = prepara(
         QStringLiteral("SELECT posizione, risposta, esatta FROM tentativi WHERE serie = ? ORDER BY posizione, numero"));
     for (const Serie& lette : serieLette) {
         q.bindValue(0, lette.id);
